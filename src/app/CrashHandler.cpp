@@ -1,0 +1,269 @@
+#include "app/CrashHandler.h"
+
+#include <cxxabi.h>
+#include <execinfo.h>
+#include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <typeinfo>
+
+// Everything reached from the signal handler uses only async-signal-safe calls and
+// fixed buffers: no allocation, no stdio, no locks.
+namespace {
+
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGTRAP, SIGSYS};
+constexpr std::size_t kPathCapacity = 4096;
+constexpr std::size_t kWhatCapacity = 1024;
+constexpr std::size_t kAltStackSize = 64 * 1024;
+
+char g_reportPath[kPathCapacity] = "CrashInfo.dmp";
+char g_stallWhat[kWhatCapacity] = "";
+std::atomic<bool> g_stallPending{false};
+std::atomic_flag g_reporting = ATOMIC_FLAG_INIT;
+alignas(16) char g_altStack[kAltStackSize];
+
+void WriteText(int fd, const char* text) {
+    std::size_t left = std::strlen(text);
+    while (left > 0) {
+        const ssize_t n = write(fd, text, left);
+        if (n <= 0) {
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            return;
+        }
+        text += n;
+        left -= static_cast<std::size_t>(n);
+    }
+}
+
+// Formats into a fixed buffer without stdio.
+void AppendNumber(char* buffer, std::size_t capacity, unsigned long long value, unsigned base) {
+    char digits[32];
+    int at = 31;
+    digits[at] = '\0';
+    do {
+        digits[--at] = "0123456789abcdef"[value % base];
+        value /= base;
+    } while (value != 0 && at > 0);
+    const std::size_t used = std::strlen(buffer);
+    std::strncat(buffer + used, digits + at, capacity - used - 1);
+}
+
+void AppendHex(char* buffer, std::size_t capacity, unsigned long long value) {
+    const std::size_t used = std::strlen(buffer);
+    std::strncat(buffer + used, "0x", capacity - used - 1);
+    AppendNumber(buffer, capacity, value, 16);
+}
+
+void AppendDecimal(char* buffer, std::size_t capacity, unsigned long long value) {
+    AppendNumber(buffer, capacity, value, 10);
+}
+
+const char* SignalName(int signal) {
+    switch (signal) {
+        case SIGSEGV: return "SIGSEGV (invalid memory access)";
+        case SIGBUS: return "SIGBUS (bus error)";
+        case SIGFPE: return "SIGFPE (arithmetic fault)";
+        case SIGILL: return "SIGILL (illegal instruction)";
+        case SIGABRT: return "SIGABRT (aborted)";
+        case SIGTRAP: return "SIGTRAP (trap)";
+        case SIGSYS: return "SIGSYS (bad system call)";
+        default: return "unknown signal";
+    }
+}
+
+void CopyFile(int out, const char* path) {
+    const int in = open(path, O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        WriteText(out, "(unavailable)\n");
+        return;
+    }
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(in, buffer, sizeof buffer)) > 0) {
+        ssize_t written = 0;
+        while (written < n) {
+            const ssize_t w = write(out, buffer + written, static_cast<std::size_t>(n - written));
+            if (w <= 0) {
+                close(in);
+                return;
+            }
+            written += w;
+        }
+    }
+    close(in);
+}
+
+void WriteThread(int fd) {
+    char name[17] = {};
+    prctl(PR_GET_NAME, name, 0, 0, 0);
+    char thread[32] = "Thread: ";
+    AppendDecimal(thread, sizeof thread, static_cast<unsigned long long>(syscall(SYS_gettid)));
+    WriteText(fd, thread);
+    WriteText(fd, " \"");
+    WriteText(fd, name);
+    WriteText(fd, "\"");
+    if (syscall(SYS_gettid) == getpid()) {
+        WriteText(fd, " (main thread)");
+    }
+    WriteText(fd, "\n");
+}
+
+// Writes the whole report; `what` and `detail` describe the fault.
+void WriteReport(const char* what, const char* detail) {
+    const int fd = open(g_reportPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return;
+    }
+    WriteText(fd, "Vellimor crash report\n\nWhat happened: ");
+    WriteText(fd, what);
+    if (detail != nullptr && detail[0] != '\0') {
+        WriteText(fd, "\n  ");
+        WriteText(fd, detail);
+    }
+    char process[32] = "\nProcess: ";
+    AppendDecimal(process, sizeof process, static_cast<unsigned long long>(getpid()));
+    WriteText(fd, process);
+    WriteText(fd, "\n");
+    WriteThread(fd);
+    WriteText(fd, "\nBacktrace:\n");
+    void* frames[128];
+    const int count = backtrace(frames, 128);
+    backtrace_symbols_fd(frames, count, fd);
+    WriteText(fd, "\nMemory map:\n");
+    CopyFile(fd, "/proc/self/maps");
+    fsync(fd);
+    close(fd);
+}
+
+void AnnounceReport(const char* what) {
+    WriteText(STDERR_FILENO, "Vellimor stopped: ");
+    WriteText(STDERR_FILENO, what);
+    WriteText(STDERR_FILENO, "; crash report written to ");
+    WriteText(STDERR_FILENO, g_reportPath);
+    WriteText(STDERR_FILENO, "\n");
+}
+
+void RestoreDefaultAndRaise(int signal) {
+    struct sigaction def {};
+    def.sa_handler = SIG_DFL;
+    sigemptyset(&def.sa_mask);
+    sigaction(signal, &def, nullptr);
+    sigset_t unblock;
+    sigemptyset(&unblock);
+    sigaddset(&unblock, signal);
+    pthread_sigmask(SIG_UNBLOCK, &unblock, nullptr);
+    raise(signal);
+    _exit(128 + signal);
+}
+
+void OnFatalSignal(int signal, siginfo_t* info, void*) {
+    if (g_reporting.test_and_set()) {
+        // Another thread is writing the report; let it finish, then the process ends.
+        pause();
+    }
+    if (g_stallPending.load()) {
+        WriteReport(g_stallWhat, "the frame loop thread was interrupted to show where it hangs");
+        AnnounceReport(g_stallWhat);
+    } else {
+        char detail[64] = "";
+        if (info != nullptr && info->si_code > 0) {
+            // Raised by the kernel for this fault: the address tells what was touched.
+            std::strcpy(detail, "fault address ");
+            AppendHex(detail, sizeof detail, reinterpret_cast<unsigned long long>(info->si_addr));
+        } else if (info != nullptr) {
+            std::strcpy(detail, "sent by process ");
+            AppendDecimal(detail, sizeof detail, static_cast<unsigned long long>(info->si_pid));
+        }
+        const char* name = SignalName(signal);
+        WriteReport(name, detail);
+        AnnounceReport(name);
+    }
+    RestoreDefaultAndRaise(signal);
+}
+
+std::string DescribeCurrentException() {
+    std::type_info* type = abi::__cxa_current_exception_type();
+    if (type == nullptr) {
+        return "std::terminate called without an active exception";
+    }
+    int status = 0;
+    char* demangled = abi::__cxa_demangle(type->name(), nullptr, nullptr, &status);
+    std::string text = "unhandled exception of type ";
+    text += status == 0 && demangled != nullptr ? demangled : type->name();
+    std::free(demangled);
+    try {
+        std::rethrow_exception(std::current_exception());
+    } catch (const std::exception& e) {
+        text += ": ";
+        text += e.what();
+    } catch (...) {
+    }
+    return text;
+}
+
+void OnTerminate() {
+    if (!g_reporting.test_and_set()) {
+        const std::string what = DescribeCurrentException();
+        WriteReport(what.c_str(), nullptr);
+        AnnounceReport(what.c_str());
+    }
+    RestoreDefaultAndRaise(SIGABRT);
+}
+
+void InstallAlternateStack() {
+    stack_t stack{};
+    stack.ss_sp = g_altStack;
+    stack.ss_size = sizeof g_altStack;
+    sigaltstack(&stack, nullptr);
+}
+
+}  // namespace
+
+void CrashHandler::Install(const std::string& reportPath) {
+    std::strncpy(g_reportPath, reportPath.c_str(), kPathCapacity - 1);
+    g_reportPath[kPathCapacity - 1] = '\0';
+
+    // The first backtrace() loads libgcc's unwinder; doing it now keeps that
+    // allocation out of the signal handler.
+    void* warmUp[4];
+    backtrace(warmUp, 4);
+
+    InstallAlternateStack();
+    struct sigaction action {};
+    action.sa_sigaction = OnFatalSignal;
+    action.sa_flags = SA_SIGINFO | SA_ONSTACK;
+    sigemptyset(&action.sa_mask);
+    for (int signal : kFatalSignals) {
+        sigaction(signal, &action, nullptr);
+    }
+    std::set_terminate(OnTerminate);
+}
+
+const char* CrashHandler::ReportPath() {
+    return g_reportPath;
+}
+
+void CrashHandler::ReportStall(unsigned long thread, const char* what) {
+    std::strncpy(g_stallWhat, what, kWhatCapacity - 1);
+    g_stallPending.store(true);
+    if (pthread_kill(static_cast<pthread_t>(thread), SIGABRT) == 0) {
+        // Give the frame loop's thread time to write the report and end the process.
+        sleep(3);
+    }
+    if (!g_reporting.test_and_set()) {
+        WriteReport(what, "written by the watchdog thread");
+        AnnounceReport(what);
+    }
+    _exit(3);
+}

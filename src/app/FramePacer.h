@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+// The frame loop's clock arithmetic: frames start on a fixed grid of step intervals.
+// A due frame covers every interval that has passed since the last one, at most
+// MaxFrameSkip + 1 of them; a longer backlog is dropped. The loop never busy-waits:
+// it sleeps in whole multiples of the timer period, a zero-length yield when less
+// than one period is left. Clock and sleep are injected so the rules can be tested
+// without real time passing.
+class FramePacer {
+public:
+    using NowFunction = std::function<std::int64_t()>;
+    using SleepFunction = std::function<void(unsigned milliseconds)>;
+
+    struct Settings {
+        std::int64_t ticksPerSecond = 0;
+        int frameRate = 60;
+        int maxFrameSkip = 5;
+        unsigned timerPeriodMilliseconds = 1;
+    };
+
+    FramePacer(Settings settings, NowFunction now, SleepFunction sleep);
+
+    // Puts the next deadline one interval after now.
+    void Start();
+
+    // Sleeps until the next deadline has been reached, then advances it and returns
+    // the game time the frame covers (a whole number of intervals).
+    float WaitForFrame();
+
+    int IntervalsThisFrame() const { return intervals_; }
+    float DeltaSeconds() const { return delta_; }
+    // The deadline the current frame was due at, and the one the next frame waits for.
+    std::int64_t FrameDeadline() const { return frameDeadline_; }
+    std::int64_t NextDeadline() const { return deadline_; }
+    std::int64_t TicksPerStep() const { return ticksPerStep_; }
+
+    // The physics step of a frame: never more than two intervals of game time.
+    float PhysicsStepSeconds() const;
+
+private:
+    void SleepUntilDue(std::int64_t& now);
+    void CountIntervals(std::int64_t now);
+
+    Settings settings_;
+    NowFunction now_;
+    SleepFunction sleep_;
+    std::int64_t ticksPerStep_;
+    std::int64_t deadline_ = 0;
+    std::int64_t frameDeadline_ = 0;
+    int intervals_ = 0;
+    float delta_ = 0.0f;
+};

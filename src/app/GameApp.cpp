@@ -1,0 +1,158 @@
+#include "app/GameApp.h"
+
+#include "app/Engine.h"
+#include "app/FrameTime.h"
+#include "app/StartupError.h"
+#include "app/Watchdog.h"
+#include "core/Behavior.h"
+#include "core/GameObject.h"
+#include "editor/EditorState.h"
+#include "graphics/Graphics.h"
+#include "platform/Clock.h"
+#include "platform/Window.h"
+
+#include <algorithm>
+#include <filesystem>
+
+GameApp::GameApp() {
+    Engine::App = this;
+    Engine::Root = new GameObject();
+    Engine::Graphics = new Graphics();
+    Engine::FrameTime = new FrameTime();
+    Engine::EditorState = new EditorState();
+}
+
+GameApp::~GameApp() {
+    delete Engine::EditorState;
+    Engine::EditorState = nullptr;
+    delete Engine::FrameTime;
+    Engine::FrameTime = nullptr;
+    delete Engine::Graphics;
+    Engine::Graphics = nullptr;
+    delete Engine::Root;
+    Engine::Root = nullptr;
+    Engine::GameplayRoot = nullptr;
+    // Objects and components still queued (the loop ended between a Destroy and
+    // the deletion phase) are owned by nobody else.
+    DeletionPhase();
+    Engine::App = nullptr;
+}
+
+void GameApp::Run() {
+    StartUp();
+    while (RunFrame(pacer_->WaitForFrame())) {
+    }
+    ShutDownContent();
+}
+
+void GameApp::StartUp() {
+    CheckContentDirectory();
+    CreateWindow();
+    Engine::Root->Name = "Root";
+    StartFramePacing();
+    watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
+                                           Watchdog::Settings{});
+    watchdog_->Start();
+}
+
+void GameApp::CheckContentDirectory() const {
+    const std::filesystem::path content = "Content";
+    if (!std::filesystem::is_directory(content)) {
+        throw StartupError("missing the content directory " +
+                           (std::filesystem::current_path() / content).string());
+    }
+}
+
+void GameApp::CreateWindow() {
+    Graphics& graphics = *Engine::Graphics;
+    graphics.MainWindow = std::make_unique<Window>("Vellimor", graphics.Width, graphics.Height);
+}
+
+void GameApp::StartFramePacing() {
+    Engine::EnsureTimerReady();
+    const Graphics& graphics = *Engine::Graphics;
+    FramePacer::Settings settings{Engine::CounterFrequency, graphics.FrameRate, graphics.MaxFrameSkip,
+                                  Engine::TimerPeriod};
+    pacer_ = std::make_unique<FramePacer>(settings, Clock::Now, Clock::SleepMilliseconds);
+    pacer_->Start();
+    Engine::LastStepCounter = Clock::Now();
+}
+
+bool GameApp::RunFrame(float deltaSeconds) {
+    FrameTime& time = *Engine::FrameTime;
+    time.DeltaSeconds = deltaSeconds;
+    time.TotalSeconds += deltaSeconds;
+    Engine::LastStepCounter = Clock::Now();
+
+    Window* window = Engine::Graphics->MainWindow.get();
+    if (window != nullptr && !window->PumpMessages()) {
+        return false;
+    }
+    InputPass(Engine::Root);
+    UpdatePass(Engine::Root);
+    DeletionPhase();
+    Render();
+    return true;
+}
+
+void GameApp::InputPass(GameObject* object) {
+    if (!object->InputEnabled) {
+        return;
+    }
+    // Counts are taken first: what is appended during this pass waits for the next
+    // one. The bound on the current size guards against entries removed meanwhile.
+    const std::size_t behaviorCount = object->Behaviors().size();
+    for (std::size_t i = 0; i < behaviorCount && i < object->Behaviors().size(); ++i) {
+        object->Behaviors()[i]->HandleInput();
+    }
+    const std::size_t childCount = object->Children().size();
+    for (std::size_t i = 0; i < childCount && i < object->Children().size(); ++i) {
+        InputPass(object->Children()[i]);
+    }
+}
+
+void GameApp::UpdatePass(GameObject* object) {
+    if (!object->UpdateEnabled) {
+        return;
+    }
+    for (std::size_t i = 0; i < object->Behaviors().size(); ++i) {
+        Behavior* behavior = object->Behaviors()[i];
+        behavior->Update();
+        // The behaviour's coroutines are stepped here, right after its Update.
+    }
+    for (std::size_t i = 0; i < object->Children().size(); ++i) {
+        UpdatePass(object->Children()[i]);
+    }
+}
+
+void GameApp::DeletionPhase() {
+    for (std::size_t i = 0; i < ObjectsToDelete.size(); ++i) {
+        delete ObjectsToDelete[i];
+    }
+    ObjectsToDelete.clear();
+    for (std::size_t i = 0; i < ComponentsToDelete.size(); ++i) {
+        delete ComponentsToDelete[i];
+    }
+    ComponentsToDelete.clear();
+}
+
+void GameApp::ForgetQueuedObject(const GameObject* object) {
+    std::replace(ObjectsToDelete.begin(), ObjectsToDelete.end(), const_cast<GameObject*>(object),
+                 static_cast<GameObject*>(nullptr));
+}
+
+void GameApp::ForgetQueuedComponent(const Component* component) {
+    std::replace(ComponentsToDelete.begin(), ComponentsToDelete.end(), const_cast<Component*>(component),
+                 static_cast<Component*>(nullptr));
+}
+
+void GameApp::Render() {
+    Graphics& graphics = *Engine::Graphics;
+    if (graphics.MainWindow != nullptr) {
+        graphics.MainWindow->ClearAndPresent(graphics.BackgroundColor);
+    }
+}
+
+void GameApp::ShutDownContent() {
+    Engine::Graphics->MainWindow.reset();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/FramePacer.h"
+
+#include <memory>
+#include <vector>
+
+class Component;
+class GameObject;
+class Watchdog;
+
+// The application: creates the managers in a fixed order (and destroys them in a
+// fixed order), runs start-up, the paced frame loop and shut-down, and owns the two
+// deletion queues that make destruction during a frame safe.
+class GameApp {
+public:
+    GameApp();
+    ~GameApp();
+    GameApp(const GameApp&) = delete;
+    GameApp& operator=(const GameApp&) = delete;
+
+    // Start-up, the frame loop until the window is closed, then shut-down of content.
+    void Run();
+
+    // One frame after its pacing: returns false when the window was closed during
+    // the poll, in which case the passes after the poll are skipped.
+    bool RunFrame(float deltaSeconds);
+
+    // The tree passes. Input: behaviours of input-enabled subtrees, counts taken
+    // before each loop. Update: update-enabled subtrees, sizes re-read on every
+    // iteration so entries appended during the pass are reached in the same pass.
+    void InputPass(GameObject* object);
+    void UpdatePass(GameObject* object);
+    // Deletes the queued objects, then the queued components, each in queue order.
+    void DeletionPhase();
+
+    // Called by destructors: a queued object or component deleted before the
+    // deletion phase (with an ancestor, say) must not be deleted a second time.
+    void ForgetQueuedObject(const GameObject* object);
+    void ForgetQueuedComponent(const Component* component);
+
+    std::vector<GameObject*> ObjectsToDelete;
+    std::vector<Component*> ComponentsToDelete;
+
+private:
+    void StartUp();
+    void CheckContentDirectory() const;
+    void CreateWindow();
+    void StartFramePacing();
+    void Render();
+    void ShutDownContent();
+
+    // Declared first so that it is destroyed last: the watchdog also watches the
+    // destruction of the managers and the scene tree.
+    std::unique_ptr<Watchdog> watchdog_;
+    std::unique_ptr<FramePacer> pacer_;
+};

@@ -1,0 +1,25 @@
+#include "app/CrashHandler.h"
+#include "app/Engine.h"
+#include "app/GameApp.h"
+#include "app/StartupError.h"
+#include "platform/ExecutablePath.h"
+
+#include <cstdio>
+#include <filesystem>
+
+int main() {
+    // Content paths are relative: the game reads "Content/..." beside its executable.
+    const std::filesystem::path home = ExecutableDirectory();
+    std::filesystem::current_path(home);
+    CrashHandler::Install((home / "CrashInfo.dmp").string());
+
+    Engine::ExitCode = 0;
+    try {
+        GameApp app;
+        app.Run();
+    } catch (const StartupError& e) {
+        std::fprintf(stderr, "Vellimor cannot start: %s\n", e.what());
+        return 1;
+    }
+    return Engine::ExitCode;
+}

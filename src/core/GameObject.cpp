@@ -1,0 +1,156 @@
+#include "core/GameObject.h"
+
+#include "app/Engine.h"
+#include "app/GameApp.h"
+#include "core/Behavior.h"
+#include "editor/EditorState.h"
+#include "graphics/Pos2dComponent.h"
+
+#include <algorithm>
+
+GameObject::~GameObject() {
+    FixEditorReferences();
+    if (queued_ && Engine::App != nullptr) {
+        Engine::App->ForgetQueuedObject(this);
+    }
+    while (!components_.empty()) {
+        delete components_.back();  // its destructor detaches it from this object
+    }
+    while (!children_.empty()) {
+        delete children_.back();  // its destructor erases it from children_
+    }
+    DetachFromParent();
+}
+
+void GameObject::FixEditorReferences() {
+    EditorState* editor = Engine::EditorState;
+    if (editor == nullptr) {
+        return;
+    }
+    if (editor->SelectedObject == this) {
+        GameObject* next = nullptr;
+        if (parent_ != nullptr) {
+            const auto& siblings = parent_->children_;
+            auto at = std::find(siblings.begin(), siblings.end(), this);
+            if (at != siblings.end() && at + 1 != siblings.end()) {
+                next = *(at + 1);
+            }
+        }
+        editor->SelectedObject = next;
+    }
+    if (editor->ListRoot == this) {
+        editor->ListRoot = parent_;
+    }
+}
+
+void GameObject::AddComponent(Component* c) {
+    c->owner_ = this;
+    components_.push_back(c);
+    if (auto* behavior = dynamic_cast<Behavior*>(c)) {
+        behaviors_.push_back(behavior);
+        behavior->CopyShortcutsFrom(*this);
+    }
+    OfferShortcut(c);
+    for (Behavior* b : behaviors_) {
+        b->OfferShortcut(c);
+    }
+}
+
+void GameObject::RemoveComponent(Component* c) {
+    c->owner_ = nullptr;
+    auto at = std::find(components_.begin(), components_.end(), c);
+    if (at != components_.end()) {
+        components_.erase(at);
+    }
+    // Compared as Component pointers: during a component's destructor its dynamic type
+    // is already gone, so no run-time type test is possible here.
+    auto bat = std::find_if(behaviors_.begin(), behaviors_.end(),
+                            [c](Behavior* b) { return static_cast<Component*>(b) == c; });
+    if (bat != behaviors_.end()) {
+        behaviors_.erase(bat);
+    }
+    ForgetShortcut(c);
+    for (Behavior* b : behaviors_) {
+        b->ForgetShortcut(c);
+    }
+}
+
+void GameObject::AddChild(GameObject* child) {
+    InsertChild(children_.size(), child);
+}
+
+void GameObject::InsertChild(std::size_t index, GameObject* child) {
+    index = std::min(index, children_.size());
+    children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(index), child);
+    child->parent_ = this;
+}
+
+GameObject* GameObject::FindChild(const std::string& name) const {
+    for (GameObject* child : children_) {
+        if (child->Name == name) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+void GameObject::Destroy() {
+    QueueForDeletion();
+    DetachFromParent();
+}
+
+void GameObject::QueueForDeletion() {
+    if (queued_ || Engine::App == nullptr) {
+        return;
+    }
+    Engine::App->ObjectsToDelete.push_back(this);
+    queued_ = true;
+}
+
+void GameObject::DetachFromParent() {
+    if (parent_ == nullptr) {
+        return;
+    }
+    auto& siblings = parent_->children_;
+    auto at = std::find(siblings.begin(), siblings.end(), this);
+    if (at != siblings.end()) {
+        siblings.erase(at);
+    }
+    parent_ = nullptr;
+}
+
+void GameObject::MoveAmongSiblings(int offset) {
+    if (parent_ == nullptr) {
+        return;
+    }
+    auto& siblings = parent_->children_;
+    auto at = std::find(siblings.begin(), siblings.end(), this);
+    const long long i = at - siblings.begin();
+    const long long j = i + offset;
+    if (j >= 0 && j < static_cast<long long>(siblings.size())) {
+        std::swap(siblings[static_cast<std::size_t>(i)], siblings[static_cast<std::size_t>(j)]);
+    }
+}
+
+Vector2 GameObject::GetPosition() const {
+    if (Pos2d() != nullptr) {
+        return Pos2d()->GetWorldPosition();
+    }
+    return {};
+}
+
+void GameObject::SetPosition(Vector2 p) {
+    if (Pos2dComponent* pos = Pos2d()) {
+        pos->Pos = p - (pos->GetWorldPosition() - pos->Pos);
+    }
+}
+
+float GameObject::GetRotation() const {
+    return Pos2d() != nullptr ? Pos2d()->Rotation : 0.0f;
+}
+
+void GameObject::SetRotation(float radians) {
+    if (Pos2dComponent* pos = Pos2d()) {
+        pos->Rotation = radians;
+    }
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "core/IComponentShortcuts.h"
+#include "core/Vector2.h"
+
+#include <string>
+#include <type_traits>
+#include <vector>
+
+class Behavior;
+class Component;
+
+// A named node of the scene tree. It owns its components (in attachment order) and
+// its children; the three flags switch whole subtrees in and out of the passes.
+class GameObject : public IComponentShortcuts {
+public:
+    GameObject() = default;
+    ~GameObject() override;
+
+    bool InputEnabled = true;
+    bool UpdateEnabled = true;
+    bool DrawEnabled = true;
+    std::string Name;
+    std::string PrefabName;
+
+    const std::vector<Component*>& Components() const { return components_; }
+    const std::vector<Behavior*>& Behaviors() const { return behaviors_; }
+    const std::vector<GameObject*>& Children() const { return children_; }
+    GameObject* Parent() const { return parent_; }
+    bool IsQueuedForDeletion() const { return queued_; }
+
+    // Takes ownership of c and keeps every shortcut block in step.
+    void AddComponent(Component* c);
+    // Detaches c without deleting it.
+    void RemoveComponent(Component* c);
+
+    // Appends child (taking ownership) or inserts it before position `index`.
+    void AddChild(GameObject* child);
+    void InsertChild(std::size_t index, GameObject* child);
+
+    // The first direct child with exactly this name, or null.
+    GameObject* FindChild(const std::string& name) const;
+
+    // Detaches this object at once and queues it for the frame's deletion phase.
+    void Destroy();
+
+    // Exchanges this object with the sibling `offset` places away; no-op outside the list.
+    void MoveAmongSiblings(int offset);
+
+    Vector2 GetPosition() const;
+    void SetPosition(Vector2 p);
+    float GetRotation() const;
+    void SetRotation(float radians);
+
+    // The first component that is a T (subclasses included), in attachment order.
+    template <class T>
+    T* GetComponent() const {
+        static_assert(std::is_base_of_v<Component, T>);
+        for (Component* c : components_) {
+            if (auto* t = dynamic_cast<T*>(c)) {
+                return t;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    friend class Component;
+
+    void DetachFromParent();
+    void QueueForDeletion();
+    void FixEditorReferences();
+
+    std::vector<Component*> components_;
+    std::vector<Behavior*> behaviors_;
+    std::vector<GameObject*> children_;
+    GameObject* parent_ = nullptr;
+    bool queued_ = false;
+};

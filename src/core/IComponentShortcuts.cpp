@@ -1,0 +1,41 @@
+#include "core/IComponentShortcuts.h"
+
+#include "game/ThingComponent.h"
+#include "graphics/Pos2dComponent.h"
+#include "graphics/TintComponent.h"
+
+namespace {
+
+template <class T>
+void FillIfEmpty(T*& slot, Component* c) {
+    if (slot == nullptr) {
+        slot = dynamic_cast<T*>(c);
+    }
+}
+
+template <class T>
+void ClearIfNames(T*& slot, const Component* c) {
+    if (slot != nullptr && static_cast<const Component*>(slot) == c) {
+        slot = nullptr;
+    }
+}
+
+}  // namespace
+
+void IComponentShortcuts::OfferShortcut(Component* c) {
+    FillIfEmpty(pos2d_, c);
+    FillIfEmpty(tint_, c);
+    FillIfEmpty(thing_, c);
+}
+
+void IComponentShortcuts::ForgetShortcut(const Component* c) {
+    ClearIfNames(pos2d_, c);
+    ClearIfNames(tint_, c);
+    ClearIfNames(thing_, c);
+}
+
+void IComponentShortcuts::CopyShortcutsFrom(const IComponentShortcuts& other) {
+    pos2d_ = other.pos2d_;
+    tint_ = other.tint_;
+    thing_ = other.thing_;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+class Component;
+class Pos2dComponent;
+class TintComponent;
+class ThingComponent;
+
+// Cached pointers to the first attached component of each hot type, so that the
+// per-frame paths (position, tint, ...) never search a component list. Both
+// GameObject and Behavior carry a block; GameObject keeps every block of its
+// behaviours in step with its own on attach and detach.
+//
+// Slot order: AnimationBhv, B2BodyComponent, Pos2dComponent, SpriteComponent,
+// TextComponent, TintComponent, ThingComponent, TweensBhv. A slot joins the block
+// when its component type exists.
+class IComponentShortcuts {
+public:
+    virtual ~IComponentShortcuts() = default;
+
+    Pos2dComponent* Pos2d() const { return pos2d_; }
+    TintComponent* Tint() const { return tint_; }
+    ThingComponent* Thing() const { return thing_; }
+
+protected:
+    IComponentShortcuts() = default;
+    IComponentShortcuts(const IComponentShortcuts&) = delete;
+    IComponentShortcuts& operator=(const IComponentShortcuts&) = delete;
+
+    // Stores c in every empty slot whose type it is (subclasses included).
+    void OfferShortcut(Component* c);
+    // Empties every slot that names c; a later component of that type is not promoted.
+    void ForgetShortcut(const Component* c);
+    void CopyShortcutsFrom(const IComponentShortcuts& other);
+
+private:
+    friend class GameObject;
+
+    Pos2dComponent* pos2d_ = nullptr;
+    TintComponent* tint_ = nullptr;
+    ThingComponent* thing_ = nullptr;
+};

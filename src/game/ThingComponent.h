@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/Component.h"
+#include "core/IEditable.h"
+
+// Marks a world object; the gameplay screen sorts the level's children by LayeringOrder.
+class ThingComponent : public Component, public IEditable {
+public:
+    int LayeringOrder = 0;
+};

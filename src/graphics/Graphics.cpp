@@ -1,0 +1,6 @@
+#include "graphics/Graphics.h"
+
+#include "platform/Window.h"
+
+Graphics::Graphics() = default;
+Graphics::~Graphics() = default;

@@ -1,0 +1,81 @@
+#include "platform/Window.h"
+
+#include "app/StartupError.h"
+
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include <cstdlib>
+
+namespace {
+
+[[noreturn]] void FailStartup(const std::string& what) {
+    throw StartupError(what + ": " + SDL_GetError());
+}
+
+void RequestCoreContext() {
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+}
+
+}  // namespace
+
+Window::Window(const std::string& title, int width, int height) {
+    // The X11 class name of the window, as window managers and scripts see it.
+    setenv("SDL_VIDEO_X11_WMCLASS", "WindowClass1", 0);
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        FailStartup("cannot open a display for the game window");
+    }
+    RequestCoreContext();
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
+                               SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+    if (window_ == nullptr) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        FailStartup("cannot create the game window");
+    }
+    glContext_ = SDL_GL_CreateContext(window_);
+    if (glContext_ == nullptr) {
+        SDL_DestroyWindow(window_);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        FailStartup("cannot create an OpenGL 3.3 core context");
+    }
+    // Presenting never waits for the display; some drivers cannot switch it off.
+    SDL_GL_SetSwapInterval(0);
+}
+
+Window::~Window() {
+    SDL_GL_DeleteContext(glContext_);
+    SDL_DestroyWindow(window_);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+bool Window::PumpMessages() {
+    bool quit = false;
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        if (event.type == SDL_QUIT) {
+            quit = true;
+        }
+    }
+    return !quit;
+}
+
+void Window::ClearAndPresent(Color color) {
+    glClearColor(color.r / 255.0f, color.g / 255.0f, color.b / 255.0f, color.a / 255.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SDL_GL_SwapWindow(window_);
+}
+
+int Window::ClientWidth() const {
+    int w = 0;
+    SDL_GetWindowSize(window_, &w, nullptr);
+    return w;
+}
+
+int Window::ClientHeight() const {
+    int h = 0;
+    SDL_GetWindowSize(window_, nullptr, &h);
+    return h;
+}

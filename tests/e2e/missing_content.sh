@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Without a Content directory beside it the game stops at start-up with one line
+# that names the missing directory, not a crash report.
+set -euo pipefail
+game="$1"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cp "$game" "$dir/vellimor"
+
+status=0
+"$dir/vellimor" 2>"$dir/err" || status=$?
+if [ "$status" -eq 0 ]; then
+  echo "expected a failing exit status"; exit 1
+fi
+if [ "$(wc -l <"$dir/err")" -ne 1 ] || ! grep -q "content directory $dir/Content" "$dir/err"; then
+  echo "unexpected message:"; cat "$dir/err"; exit 1
+fi
+if [ -e "$dir/CrashInfo.dmp" ]; then
+  echo "a missing directory must not be reported as a crash"; exit 1
+fi
+echo "missing Content reported: $(cat "$dir/err")"
