@@ -5,8 +5,10 @@
 
 class EditorState;
 class GameApp;
+class GameConfig;
 class GameObject;
 class Graphics;
+class PrefabManager;
 struct FrameTime;
 
 // The process-wide record through which every subsystem reaches the managers.
@@ -18,8 +20,10 @@ struct Engine {
     static inline GameApp* App = nullptr;
     static inline ::FrameTime* FrameTime = nullptr;
     static inline ::Graphics* Graphics = nullptr;
+    static inline PrefabManager* Prefabs = nullptr;
     static inline GameObject* GameplayRoot = nullptr;
     static inline ::EditorState* EditorState = nullptr;
+    static inline ::GameConfig* GameConfig = nullptr;
     static inline int ExitCode = 0;
 
     // Clock ticks at which the current frame's work began; written by the main loop,

@@ -1,7 +1,9 @@
 #include "app/GameApp.h"
 
 #include "app/Engine.h"
+#include "app/ContentError.h"
 #include "app/FrameTime.h"
+#include "app/GameConfig.h"
 #include "app/StartupError.h"
 #include "app/Watchdog.h"
 #include "core/Behavior.h"
@@ -10,6 +12,7 @@
 #include "graphics/Graphics.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
+#include "prefabs/PrefabManager.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -18,15 +21,21 @@ GameApp::GameApp() {
     Engine::App = this;
     Engine::Root = new GameObject();
     Engine::Graphics = new Graphics();
+    Engine::Prefabs = new PrefabManager();
     Engine::FrameTime = new FrameTime();
     Engine::EditorState = new EditorState();
+    Engine::GameConfig = new GameConfig();
 }
 
 GameApp::~GameApp() {
+    delete Engine::GameConfig;
+    Engine::GameConfig = nullptr;
     delete Engine::EditorState;
     Engine::EditorState = nullptr;
     delete Engine::FrameTime;
     Engine::FrameTime = nullptr;
+    delete Engine::Prefabs;
+    Engine::Prefabs = nullptr;
     delete Engine::Graphics;
     Engine::Graphics = nullptr;
     delete Engine::Root;
@@ -47,8 +56,11 @@ void GameApp::Run() {
 
 void GameApp::StartUp() {
     CheckContentDirectory();
+    Engine::GameConfig->Load();
+    Engine::Prefabs->RegisterTypes();
     CreateWindow();
     Engine::Root->Name = "Root";
+    CreateGameplayRoot();
     StartFramePacing();
     watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
                                            Watchdog::Settings{});
@@ -61,6 +73,17 @@ void GameApp::CheckContentDirectory() const {
         throw StartupError("missing the content directory " +
                            (std::filesystem::current_path() / content).string());
     }
+}
+
+// Everything the game runs comes into being below this object, so content without it
+// cannot start.
+void GameApp::CreateGameplayRoot() {
+    const char* name = "GameplayRoot";
+    if (Engine::Prefabs->Find(name) == nullptr) {
+        throw ContentError(Engine::Prefabs->PrefabDirectory(), std::string("no prefab named \"") + name + "\"");
+    }
+    Engine::GameplayRoot = new GameObject(name);
+    Engine::Root->AddChild(Engine::GameplayRoot);
 }
 
 void GameApp::CreateWindow() {

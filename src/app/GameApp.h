@@ -46,6 +46,7 @@ private:
     void StartUp();
     void CheckContentDirectory() const;
     void CreateWindow();
+    void CreateGameplayRoot();
     void StartFramePacing();
     void Render();
     void ShutDownContent();

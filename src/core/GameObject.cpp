@@ -5,14 +5,35 @@
 #include "core/Behavior.h"
 #include "editor/EditorState.h"
 #include "graphics/Pos2dComponent.h"
+#include "prefabs/PrefabManager.h"
 
 #include <algorithm>
+
+GameObject::GameObject(std::string prefabName) {
+    const Prefab* prefab =
+        Engine::Prefabs != nullptr ? Engine::Prefabs->PrefabForInstancing(prefabName, "") : nullptr;
+    if (prefab != nullptr) {
+        try {
+            prefab->Instantiate(*this);
+        } catch (...) {
+            DeleteContents();  // no destructor runs for an object whose constructor threw
+            throw;
+        }
+    }
+    if (Name.empty()) {
+        Name = std::move(prefabName);
+    }
+}
 
 GameObject::~GameObject() {
     FixEditorReferences();
     if (queued_ && Engine::App != nullptr) {
         Engine::App->ForgetQueuedObject(this);
     }
+    DeleteContents();
+}
+
+void GameObject::DeleteContents() {
     while (!components_.empty()) {
         delete components_.back();  // its destructor detaches it from this object
     }
@@ -20,6 +41,18 @@ GameObject::~GameObject() {
         delete children_.back();  // its destructor erases it from children_
     }
     DetachFromParent();
+}
+
+GameObject* GameObject::Reinstance() {
+    if (parent_ == nullptr || PrefabName.empty()) {
+        return nullptr;
+    }
+    auto* fresh = new GameObject(PrefabName);
+    auto& siblings = parent_->children_;
+    const auto at = std::find(siblings.begin(), siblings.end(), this);
+    parent_->InsertChild(static_cast<std::size_t>(at - siblings.begin()), fresh);
+    QueueForDeletion();
+    return fresh;
 }
 
 void GameObject::FixEditorReferences() {

@@ -15,6 +15,10 @@ class Component;
 class GameObject : public IComponentShortcuts {
 public:
     GameObject() = default;
+    // An instance of the named prefab: its components, values and children, with the
+    // behaviours started. Named after the prefab unless the prefab names it. A name
+    // that no prefab has gives an empty object of that name, with a message.
+    explicit GameObject(std::string prefabName);
     ~GameObject() override;
 
     bool InputEnabled = true;
@@ -44,6 +48,12 @@ public:
     // Detaches this object at once and queues it for the frame's deletion phase.
     void Destroy();
 
+    // Puts a fresh instance of this object's prefab just before it in the parent's list
+    // and queues this object for deletion (it stays in the list until the deletion
+    // phase). Returns the new object; null, changing nothing, without a parent or a
+    // prefab name.
+    GameObject* Reinstance();
+
     // Exchanges this object with the sibling `offset` places away; no-op outside the list.
     void MoveAmongSiblings(int offset);
 
@@ -67,6 +77,7 @@ public:
 private:
     friend class Component;
 
+    void DeleteContents();
     void DetachFromParent();
     void QueueForDeletion();
     void FixEditorReferences();

@@ -2,6 +2,12 @@
 
 #include "core/GameObject.h"
 
+Pos2dComponent::Pos2dComponent() {
+    AddProperty("Pos", Pos);
+    AddProperty("Rotation", Rotation);
+    AddProperty("IsRelative", IsRelative);
+}
+
 Vector2 Pos2dComponent::GetWorldPosition() const {
     Vector2 world = Pos;
     if (!IsRelative || Owner() == nullptr) {

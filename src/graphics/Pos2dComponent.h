@@ -8,6 +8,8 @@
 // nearest positioned ancestor, and a rotation in radians that is never inherited.
 class Pos2dComponent : public Component, public IEditable {
 public:
+    Pos2dComponent();
+
     Vector2 Pos;
     float Rotation = 0.0f;
     bool IsRelative = false;

@@ -7,5 +7,7 @@
 // A colour multiplied into the object's sprite and text and into its whole subtree.
 class TintComponent : public Component, public IEditable {
 public:
+    TintComponent() { AddProperty("Tint", Tint); }
+
     Color Tint{255, 255, 255, 255};
 };

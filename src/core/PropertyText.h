@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/DrawLayer.h"
+#include "core/TextXAlignment.h"
+#include "core/TextYAlignment.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The text forms of property values, as files and editor fields hold them.
+// Every parser returns nothing when the text does not convert; the caller then keeps
+// the value it had.
+namespace PropertyText {
+
+// At most nine significant digits ("%.9g"): enough to give every float back exactly.
+// NaN and infinity print as "nan" and "inf", with a "-" when the sign bit is set.
+std::string FormatFloat(float value);
+// A whole-text decimal or exponent form with an optional sign; "nan", "inf" and
+// "infinity" in any case. Out-of-range text does not convert.
+std::optional<float> ParseFloat(const std::string& text);
+
+std::string FormatInt(int value);
+std::optional<int> ParseInt(const std::string& text);
+
+std::string FormatBool(bool value);
+// True exactly for "true", "1" and "t"; any other text is false.
+bool ParseBool(const std::string& text);
+
+// A newline becomes the two characters backslash and "n", and back.
+std::string EscapeNewlines(const std::string& text);
+std::string UnescapeNewlines(const std::string& text);
+
+// Alpha as the fraction alpha / 255 in the float form.
+std::string FormatAlpha(std::uint8_t alpha);
+// Fraction x 255 truncated toward zero, wrapped into a byte as a plain integer
+// conversion would; NaN, infinities and values too large for that do not convert.
+std::optional<std::uint8_t> ParseAlpha(const std::string& text);
+
+// Red, green, blue as six lowercase hexadecimal digits.
+std::string FormatRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+// The whole text as one hexadecimal number (either case): red from bits 16-23,
+// green 8-15, blue 0-7.
+std::optional<std::uint32_t> ParseRgb(const std::string& text);
+
+// "" for a value that has no name (no layer, or several layers at once).
+std::string FormatDrawLayer(DrawLayer layer);
+// Exact name match, else DrawLayer::None.
+DrawLayer ParseDrawLayer(const std::string& text);
+
+std::string FormatTextXAlignment(TextXAlignment alignment);
+TextXAlignment ParseTextXAlignment(const std::string& text);  // unknown: Left
+std::string FormatTextYAlignment(TextYAlignment alignment);
+TextYAlignment ParseTextYAlignment(const std::string& text);  // unknown: Top
+
+}  // namespace PropertyText

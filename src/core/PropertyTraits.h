@@ -1,0 +1,204 @@
+#pragma once
+
+#include "core/Color.h"
+#include "core/DrawLayer.h"
+#include "core/PropertyText.h"
+#include "core/Rect.h"
+#include "core/ResourceNames.h"
+#include "core/TextXAlignment.h"
+#include "core/TextYAlignment.h"
+#include "core/Vector2.h"
+
+#include <string>
+#include <typeinfo>
+
+// What a property of value type T looks like as text: how many sub-values it has,
+// their names and types, and how each prints and parses. One specialisation per
+// supported value type; PropertyValueTypes lists them all.
+//
+// Parse returns false, leaving the value alone, when the text does not convert.
+template <class T>
+struct PropertyTraits;
+
+namespace PropertyTraitsDetail {
+
+// A value with one unnamed sub-value.
+template <class T>
+struct Single {
+    static constexpr int SubCount = 1;
+    static const char* SubName(int) { return ""; }
+    static const std::type_info& SubType(int) { return typeid(T); }
+};
+
+template <class Resource>
+struct Reference : Single<Resource*> {
+    static std::string Print(Resource* const& value, int) {
+        const auto& nameOf = ResourceNames<Resource>::NameOf;
+        return value != nullptr && nameOf ? nameOf(value) : "";
+    }
+    static bool Parse(Resource*& value, int, const std::string& text) {
+        const auto& find = ResourceNames<Resource>::Find;
+        Resource* found = find ? find(text) : nullptr;
+        if (found == nullptr) {
+            return false;
+        }
+        value = found;
+        return true;
+    }
+};
+
+}  // namespace PropertyTraitsDetail
+
+template <>
+struct PropertyTraits<float> : PropertyTraitsDetail::Single<float> {
+    static std::string Print(const float& v, int) { return PropertyText::FormatFloat(v); }
+    static bool Parse(float& v, int, const std::string& text) {
+        const auto parsed = PropertyText::ParseFloat(text);
+        if (parsed) v = *parsed;
+        return parsed.has_value();
+    }
+};
+
+template <>
+struct PropertyTraits<int> : PropertyTraitsDetail::Single<int> {
+    static std::string Print(const int& v, int) { return PropertyText::FormatInt(v); }
+    static bool Parse(int& v, int, const std::string& text) {
+        const auto parsed = PropertyText::ParseInt(text);
+        if (parsed) v = *parsed;
+        return parsed.has_value();
+    }
+};
+
+template <>
+struct PropertyTraits<bool> : PropertyTraitsDetail::Single<bool> {
+    static std::string Print(const bool& v, int) { return PropertyText::FormatBool(v); }
+    static bool Parse(bool& v, int, const std::string& text) {
+        v = PropertyText::ParseBool(text);
+        return true;
+    }
+};
+
+template <>
+struct PropertyTraits<std::string> : PropertyTraitsDetail::Single<std::string> {
+    static std::string Print(const std::string& v, int) { return PropertyText::EscapeNewlines(v); }
+    static bool Parse(std::string& v, int, const std::string& text) {
+        v = PropertyText::UnescapeNewlines(text);
+        return true;
+    }
+};
+
+template <>
+struct PropertyTraits<Vector2> {
+    static constexpr int SubCount = 2;
+    static const char* SubName(int i) { return i == 0 ? "X" : "Y"; }
+    static const std::type_info& SubType(int) { return typeid(float); }
+    static float& Field(Vector2& v, int i) { return i == 0 ? v.x : v.y; }
+    static std::string Print(const Vector2& v, int i) {
+        return PropertyText::FormatFloat(Field(const_cast<Vector2&>(v), i));
+    }
+    static bool Parse(Vector2& v, int i, const std::string& text) {
+        return PropertyTraits<float>::Parse(Field(v, i), 0, text);
+    }
+};
+
+template <>
+struct PropertyTraits<Rect> {
+    static constexpr int SubCount = 4;
+    static const char* SubName(int i) {
+        static const char* const names[] = {"X", "Y", "Width", "Height"};
+        return names[i];
+    }
+    static const std::type_info& SubType(int) { return typeid(float); }
+    static float& Field(Rect& r, int i) {
+        float* const fields[] = {&r.x, &r.y, &r.width, &r.height};
+        return *fields[i];
+    }
+    static std::string Print(const Rect& r, int i) {
+        return PropertyText::FormatFloat(Field(const_cast<Rect&>(r), i));
+    }
+    static bool Parse(Rect& r, int i, const std::string& text) {
+        return PropertyTraits<float>::Parse(Field(r, i), 0, text);
+    }
+};
+
+template <>
+struct PropertyTraits<Color> {
+    static constexpr int SubCount = 2;
+    static const char* SubName(int i) { return i == 0 ? "A" : "Rgb"; }
+    static const std::type_info& SubType(int) { return typeid(std::string); }
+    static std::string Print(const Color& c, int i) {
+        return i == 0 ? PropertyText::FormatAlpha(c.a) : PropertyText::FormatRgb(c.r, c.g, c.b);
+    }
+    static bool Parse(Color& c, int i, const std::string& text) {
+        if (i == 0) {
+            const auto alpha = PropertyText::ParseAlpha(text);
+            if (alpha) c.a = *alpha;
+            return alpha.has_value();
+        }
+        const auto rgb = PropertyText::ParseRgb(text);
+        if (rgb) {
+            c.r = static_cast<std::uint8_t>(*rgb >> 16);
+            c.g = static_cast<std::uint8_t>(*rgb >> 8);
+            c.b = static_cast<std::uint8_t>(*rgb);
+        }
+        return rgb.has_value();
+    }
+};
+
+template <>
+struct PropertyTraits<Texture*> : PropertyTraitsDetail::Reference<Texture> {};
+
+template <>
+struct PropertyTraits<BitmapFont*> : PropertyTraitsDetail::Reference<BitmapFont> {};
+
+template <>
+struct PropertyTraits<DrawLayer> : PropertyTraitsDetail::Single<DrawLayer> {
+    static std::string Print(const DrawLayer& v, int) { return PropertyText::FormatDrawLayer(v); }
+    static bool Parse(DrawLayer& v, int, const std::string& text) {
+        v = PropertyText::ParseDrawLayer(text);
+        return true;
+    }
+};
+
+template <>
+struct PropertyTraits<TextXAlignment> : PropertyTraitsDetail::Single<TextXAlignment> {
+    static std::string Print(const TextXAlignment& v, int) { return PropertyText::FormatTextXAlignment(v); }
+    static bool Parse(TextXAlignment& v, int, const std::string& text) {
+        v = PropertyText::ParseTextXAlignment(text);
+        return true;
+    }
+};
+
+template <>
+struct PropertyTraits<TextYAlignment> : PropertyTraitsDetail::Single<TextYAlignment> {
+    static std::string Print(const TextYAlignment& v, int) { return PropertyText::FormatTextYAlignment(v); }
+    static bool Parse(TextYAlignment& v, int, const std::string& text) {
+        v = PropertyText::ParseTextYAlignment(text);
+        return true;
+    }
+};
+
+// Calls visit(std::type_identity<T>{}) for the supported value type whose type tag is
+// `tag`; returns false for a tag that is none of them.
+template <class Visitor>
+bool VisitPropertyValueType(const std::type_info& tag, Visitor&& visit) {
+    auto tryOne = [&]<class T>(std::type_identity<T> type) {
+        if (tag != typeid(T)) {
+            return false;
+        }
+        visit(type);
+        return true;
+    };
+    return tryOne(std::type_identity<float>{}) || tryOne(std::type_identity<int>{}) ||
+           tryOne(std::type_identity<bool>{}) || tryOne(std::type_identity<std::string>{}) ||
+           tryOne(std::type_identity<Vector2>{}) || tryOne(std::type_identity<Rect>{}) ||
+           tryOne(std::type_identity<Color>{}) || tryOne(std::type_identity<Texture*>{}) ||
+           tryOne(std::type_identity<BitmapFont*>{}) || tryOne(std::type_identity<DrawLayer>{}) ||
+           tryOne(std::type_identity<TextXAlignment>{}) || tryOne(std::type_identity<TextYAlignment>{});
+}
+
+// Texture and font references are kept as names wherever they are stored apart
+// from a live object, and copied through their text.
+inline bool IsReferenceType(const std::type_info& tag) {
+    return tag == typeid(Texture*) || tag == typeid(BitmapFont*);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <typeinfo>
+
+class PropertyRegistration;
+
+// A short-lived view of one sub-value of a property (the "X" of a Vector2, the
+// "Rgb" of a Color, or the whole of a single value), built by
+// PropertyRegistration::GetSubProperty for one read or write.
+struct SubProperty {
+    int Index = 0;
+    bool IsLast = true;
+    // "X", "Y", "Width", "Height", "A", "Rgb", or "" for a single value.
+    std::string SubName;
+    std::string PropertyName;
+    const std::type_info* SubTypeTag = nullptr;
+    const std::type_info* ValueTypeTag = nullptr;
+    // Where the value is: a plain pointer, or the proxy registration whose getter and
+    // setter reach it. Both null for an empty registration.
+    void* Value = nullptr;
+    PropertyRegistration* Proxy = nullptr;
+
+    // The key in files: the property name, or "Name.Sub" for a named sub-value.
+    std::string Key() const;
+
+    // The sub-value's text form; "" when there is no value.
+    std::string ToText() const;
+    // Parses text into the sub-value; text that does not convert changes nothing.
+    void FromText(const std::string& text) const;
+};

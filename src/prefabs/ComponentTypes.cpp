@@ -1,0 +1,16 @@
+#include "prefabs/ComponentTypes.h"
+
+#include "game/ThingComponent.h"
+#include "graphics/Pos2dComponent.h"
+#include "graphics/TintComponent.h"
+#include "prefabs/PrefabComponent.h"
+#include "prefabs/PrefabManager.h"
+
+// One line per type, kept in the order of the game's full type list; a subsystem
+// adds its types at their place when it lands. Tests list the registry.
+void RegisterComponentTypes(PrefabManager& manager) {
+    manager.Register<PrefabComponent>("PrefabComponent");
+    manager.Register<Pos2dComponent>("Pos2dComponent");
+    manager.Register<TintComponent>("TintComponent");
+    manager.Register<ThingComponent>("ThingComponent");
+}

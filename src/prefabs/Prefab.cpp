@@ -1,0 +1,267 @@
+#include "prefabs/Prefab.h"
+
+#include "app/ContentError.h"
+#include "app/Log.h"
+#include "core/Behavior.h"
+#include "core/GameObject.h"
+#include "platform/AtomicFile.h"
+#include "prefabs/PrefabManager.h"
+
+#include <boost/property_tree/json_parser.hpp>
+#include <boost/property_tree/ptree.hpp>
+
+#include <algorithm>
+#include <sstream>
+
+namespace pt = boost::property_tree;
+
+namespace {
+
+pt::ptree::path_type TreePath(const std::string& key) {
+    return pt::ptree::path_type(key, '.');
+}
+
+// Every stored value as strings: a single value as one string member, a compound
+// one as an object of its sub-values in their order.
+pt::ptree WriteProperties(const PrefabComponent& component) {
+    pt::ptree members;
+    for (const auto& [name, holder] : component.Properties) {
+        SubProperty first = holder->GetSubProperty(name, 0);
+        if (first.SubName.empty()) {
+            members.push_back({name, pt::ptree(first.ToText())});
+            continue;
+        }
+        pt::ptree compound;
+        for (int i = 0;; ++i) {
+            const SubProperty sub = holder->GetSubProperty(name, i);
+            compound.push_back({sub.SubName, pt::ptree(sub.ToText())});
+            if (sub.IsLast) {
+                break;
+            }
+        }
+        members.push_back({name, compound});
+    }
+    return members;  // no members: written as ""
+}
+
+pt::ptree WriteComponentList(const std::vector<std::unique_ptr<PrefabComponent>>& components) {
+    pt::ptree list;
+    for (const auto& component : components) {
+        list.push_back({component->TypeName, WriteProperties(*component)});
+    }
+    return list;
+}
+
+pt::ptree WriteAutoCreate(const AutoCreate& entry) {
+    pt::ptree element;
+    if (!entry.Name.empty()) {
+        element.push_back({"Name", pt::ptree(entry.Name)});
+    }
+    if (!entry.InstanceProperties.empty()) {
+        element.push_back({"InstanceProperties", WriteComponentList(entry.InstanceProperties)});
+    }
+    element.push_back({"Prefab", pt::ptree(entry.PrefabName)});
+    return element;
+}
+
+// Numbers and the literals true, false and null arrive as their text, like strings.
+void ReadProperty(const pt::ptree& members, const std::string& name, PropertyRegistration& holder) {
+    for (int i = 0;; ++i) {
+        const SubProperty sub = holder.GetSubProperty(name, i);
+        sub.FromText(members.get_child(TreePath(sub.Key())).data());
+        if (sub.IsLast) {
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+Prefab::Prefab(PrefabManager& manager, std::string name) : Name(std::move(name)), manager_(&manager) {}
+
+void Prefab::Load(const std::filesystem::path& file) {
+    pt::ptree tree;
+    try {
+        pt::read_json(file.string(), tree);
+    } catch (const pt::json_parser_error& e) {
+        const bool unreadable = e.line() == 0;
+        throw ContentError(file, unreadable ? e.message() : "line " + std::to_string(e.line()) + ": " + e.message());
+    }
+    try {
+        Read(tree);
+    } catch (const std::runtime_error& e) {
+        throw ContentError(file, e.what());
+    }
+}
+
+void Prefab::Read(const pt::ptree& tree) {
+    std::vector<std::unique_ptr<PrefabComponent>> components;
+    ReadComponents(tree.get_child("Components"), components);
+    std::vector<std::unique_ptr<AutoCreate>> children;
+    for (const auto& [key, element] : tree.get_child("AutoCreate")) {
+        auto entry = std::make_unique<AutoCreate>();
+        entry->Owner = this;
+        entry->PrefabName = element.get<std::string>("Prefab");
+        entry->Name = element.get<std::string>("Name", "");
+        if (const auto overrides = element.get_child_optional("InstanceProperties")) {
+            ReadComponents(*overrides, entry->InstanceProperties);
+        }
+        children.push_back(std::move(entry));
+    }
+    // Only a whole file is taken: a failed read leaves the prefab as it was.
+    std::move(components.begin(), components.end(), std::back_inserter(Components));
+    std::move(children.begin(), children.end(), std::back_inserter(AutoCreates));
+}
+
+void Prefab::ReadComponents(const pt::ptree& node, std::vector<std::unique_ptr<PrefabComponent>>& into) const {
+    for (const auto& [typeName, members] : node) {
+        const PrefabManager::ComponentType* type = manager_->FindType(typeName);
+        const IEditable* prototype = manager_->FindPrototype(typeName);
+        if (type == nullptr || prototype == nullptr) {
+            throw std::runtime_error("unknown component type '" + typeName + "'");
+        }
+        if (dynamic_cast<const Component*>(prototype) == nullptr) {
+            throw std::runtime_error("'" + typeName + "' is not a component type");
+        }
+        auto component = std::make_unique<PrefabComponent>();
+        component->TypeName = typeName;
+        component->TypeTag = type->Tag;
+        for (const auto& [name, registration] : prototype->Properties) {
+            if (!members.get_child_optional(TreePath(name))) {
+                continue;  // not stored: the component's default applies
+            }
+            std::unique_ptr<PropertyRegistration> holder = registration->CloneOwned();
+            ReadProperty(members, name, *holder);
+            component->Properties[name] = std::move(holder);
+        }
+        into.push_back(std::move(component));
+    }
+}
+
+pt::ptree Prefab::Write() const {
+    pt::ptree children;
+    for (const auto& entry : AutoCreates) {
+        children.push_back({"", WriteAutoCreate(*entry)});
+    }
+    pt::ptree tree;
+    tree.push_back({"Components", WriteComponentList(Components)});
+    tree.push_back({"AutoCreate", children});
+    return tree;
+}
+
+std::string Prefab::ToJson() const {
+    std::ostringstream out;
+    pt::write_json(out, Write(), true);
+    return out.str();
+}
+
+void Prefab::Save() {
+    WriteFileAtomically(manager_->PrefabDirectory() / (Name + ".json"), ToJson());
+    IsModified = false;
+}
+
+void Prefab::Rename(const std::string& newName) {
+    if (newName == Name) {
+        return;
+    }
+    manager_->Rekey(*this, manager_->FirstFreeName(newName));
+}
+
+Prefab* Prefab::Duplicate() const {
+    // A trailing dot and exactly three digits are a numbering, not part of the name.
+    std::string base = Name;
+    const std::size_t n = base.size();
+    if (n > 4 && base[n - 4] == '.' &&
+        std::all_of(base.end() - 3, base.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        base.resize(n - 4);
+    }
+    auto copy = std::make_unique<Prefab>(*manager_, base);
+    for (const auto& component : Components) {
+        copy->Components.push_back(component->Clone());
+    }
+    for (const auto& entry : AutoCreates) {
+        copy->AutoCreates.push_back(entry->Clone());
+        copy->AutoCreates.back()->Owner = copy.get();
+    }
+    return manager_->Adopt(std::move(copy));
+}
+
+bool Prefab::MoveComponent(const PrefabComponent* component, int offset) {
+    const auto at = std::find_if(Components.begin(), Components.end(),
+                                 [component](const auto& entry) { return entry.get() == component; });
+    if (at == Components.end()) {
+        return false;
+    }
+    const long long from = at - Components.begin();
+    const long long last = static_cast<long long>(Components.size()) - 1;
+    const long long to = std::clamp(from + offset, 0LL, last);
+    if (to == from) {
+        return false;
+    }
+    auto entry = std::move(*at);
+    Components.erase(at);
+    Components.insert(Components.begin() + to, std::move(entry));
+    return true;
+}
+
+void Prefab::Instantiate(GameObject& object) const {
+    const PrefabManager::InstancingScope scope(*manager_, Name);
+    object.PrefabName = Name;
+    ApplyComponents(object, Components, ApplyMode::Create);
+    for (std::size_t i = 0; i < AutoCreates.size(); ++i) {
+        InstantiateChild(object, *AutoCreates[i]);
+    }
+    for (std::size_t i = 0; i < object.Behaviors().size(); ++i) {
+        object.Behaviors()[i]->Start();
+    }
+}
+
+void Prefab::InstantiateChild(GameObject& object, const AutoCreate& entry) const {
+    if (manager_->PrefabForInstancing(entry.PrefabName, Name) == nullptr) {
+        return;  // missing or cyclic: reported, and this child is left out
+    }
+    auto child = std::make_unique<GameObject>(entry.PrefabName);
+    child->Name = entry.Name.empty() ? entry.PrefabName : entry.Name;
+    ApplyComponents(*child, entry.InstanceProperties, ApplyMode::Override);
+    object.AddChild(child.release());
+}
+
+void Prefab::ApplyComponents(GameObject& object, const std::vector<std::unique_ptr<PrefabComponent>>& entries,
+                             ApplyMode mode) const {
+    for (const auto& entry : entries) {
+        IEditable* target = nullptr;
+        if (mode == ApplyMode::Override) {
+            for (Component* c : object.Components()) {
+                auto* editable = dynamic_cast<IEditable*>(c);
+                if (editable != nullptr && editable->TypeTag == entry->TypeTag) {
+                    target = editable;
+                    break;
+                }
+            }
+        }
+        if (target == nullptr) {
+            std::unique_ptr<IEditable> made = manager_->Create(entry->TypeName);
+            auto* component = dynamic_cast<Component*>(made.get());
+            if (component == nullptr) {
+                Log::Warning("prefab \"" + Name + "\": '" + entry->TypeName + "' is not a component type; skipped");
+                continue;
+            }
+            target = made.release();
+            object.AddComponent(component);
+        }
+        for (const auto& [name, value] : entry->Properties) {
+            if (PropertyRegistration* live = target->FindProperty(name)) {
+                value->AssignTo(*live);
+            }
+        }
+    }
+}
+
+void Prefab::UpdateInstances(GameObject& object) const {
+    if (object.PrefabName == Name) {
+        ApplyComponents(object, Components, ApplyMode::Override);
+    }
+    for (std::size_t i = 0; i < object.Children().size(); ++i) {
+        UpdateInstances(*object.Children()[i]);
+    }
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "prefabs/AutoCreate.h"
+#include "prefabs/PrefabComponent.h"
+
+#include <boost/property_tree/ptree_fwd.hpp>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class GameObject;
+class PrefabManager;
+
+// A named template of an object tree, one JSON file each: the components every
+// instance gets (with the values that differ from their defaults) and the children
+// to create with it. Owned by its PrefabManager, which keys it by Name.
+//
+// The file format: one object with "Components" (component type name -> its stored
+// properties, sorted by name; compound values as objects of sub-values; every leaf a
+// string; a component without values as "") and "AutoCreate" (an array of
+// {"Name", "InstanceProperties", "Prefab"}, the first two only when not empty), each
+// written as "" when empty, pretty-printed by the property tree JSON writer.
+class Prefab {
+public:
+    Prefab(PrefabManager& manager, std::string name);
+    virtual ~Prefab() = default;
+    Prefab(const Prefab&) = delete;
+    Prefab& operator=(const Prefab&) = delete;
+
+    std::string Name;
+    std::vector<std::unique_ptr<PrefabComponent>> Components;
+    std::vector<std::unique_ptr<AutoCreate>> AutoCreates;
+    // Set by every edit; cleared by Save. SaveAll writes only modified prefabs.
+    bool IsModified = false;
+
+    // Appends the file's components and children. Any problem (not JSON, a missing
+    // member, an unknown component type) throws a ContentError naming the file.
+    void Load(const std::filesystem::path& file);
+    // The same from a parsed tree; throws the reader's error without a file name.
+    void Read(const boost::property_tree::ptree& tree);
+
+    // The file's exact bytes, and the tree they are written from.
+    std::string ToJson() const;
+    boost::property_tree::ptree Write() const;
+
+    // Writes <PrefabDirectory>/<Name>.json through a temporary file renamed over the
+    // old one, then clears IsModified. On failure the old file is intact, IsModified
+    // stays set and the error names the file.
+    void Save();
+
+    // Takes the first free name among newName, newName.001, newName.002 ... (.1000 and
+    // up once .999 is taken) and re-keys the manager's entry. Nothing happens when
+    // newName is the current name.
+    void Rename(const std::string& newName);
+
+    // A deep copy entered in the manager under the first free form of this name
+    // without its ".NNN" suffix (Ant.004 gives Ant.002 when Ant and Ant.001 exist).
+    // Its IsModified is false.
+    Prefab* Duplicate() const;
+
+    // Moves the component from index i to clamp(i + offset); false (no change) when
+    // that is i or the component is not in this prefab.
+    bool MoveComponent(const PrefabComponent* component, int offset);
+
+    // Builds this prefab into object: its components, its children (each a complete
+    // instance of its own prefab), then Start on the object's behaviours.
+    void Instantiate(GameObject& object) const;
+
+    // Re-applies the stored values to every instance of this prefab in object's
+    // subtree (object included), adding components the instance lacks.
+    void UpdateInstances(GameObject& object) const;
+
+    enum class ApplyMode { Create, Override };
+    // Create: every entry becomes a new component. Override: an entry sets the values
+    // of the object's first component of its type, and is created when there is none.
+    void ApplyComponents(GameObject& object, const std::vector<std::unique_ptr<PrefabComponent>>& entries,
+                         ApplyMode mode) const;
+
+private:
+    void ReadComponents(const boost::property_tree::ptree& node,
+                        std::vector<std::unique_ptr<PrefabComponent>>& into) const;
+    void InstantiateChild(GameObject& object, const AutoCreate& entry) const;
+
+    PrefabManager* manager_;
+};

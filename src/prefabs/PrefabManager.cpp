@@ -1,0 +1,190 @@
+#include "prefabs/PrefabManager.h"
+
+#include "app/ContentError.h"
+#include "app/Engine.h"
+#include "app/GameConfig.h"
+#include "app/Log.h"
+#include "prefabs/ComponentTypes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace {
+
+bool IsPrefabFile(const std::filesystem::directory_entry& entry) {
+    std::error_code error;
+    if (!entry.is_regular_file(error)) {
+        return false;
+    }
+    std::string extension = entry.path().extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".json";
+}
+
+std::string Numbered(const std::string& name, int counter) {
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, ".%03d", counter);
+    return name + suffix;
+}
+
+}  // namespace
+
+PrefabManager::~PrefabManager() {
+    prototypes_.clear();
+    prefabs_.clear();
+}
+
+void PrefabManager::RegisterTypes() {
+    RegisterComponentTypes(*this);
+    CreatePrototypes();
+    LoadPrefabDirectory();
+}
+
+void PrefabManager::CreatePrototypes() {
+    for (const auto& [name, type] : types_) {
+        prototypes_[name] = type.Factory();
+    }
+}
+
+template <class Visit>
+void PrefabManager::ForEachPrefabFile(Visit&& visit) const {
+    const std::filesystem::path directory = PrefabDirectory();
+    try {
+        for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+            if (IsPrefabFile(entry)) {
+                visit(entry.path());
+            }
+        }
+    } catch (const std::filesystem::filesystem_error& e) {
+        throw ContentError(directory, e.code().message());
+    }
+}
+
+void PrefabManager::LoadPrefabDirectory() {
+    ForEachPrefabFile([this](const std::filesystem::path& file) {
+        const std::string stem = file.stem().string();
+        auto prefab = std::make_unique<Prefab>(*this, stem);
+        prefab->Load(file);
+        prefabs_[stem] = std::move(prefab);
+    });
+}
+
+const PrefabManager::ComponentType* PrefabManager::FindType(const std::string& name) const {
+    auto at = types_.find(name);
+    return at != types_.end() ? &at->second : nullptr;
+}
+
+const IEditable* PrefabManager::FindPrototype(const std::string& name) const {
+    auto at = prototypes_.find(name);
+    return at != prototypes_.end() ? at->second.get() : nullptr;
+}
+
+std::unique_ptr<IEditable> PrefabManager::Create(const std::string& name) const {
+    const ComponentType* type = FindType(name);
+    return type != nullptr ? type->Factory() : nullptr;
+}
+
+std::string PrefabManager::TypeNameOf(const IEditable& object) const {
+    if (auto* entry = dynamic_cast<const PrefabComponent*>(&object)) {
+        return entry->TypeName;
+    }
+    for (const auto& [name, type] : types_) {
+        if (object.TypeTag != nullptr && *type.Tag == *object.TypeTag) {
+            return name;
+        }
+    }
+    return "";
+}
+
+Prefab* PrefabManager::Find(const std::string& name) const {
+    auto at = prefabs_.find(name);
+    return at != prefabs_.end() ? at->second.get() : nullptr;
+}
+
+Prefab* PrefabManager::Adopt(std::unique_ptr<Prefab> prefab) {
+    const std::string name = FirstFreeName(prefab->Name);
+    prefab->Name = name;
+    Prefab* adopted = prefab.get();
+    prefabs_[name] = std::move(prefab);
+    return adopted;
+}
+
+std::unique_ptr<Prefab> PrefabManager::Release(const std::string& name) {
+    auto node = prefabs_.extract(name);
+    return node.empty() ? nullptr : std::move(node.mapped());
+}
+
+std::string PrefabManager::FirstFreeName(const std::string& name) const {
+    std::string candidate = name;
+    // Past .999 the numbering simply goes on (.1000, .1001 ...).
+    for (int counter = 1; prefabs_.count(candidate) != 0; ++counter) {
+        candidate = Numbered(name, counter);
+    }
+    return candidate;
+}
+
+void PrefabManager::Rekey(Prefab& prefab, const std::string& newName) {
+    auto node = prefabs_.extract(prefab.Name);
+    prefab.Name = newName;
+    if (node.empty() || node.mapped().get() != &prefab) {
+        if (!node.empty()) {
+            prefabs_.insert(std::move(node));  // another prefab's entry: leave it alone
+        }
+        return;
+    }
+    node.key() = newName;
+    prefabs_.insert(std::move(node));
+}
+
+std::filesystem::path PrefabManager::PrefabDirectory() const {
+    if (Engine::GameConfig != nullptr) {
+        return Engine::GameConfig->DevelopmentDirectory("Prefabs");
+    }
+    return std::filesystem::path("Content") / "Prefabs";
+}
+
+void PrefabManager::SaveAll() {
+    ForEachPrefabFile([this](const std::filesystem::path& file) {
+        if (prefabs_.count(file.stem().string()) == 0) {
+            std::error_code error;
+            if (!std::filesystem::remove(file, error) && error) {
+                throw ContentError(file, "cannot delete: " + error.message());
+            }
+        }
+    });
+    for (const auto& [name, prefab] : prefabs_) {
+        if (prefab->IsModified) {
+            prefab->Save();
+        }
+    }
+}
+
+Prefab* PrefabManager::PrefabForInstancing(const std::string& name, const std::string& requester) const {
+    const std::string asker = requester.empty() ? "" : " (asked for by prefab \"" + requester + "\")";
+    Prefab* prefab = Find(name);
+    if (prefab == nullptr) {
+        Log::Warning("no prefab named \"" + name + "\"" + asker + "; not instanced");
+        return nullptr;
+    }
+    if (std::find(instancing_.begin(), instancing_.end(), name) != instancing_.end()) {
+        std::string chain;
+        for (const std::string& link : instancing_) {
+            chain += link + " > ";
+        }
+        Log::Warning("prefab \"" + name + "\" would create itself (" + chain + name + ")" + asker +
+                     "; not instanced");
+        return nullptr;
+    }
+    return prefab;
+}
+
+PrefabManager::InstancingScope::InstancingScope(PrefabManager& manager, const std::string& name)
+    : manager_(manager) {
+    manager_.instancing_.push_back(name);
+}
+
+PrefabManager::InstancingScope::~InstancingScope() {
+    manager_.instancing_.pop_back();
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "core/IEditable.h"
+#include "prefabs/Prefab.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+// Owns everything prefabs need at run time: the registry of component types by name,
+// one prototype (default instance) of each type, and every loaded prefab by name.
+//
+// A subsystem makes its component types known by adding one line to
+// RegisterComponentTypes (prefabs/ComponentTypes.cpp):
+//
+//     manager.Register<SpriteComponent>("SpriteComponent");
+//
+// The type needs a default constructor that works without a window, GL or audio
+// device (prototypes are made before the window exists), must derive from Component
+// and IEditable, and declares its properties in that constructor (see IEditable).
+class PrefabManager {
+public:
+    struct ComponentType {
+        // A new instance with its TypeTag set.
+        std::function<std::unique_ptr<IEditable>()> Factory;
+        const std::type_info* Tag = nullptr;
+    };
+
+    PrefabManager() = default;
+    virtual ~PrefabManager();
+    PrefabManager(const PrefabManager&) = delete;
+    PrefabManager& operator=(const PrefabManager&) = delete;
+
+    // registry[name] = T; a later registration of a name replaces the earlier one.
+    template <class T>
+    void Register(const std::string& name) {
+        types_[name] = ComponentType{[] {
+                                         std::unique_ptr<IEditable> made = std::make_unique<T>();
+                                         made->TypeTag = &typeid(T);
+                                         return made;
+                                     },
+                                     &typeid(T)};
+    }
+
+    // Start-up: every component type, one prototype each, then every prefab file of
+    // PrefabDirectory. A file that does not load throws a ContentError naming it.
+    void RegisterTypes();
+    void CreatePrototypes();
+    void LoadPrefabDirectory();
+
+    const std::map<std::string, ComponentType>& Types() const { return types_; }
+    const ComponentType* FindType(const std::string& name) const;
+    const IEditable* FindPrototype(const std::string& name) const;
+    // A new instance of the named type, or null for an unknown name.
+    std::unique_ptr<IEditable> Create(const std::string& name) const;
+    // A PrefabComponent's TypeName; else the first registered name (in name order)
+    // with the object's type tag; else "".
+    std::string TypeNameOf(const IEditable& object) const;
+
+    const std::map<std::string, std::unique_ptr<Prefab>>& Prefabs() const { return prefabs_; }
+    Prefab* Find(const std::string& name) const;
+    // Enters a prefab under the first free form of its name (see Prefab::Rename).
+    Prefab* Adopt(std::unique_ptr<Prefab> prefab);
+    // Takes a prefab out of the manager; its file goes at the next SaveAll.
+    std::unique_ptr<Prefab> Release(const std::string& name);
+    // name, else name.001, name.002 ... whichever no prefab has.
+    std::string FirstFreeName(const std::string& name) const;
+    // Gives prefab the name newName (which must be free) and re-keys its entry.
+    void Rekey(Prefab& prefab, const std::string& newName);
+
+    // The development copy's "Prefabs" when configured and present, else
+    // "Content/Prefabs".
+    std::filesystem::path PrefabDirectory() const;
+
+    // Deletes the ".json" files of PrefabDirectory that no prefab names, then saves
+    // every modified prefab in name order.
+    void SaveAll();
+
+    // The prefab to instance for `name`, or null, with a message, when there is no
+    // such prefab or when it is already being instanced further up (a cycle).
+    // `requester` names the prefab that asks ("" for code).
+    Prefab* PrefabForInstancing(const std::string& name, const std::string& requester) const;
+
+    // Marks a prefab as being instanced for as long as the scope lives.
+    class InstancingScope {
+    public:
+        InstancingScope(PrefabManager& manager, const std::string& name);
+        ~InstancingScope();
+        InstancingScope(const InstancingScope&) = delete;
+        InstancingScope& operator=(const InstancingScope&) = delete;
+
+    private:
+        PrefabManager& manager_;
+    };
+
+private:
+    template <class Visit>
+    void ForEachPrefabFile(Visit&& visit) const;
+
+    std::map<std::string, ComponentType> types_;
+    std::map<std::string, std::unique_ptr<IEditable>> prototypes_;
+    std::map<std::string, std::unique_ptr<Prefab>> prefabs_;
+    std::vector<std::string> instancing_;
+};
