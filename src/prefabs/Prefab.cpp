@@ -11,6 +11,7 @@
 #include <boost/property_tree/ptree.hpp>
 
 #include <algorithm>
+#include <map>
 #include <sstream>
 
 namespace pt = boost::property_tree;
@@ -226,6 +227,49 @@ void Prefab::InstantiateChild(GameObject& object, const AutoCreate& entry) const
     object.AddChild(child.release());
 }
 
+// The n-th entry of a type goes to the object's n-th component of that type (made
+// when missing), so a prefab that lists a type twice updates both components.
+void Prefab::UpdateComponents(GameObject& object) const {
+    std::map<const std::type_info*, std::size_t> seen;
+    for (const auto& entry : Components) {
+        const std::size_t wanted = seen[entry->TypeTag]++;
+        std::size_t count = 0;
+        IEditable* target = nullptr;
+        for (Component* c : object.Components()) {
+            auto* editable = dynamic_cast<IEditable*>(c);
+            if (editable != nullptr && editable->TypeTag == entry->TypeTag && count++ == wanted) {
+                target = editable;
+                break;
+            }
+        }
+        if (target == nullptr) {
+            target = CreateComponent(object, *entry);
+        }
+        if (target != nullptr) {
+            ApplyValues(*entry, *target);
+        }
+    }
+}
+
+IEditable* Prefab::CreateComponent(GameObject& object, const PrefabComponent& entry) const {
+    std::unique_ptr<IEditable> made = manager_->Create(entry.TypeName);
+    auto* component = dynamic_cast<Component*>(made.get());
+    if (component == nullptr) {
+        Log::Warning("prefab \"" + Name + "\": '" + entry.TypeName + "' is not a component type; skipped");
+        return nullptr;
+    }
+    object.AddComponent(component);
+    return made.release();
+}
+
+void Prefab::ApplyValues(const PrefabComponent& entry, IEditable& target) {
+    for (const auto& [name, value] : entry.Properties) {
+        if (PropertyRegistration* live = target.FindProperty(name)) {
+            value->AssignTo(*live);
+        }
+    }
+}
+
 void Prefab::ApplyComponents(GameObject& object, const std::vector<std::unique_ptr<PrefabComponent>>& entries,
                              ApplyMode mode) const {
     for (const auto& entry : entries) {
@@ -240,26 +284,17 @@ void Prefab::ApplyComponents(GameObject& object, const std::vector<std::unique_p
             }
         }
         if (target == nullptr) {
-            std::unique_ptr<IEditable> made = manager_->Create(entry->TypeName);
-            auto* component = dynamic_cast<Component*>(made.get());
-            if (component == nullptr) {
-                Log::Warning("prefab \"" + Name + "\": '" + entry->TypeName + "' is not a component type; skipped");
-                continue;
-            }
-            target = made.release();
-            object.AddComponent(component);
+            target = CreateComponent(object, *entry);
         }
-        for (const auto& [name, value] : entry->Properties) {
-            if (PropertyRegistration* live = target->FindProperty(name)) {
-                value->AssignTo(*live);
-            }
+        if (target != nullptr) {
+            ApplyValues(*entry, *target);
         }
     }
 }
 
 void Prefab::UpdateInstances(GameObject& object) const {
     if (object.PrefabName == Name) {
-        ApplyComponents(object, Components, ApplyMode::Override);
+        UpdateComponents(object);
     }
     for (std::size_t i = 0; i < object.Children().size(); ++i) {
         UpdateInstances(*object.Children()[i]);

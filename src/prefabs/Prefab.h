@@ -69,7 +69,8 @@ public:
     void Instantiate(GameObject& object) const;
 
     // Re-applies the stored values to every instance of this prefab in object's
-    // subtree (object included), adding components the instance lacks.
+    // subtree (object included), overwriting instance overrides and adding components
+    // the instance lacks. Adds no children and removes nothing.
     void UpdateInstances(GameObject& object) const;
 
     enum class ApplyMode { Create, Override };
@@ -82,6 +83,11 @@ private:
     void ReadComponents(const boost::property_tree::ptree& node,
                         std::vector<std::unique_ptr<PrefabComponent>>& into) const;
     void InstantiateChild(GameObject& object, const AutoCreate& entry) const;
+    void UpdateComponents(GameObject& object) const;
+    // A new component of entry's type added to object; null (with a message) when the
+    // type makes no component.
+    IEditable* CreateComponent(GameObject& object, const PrefabComponent& entry) const;
+    static void ApplyValues(const PrefabComponent& entry, IEditable& target);
 
     PrefabManager* manager_;
 };
