@@ -56,10 +56,8 @@ void GameApp::Run() {
 
 void GameApp::StartUp() {
     CheckContentDirectory();
-    Engine::GameConfig->Load();
-    Engine::Prefabs->RegisterTypes();
+    LoadContent();
     CreateWindow();
-    Engine::Root->Name = "Root";
     CreateGameplayRoot();
     StartFramePacing();
     watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
@@ -75,9 +73,15 @@ void GameApp::CheckContentDirectory() const {
     }
 }
 
+void GameApp::LoadContent() {
+    Engine::GameConfig->Load();
+    Engine::Prefabs->RegisterTypes();
+}
+
 // Everything the game runs comes into being below this object, so content without it
 // cannot start.
 void GameApp::CreateGameplayRoot() {
+    Engine::Root->Name = "Root";
     const char* name = "GameplayRoot";
     if (Engine::Prefabs->Find(name) == nullptr) {
         throw ContentError(Engine::Prefabs->PrefabDirectory(), std::string("no prefab named \"") + name + "\"");

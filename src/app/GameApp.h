@@ -39,6 +39,14 @@ public:
     void ForgetQueuedObject(const GameObject* object);
     void ForgetQueuedComponent(const Component* component);
 
+    // Start-up steps that need no window: the configuration, then the component
+    // types and every prefab. A content file that cannot be used throws a
+    // ContentError naming it.
+    void LoadContent();
+    // Names Root "Root" and gives it its only child, an instance of "GameplayRoot"
+    // (a ContentError when no such prefab exists).
+    void CreateGameplayRoot();
+
     std::vector<GameObject*> ObjectsToDelete;
     std::vector<Component*> ComponentsToDelete;
 
@@ -46,7 +54,6 @@ private:
     void StartUp();
     void CheckContentDirectory() const;
     void CreateWindow();
-    void CreateGameplayRoot();
     void StartFramePacing();
     void Render();
     void ShutDownContent();

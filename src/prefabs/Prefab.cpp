@@ -1,7 +1,7 @@
 #include "prefabs/Prefab.h"
 
 #include "app/ContentError.h"
-#include "app/Log.h"
+#include "app/ContentLog.h"
 #include "core/Behavior.h"
 #include "core/GameObject.h"
 #include "platform/AtomicFile.h"
@@ -255,7 +255,7 @@ IEditable* Prefab::CreateComponent(GameObject& object, const PrefabComponent& en
     std::unique_ptr<IEditable> made = manager_->Create(entry.TypeName);
     auto* component = dynamic_cast<Component*>(made.get());
     if (component == nullptr) {
-        Log::Warning("prefab \"" + Name + "\": '" + entry.TypeName + "' is not a component type; skipped");
+        ContentLog::Warning("prefab \"" + Name + "\": '" + entry.TypeName + "' is not a component type; skipped");
         return nullptr;
     }
     object.AddComponent(component);

@@ -3,7 +3,7 @@
 #include "app/ContentError.h"
 #include "app/Engine.h"
 #include "app/GameConfig.h"
-#include "app/Log.h"
+#include "app/ContentLog.h"
 #include "prefabs/ComponentTypes.h"
 
 #include <algorithm>
@@ -165,7 +165,7 @@ Prefab* PrefabManager::PrefabForInstancing(const std::string& name, const std::s
     const std::string asker = requester.empty() ? "" : " (asked for by prefab \"" + requester + "\")";
     Prefab* prefab = Find(name);
     if (prefab == nullptr) {
-        Log::Warning("no prefab named \"" + name + "\"" + asker + "; not instanced");
+        ContentLog::Warning("no prefab named \"" + name + "\"" + asker + "; not instanced");
         return nullptr;
     }
     if (std::find(instancing_.begin(), instancing_.end(), name) != instancing_.end()) {
@@ -173,7 +173,7 @@ Prefab* PrefabManager::PrefabForInstancing(const std::string& name, const std::s
         for (const std::string& link : instancing_) {
             chain += link + " > ";
         }
-        Log::Warning("prefab \"" + name + "\" would create itself (" + chain + name + ")" + asker +
+        ContentLog::Warning("prefab \"" + name + "\" would create itself (" + chain + name + ")" + asker +
                      "; not instanced");
         return nullptr;
     }

@@ -3,7 +3,7 @@
 #include "app/Engine.h"
 #include "app/GameApp.h"
 #include "app/GameConfig.h"
-#include "app/Log.h"
+#include "app/ContentLog.h"
 #include "prefabs/ComponentTypes.h"
 #include "prefabs/PrefabManager.h"
 #include "support/AllValuesComponent.h"
@@ -33,13 +33,13 @@ protected:
         manager.Register<AllValuesComponent>("AllValuesComponent");
         manager.Register<StartLogBehavior>("StartLogBehavior");
         manager.CreatePrototypes();
-        Log::SetSink([this](const std::string& text) { warnings.push_back(text); });
+        ContentLog::SetSink([this](const std::string& text) { warnings.push_back(text); });
         StartLogBehavior::Log = &starts;
     }
 
     ~PrefabTestContent() override {
         StartLogBehavior::Log = nullptr;
-        Log::SetSink(nullptr);
+        ContentLog::SetSink(nullptr);
         std::filesystem::remove_all(dir);
     }
 

@@ -1,12 +1,12 @@
-#include "app/Log.h"
+#include "app/ContentLog.h"
 
 #include <cstdio>
 
 namespace {
-Log::Sink g_sink;
+ContentLog::Sink g_sink;
 }
 
-void Log::Warning(const std::string& text) {
+void ContentLog::Warning(const std::string& text) {
     if (g_sink) {
         g_sink(text);
     } else {
@@ -14,6 +14,6 @@ void Log::Warning(const std::string& text) {
     }
 }
 
-void Log::SetSink(Sink sink) {
+void ContentLog::SetSink(Sink sink) {
     g_sink = std::move(sink);
 }

@@ -5,7 +5,7 @@
 
 // Messages about content that the game works around (a skipped entry, say): one line
 // each on standard error. Tests replace the sink to read them.
-class Log {
+class ContentLog {
 public:
     static void Warning(const std::string& text);
 

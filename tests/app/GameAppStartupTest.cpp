@@ -1,0 +1,44 @@
+#include "app/ContentError.h"
+#include "core/GameObject.h"
+#include "support/PrefabTestContent.h"
+
+namespace {
+
+using GameAppStartupTest = PrefabTestContent;
+
+TEST_F(GameAppStartupTest, RootGetsGameplayRootAsItsOnlyChild) {
+    WriteFile(PrefabDir() / "GameplayRoot.json", R"({"Components": {"StartLogBehavior": {"Tag": "gameplay"}},
+        "AutoCreate": [{"Name": "Level", "Prefab": "Lvl"}]})");
+    WriteFile(PrefabDir() / "Lvl.json", R"({"Components": "", "AutoCreate": ""})");
+    app.LoadContent();
+    app.CreateGameplayRoot();
+
+    GameObject& root = *Engine::Root;
+    EXPECT_EQ(root.Name, "Root");
+    ASSERT_EQ(root.Children().size(), 1u);
+    EXPECT_EQ(root.Children()[0], Engine::GameplayRoot);
+    EXPECT_EQ(Engine::GameplayRoot->Name, "GameplayRoot");
+    EXPECT_NE(Engine::GameplayRoot->FindChild("Level"), nullptr);
+    EXPECT_EQ(starts, (std::vector<std::string>{"gameplay.start"}));
+}
+
+TEST_F(GameAppStartupTest, ContentWithoutGameplayRootCannotStart) {
+    app.LoadContent();
+    try {
+        app.CreateGameplayRoot();
+        ADD_FAILURE();
+    } catch (const ContentError& e) {
+        EXPECT_NE(std::string(e.what()).find("no prefab named \"GameplayRoot\""), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(Engine::Root->Children().empty());
+}
+
+TEST_F(GameAppStartupTest, TheShippedContentStarts) {
+    Engine::GameConfig->ContentDirectory = std::filesystem::path(VELLIMOR_SOURCE_CONTENT);
+    app.LoadContent();
+    app.CreateGameplayRoot();
+    EXPECT_EQ(Engine::Root->Children().size(), 1u);
+    EXPECT_TRUE(warnings.empty());
+}
+
+}  // namespace
