@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -24,5 +24,15 @@ test: build
 bench: build
 	cd $(BUILD_DIR) && ./vellimor_bench && ./vellimor_pacing_bench
 
+# libFuzzer over the content readers (clang); not part of make test or CI.
+FUZZ_DIR := build-fuzz
+FUZZ_SECONDS ?= 300
+fuzz: deps
+	bash scripts/install-fuzz-deps.sh
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLIMOR_FUZZ=ON
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_prefab_reader
+	mkdir -p $(FUZZ_DIR)/corpus
+	cd $(FUZZ_DIR) && ./fuzz_prefab_reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 corpus ../fuzz/corpus
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

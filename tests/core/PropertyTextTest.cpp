@@ -66,7 +66,10 @@ TEST(PropertyTextTest, AlphaIsAFractionTruncatedIntoAByte) {
     EXPECT_EQ(FormatAlpha(0), "0");
     EXPECT_EQ(*ParseAlpha("0.5"), 127);
     EXPECT_EQ(*ParseAlpha("1"), 255);
-    EXPECT_EQ(*ParseAlpha(FormatAlpha(128)), 128) << "a printed alpha reads back unchanged";
+    for (int alpha = 0; alpha < 256; ++alpha) {
+        // Truncation must not cost a step on every save and load.
+        EXPECT_EQ(*ParseAlpha(FormatAlpha(static_cast<std::uint8_t>(alpha))), alpha);
+    }
     EXPECT_EQ(*ParseAlpha("2"), static_cast<std::uint8_t>(510)) << "not clamped";
     EXPECT_FALSE(ParseAlpha("nan").has_value());
     EXPECT_FALSE(ParseAlpha("1e30").has_value());
