@@ -1,7 +1,7 @@
 #include "app/GameApp.h"
 
-#include "app/Engine.h"
 #include "app/ContentError.h"
+#include "app/Engine.h"
 #include "app/FrameTime.h"
 #include "app/GameConfig.h"
 #include "app/StartupError.h"
