@@ -4,6 +4,9 @@
 #include <cstdint>
 
 class EditorState;
+class Events;
+class InputManager;
+class RandomManager;
 class GameApp;
 class GameConfig;
 class GameObject;
@@ -16,12 +19,15 @@ struct FrameTime;
 // destructor; a field stays null until its manager exists.
 struct Engine {
     static inline int BurningAnts = 0;
+    static inline ::RandomManager* RandomManager = nullptr;
     static inline GameObject* Root = nullptr;
     static inline GameApp* App = nullptr;
+    static inline ::Events* Events = nullptr;
     static inline ::FrameTime* FrameTime = nullptr;
     static inline ::Graphics* Graphics = nullptr;
     static inline PrefabManager* Prefabs = nullptr;
     static inline GameObject* GameplayRoot = nullptr;
+    static inline ::InputManager* InputManager = nullptr;
     static inline ::EditorState* EditorState = nullptr;
     static inline ::GameConfig* GameConfig = nullptr;
     static inline int ExitCode = 0;

@@ -10,19 +10,27 @@
 #include "core/GameObject.h"
 #include "editor/EditorState.h"
 #include "graphics/Graphics.h"
+#include "input/InputManager.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
+#include "script/CoroutineManager.h"
+#include "script/Events.h"
+#include "script/RandomManager.h"
 
 #include <algorithm>
 #include <filesystem>
 
 GameApp::GameApp() {
     Engine::App = this;
+    Engine::Events = new Events();
     Engine::Root = new GameObject();
+    Engine::RandomManager = new RandomManager();
     Engine::Graphics = new Graphics();
     Engine::Prefabs = new PrefabManager();
     Engine::FrameTime = new FrameTime();
+    Engine::InputManager = new InputManager();
+    coroutineManager_ = std::make_unique<CoroutineManager>();
     Engine::EditorState = new EditorState();
     Engine::GameConfig = new GameConfig();
 }
@@ -32,18 +40,25 @@ GameApp::~GameApp() {
     Engine::GameConfig = nullptr;
     delete Engine::EditorState;
     Engine::EditorState = nullptr;
+    coroutineManager_.reset();
+    delete Engine::InputManager;
+    Engine::InputManager = nullptr;
     delete Engine::FrameTime;
     Engine::FrameTime = nullptr;
     delete Engine::Prefabs;
     Engine::Prefabs = nullptr;
     delete Engine::Graphics;
     Engine::Graphics = nullptr;
+    delete Engine::RandomManager;
+    Engine::RandomManager = nullptr;
     delete Engine::Root;
     Engine::Root = nullptr;
     Engine::GameplayRoot = nullptr;
     // Objects and components still queued (the loop ended between a Destroy and
     // the deletion phase) are owned by nobody else.
     DeletionPhase();
+    delete Engine::Events;
+    Engine::Events = nullptr;
     Engine::App = nullptr;
 }
 
@@ -75,6 +90,7 @@ void GameApp::CheckContentDirectory() const {
 
 void GameApp::LoadContent() {
     Engine::GameConfig->Load();
+    Engine::InputManager->LoadKeyMappings("Content/Config/KeyMappings.json");
     Engine::Prefabs->RegisterTypes();
 }
 
@@ -111,8 +127,8 @@ bool GameApp::RunFrame(float deltaSeconds) {
     time.TotalSeconds += deltaSeconds;
     Engine::LastStepCounter = Clock::Now();
 
-    Window* window = Engine::Graphics->MainWindow.get();
-    if (window != nullptr && !window->PumpMessages()) {
+    Engine::InputManager->Update();
+    if (!Engine::InputManager->Poll()) {
         return false;
     }
     InputPass(Engine::Root);
@@ -145,7 +161,7 @@ void GameApp::UpdatePass(GameObject* object) {
     for (std::size_t i = 0; i < object->Behaviors().size(); ++i) {
         Behavior* behavior = object->Behaviors()[i];
         behavior->Update();
-        // The behaviour's coroutines are stepped here, right after its Update.
+        coroutineManager_->StepCoroutines(*behavior);
     }
     for (std::size_t i = 0; i < object->Children().size(); ++i) {
         UpdatePass(object->Children()[i]);

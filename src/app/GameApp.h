@@ -6,6 +6,7 @@
 #include <vector>
 
 class Component;
+class CoroutineManager;
 class GameObject;
 class Watchdog;
 
@@ -62,4 +63,5 @@ private:
     // destruction of the managers and the scene tree.
     std::unique_ptr<Watchdog> watchdog_;
     std::unique_ptr<FramePacer> pacer_;
+    std::unique_ptr<CoroutineManager> coroutineManager_;
 };

@@ -3,6 +3,7 @@
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/TintComponent.h"
+#include "script/TweensBhv.h"
 
 namespace {
 
@@ -26,16 +27,19 @@ void IComponentShortcuts::OfferShortcut(Component* c) {
     FillIfEmpty(pos2d_, c);
     FillIfEmpty(tint_, c);
     FillIfEmpty(thing_, c);
+    FillIfEmpty(tweens_, c);
 }
 
 void IComponentShortcuts::ForgetShortcut(const Component* c) {
     ClearIfNames(pos2d_, c);
     ClearIfNames(tint_, c);
     ClearIfNames(thing_, c);
+    ClearIfNames(tweens_, c);
 }
 
 void IComponentShortcuts::CopyShortcutsFrom(const IComponentShortcuts& other) {
     pos2d_ = other.pos2d_;
     tint_ = other.tint_;
     thing_ = other.thing_;
+    tweens_ = other.tweens_;
 }

@@ -4,6 +4,7 @@ class Component;
 class Pos2dComponent;
 class TintComponent;
 class ThingComponent;
+class TweensBhv;
 
 // Cached pointers to the first attached component of each hot type, so that the
 // per-frame paths (position, tint, ...) never search a component list. Both
@@ -20,6 +21,7 @@ public:
     Pos2dComponent* Pos2d() const { return pos2d_; }
     TintComponent* Tint() const { return tint_; }
     ThingComponent* Thing() const { return thing_; }
+    TweensBhv* Tweens() const { return tweens_; }
 
 protected:
     IComponentShortcuts() = default;
@@ -38,4 +40,5 @@ private:
     Pos2dComponent* pos2d_ = nullptr;
     TintComponent* tint_ = nullptr;
     ThingComponent* thing_ = nullptr;
+    TweensBhv* tweens_ = nullptr;
 };

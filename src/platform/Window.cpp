@@ -51,15 +51,18 @@ Window::~Window() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-bool Window::PumpMessages() {
-    bool quit = false;
-    SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) {
-        if (event.type == SDL_QUIT) {
-            quit = true;
-        }
-    }
-    return !quit;
+Vector2 Window::CursorInClient() const {
+    int screenX = 0;
+    int screenY = 0;
+    SDL_GetGlobalMouseState(&screenX, &screenY);
+    int windowX = 0;
+    int windowY = 0;
+    SDL_GetWindowPosition(window_, &windowX, &windowY);
+    return {static_cast<float>(screenX - windowX), static_cast<float>(screenY - windowY)};
+}
+
+bool Window::HasInputFocus() const {
+    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
 }
 
 void Window::ClearAndPresent(Color color) {

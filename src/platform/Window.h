@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Color.h"
+#include "core/Vector2.h"
 
 #include <string>
 
@@ -15,8 +16,11 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    // Drains the event queue; returns false once the window has been closed.
-    bool PumpMessages();
+    // The cursor in client-area pixels (x right, y down), also when it is outside
+    // the window.
+    Vector2 CursorInClient() const;
+    // True while the window has the keyboard focus.
+    bool HasInputFocus() const;
 
     // Clears the whole window and presents it without waiting for the display.
     void ClearAndPresent(Color color);

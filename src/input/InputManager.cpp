@@ -1,0 +1,158 @@
+#include "input/InputManager.h"
+
+#include "app/Engine.h"
+#include "app/FrameTime.h"
+#include "app/StartupError.h"
+#include "graphics/Graphics.h"
+#include "input/KeyboardLayout.h"
+#include "platform/Clipboard.h"
+#include "platform/EventPump.h"
+#include "platform/Window.h"
+
+#include <boost/property_tree/json_parser.hpp>
+#include <boost/property_tree/ptree.hpp>
+
+#include <iostream>
+
+namespace {
+
+// A key that went down types at once, then after 0.4 s, then every 0.05 s.
+constexpr float kRepeatDelayStart = -0.35f;
+constexpr float kRepeatInterval = 0.05f;
+constexpr std::size_t kClipboardLimit = 1024;
+
+int CodeOrFirst(int code, const std::string& what, const std::string& name, const std::string& path) {
+    if (code >= 0) {
+        return code;
+    }
+    std::cerr << "Vellimor: " << path << ": unknown " << what << " name \"" << name << "\", using code 0\n";
+    return 0;
+}
+
+// Cuts text to at most `limit` bytes without splitting a UTF-8 sequence.
+std::string CutUtf8(const std::string& text, std::size_t limit) {
+    if (text.size() <= limit) {
+        return text;
+    }
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+InputManager::InputManager() = default;
+InputManager::~InputManager() = default;
+
+bool InputManager::HasFocus() const { return Engine::Graphics == nullptr || Engine::Graphics->HasFocus; }
+
+bool InputManager::IsKeyDown(int code) const { return HasFocus() && CurrentKeys.test(code); }
+
+bool InputManager::IsKeyPressed(int code) const {
+    return HasFocus() && CurrentKeys.test(code) && !PreviousKeys.test(code);
+}
+
+bool InputManager::IsKeyTyped(int code) const { return HasFocus() && TypedKeys.test(code); }
+
+bool InputManager::IsActionDown(int action, const KeySet& keys) const {
+    if (!HasFocus()) {
+        return false;
+    }
+    const auto [first, last] = KeyMappings.equal_range(action);
+    for (auto it = first; it != last; ++it) {
+        if (keys.test(it->second)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void InputManager::LoadKeyMappings(const std::string& path) {
+    boost::property_tree::ptree tree;
+    try {
+        boost::property_tree::read_json(path, tree);
+    } catch (const boost::property_tree::json_parser_error& e) {
+        // The reader's text names the file and, for bad JSON, the line.
+        throw StartupError(std::string("cannot read the key mappings: ") + e.what());
+    }
+    for (const auto& [actionName, value] : tree) {
+        const std::string keyName = value.data();
+        const int action = CodeOrFirst(FindActionCode(actionName), "action", actionName, path);
+        const int key = CodeOrFirst(FindKeyCode(keyName), "key", keyName, path);
+        KeyMappings.emplace(action, key);
+    }
+}
+
+void InputManager::Update() {
+    TypedKeys.reset();
+    TypedText.clear();
+    const float delta = Engine::FrameTime != nullptr ? Engine::FrameTime->DeltaSeconds : 0.0f;
+    for (int code = 0; code < 256; ++code) {
+        UpdateKey(code, delta);
+    }
+    PreviousKeys = CurrentKeys;
+    PreviousCursor = Cursor;
+}
+
+void InputManager::UpdateKey(int code, float deltaSeconds) {
+    float& timer = RepeatTimers[code];
+    if (!CurrentKeys.test(code)) {
+        timer = kRepeatDelayStart;
+        return;
+    }
+    if (!PreviousKeys.test(code)) {
+        timer = kRepeatDelayStart;
+        TypedKeys.set(code);
+    } else {
+        timer += deltaSeconds;
+        if (timer > kRepeatInterval) {
+            timer -= kRepeatInterval;
+            TypedKeys.set(code);
+        }
+    }
+    if (TypedKeys.test(code)) {
+        const bool shifted = IsKeyDown(KeyShift) || IsKeyDown(KeyRightShift);
+        const char c = TypedCharacter(code, shifted);
+        if (c != 0) {
+            TypedText += c;
+        }
+    }
+}
+
+bool InputManager::Poll() {
+    Graphics* graphics = Engine::Graphics;
+    const Window* window = graphics != nullptr ? graphics->MainWindow.get() : nullptr;
+    if (window != nullptr) {
+        Cursor = window->CursorInClient();
+        graphics->HasFocus = window->HasInputFocus();
+    }
+    bool keepRunning = true;
+    PumpEvents([&](const InputEvent& event) { keepRunning = Apply(event) && keepRunning; });
+    return keepRunning;
+}
+
+bool InputManager::Apply(const InputEvent& event) {
+    switch (event.kind) {
+        case InputEvent::Kind::KeyDown:
+            CurrentKeys.set(event.key);
+            break;
+        case InputEvent::Kind::KeyUp:
+            CurrentKeys.reset(event.key);
+            break;
+        case InputEvent::Kind::FocusGained:
+        case InputEvent::Kind::FocusLost:
+            if (Engine::Graphics != nullptr) {
+                Engine::Graphics->HasFocus = event.kind == InputEvent::Kind::FocusGained;
+            }
+            break;
+        case InputEvent::Kind::Quit:
+            return false;
+    }
+    return true;
+}
+
+std::string InputManager::ReadClipboardText() const { return CutUtf8(ReadClipboard(), kClipboardLimit); }
+
+void InputManager::WriteClipboardText(const std::string& text) const { WriteClipboard(text); }

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/Vector2.h"
+#include "input/KeyCode.h"
+
+#include <array>
+#include <bitset>
+#include <map>
+#include <string>
+
+struct InputEvent;
+
+// Keyboard and mouse state for the input and update passes. The poll gathers the
+// state from the system, the per-frame update derives press edges, auto-repeat and
+// the typed text from it, and the key mappings let menus react to named actions.
+// Every query answers false while the game window does not have the focus, though
+// the state is still tracked.
+class InputManager {
+public:
+    using KeySet = std::bitset<256>;
+
+    InputManager();
+    virtual ~InputManager();
+    InputManager(const InputManager&) = delete;
+    InputManager& operator=(const InputManager&) = delete;
+
+    bool IsKeyDown(int code) const;
+    bool IsKeyPressed(int code) const;
+    // A press or an auto-repeat this frame.
+    bool IsKeyTyped(int code) const;
+    // Some key mapped to the action is set in `keys` (CurrentKeys or PreviousKeys).
+    bool IsActionDown(int action, const KeySet& keys) const;
+
+    // Reads "action name": "key name" pairs, in file order; a name may repeat to bind
+    // several keys. Throws StartupError naming the file when it is missing or not JSON.
+    void LoadKeyMappings(const std::string& path);
+
+    // Once per frame, before the poll: typed keys and text, auto-repeat, and the
+    // copy of this frame's state into the previous-frame fields.
+    void Update();
+    // Once per frame: cursor, focus, then the event queue (keys, mouse buttons).
+    // Returns false when the application must quit.
+    bool Poll();
+
+    // Plain text, at most 1024 characters; "" when there is none or on failure.
+    std::string ReadClipboardText() const;
+    // Leaves the clipboard unchanged on failure.
+    void WriteClipboardText(const std::string& text) const;
+
+    Vector2 Cursor;
+    Vector2 PreviousCursor;
+    KeySet CurrentKeys;
+    KeySet PreviousKeys;
+    std::string TypedText;
+    std::multimap<int, int> KeyMappings;  // action code -> key code
+    std::array<float, 256> RepeatTimers{};
+    KeySet TypedKeys;
+
+private:
+    bool HasFocus() const;
+    void UpdateKey(int code, float deltaSeconds);
+    // Applies one event of the queue; returns false for a quit request.
+    bool Apply(const InputEvent& event);
+};

@@ -1,0 +1,48 @@
+#include "platform/EventPump.h"
+
+#include "input/KeyCode.h"
+#include "platform/KeyTranslation.h"
+
+#include <SDL.h>
+
+namespace {
+
+void HandleKey(int key, bool down, const std::function<void(const InputEvent&)>& handle) {
+    if (key != KeyNone) {
+        handle({down ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp, key});
+    }
+}
+
+void HandleWindowEvent(const SDL_WindowEvent& event, const std::function<void(const InputEvent&)>& handle) {
+    if (event.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        handle({InputEvent::Kind::FocusGained});
+    } else if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        handle({InputEvent::Kind::FocusLost});
+    }
+}
+
+}  // namespace
+
+void PumpEvents(const std::function<void(const InputEvent&)>& handle) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) {
+        switch (event.type) {
+            case SDL_KEYDOWN:
+            case SDL_KEYUP:
+                HandleKey(TranslateScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN, handle);
+                break;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
+                HandleKey(TranslateMouseButton(event.button.button), event.type == SDL_MOUSEBUTTONDOWN, handle);
+                break;
+            case SDL_WINDOWEVENT:
+                HandleWindowEvent(event.window, handle);
+                break;
+            case SDL_QUIT:
+                handle({InputEvent::Kind::Quit});
+                break;
+            default:
+                break;
+        }
+    }
+}

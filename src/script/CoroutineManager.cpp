@@ -1,0 +1,25 @@
+#include "script/CoroutineManager.h"
+
+#include "app/Engine.h"
+#include "app/FrameTime.h"
+#include "core/Behavior.h"
+
+void CoroutineManager::StepCoroutines(Behavior& behavior) const {
+    const float delta = Engine::FrameTime != nullptr ? Engine::FrameTime->DeltaSeconds : 0.0f;
+    // A segment may start another coroutine of the same behaviour; map iterators stay
+    // valid on insertion, so it is reached in this pass when its identifier is higher.
+    for (const auto& [identifier, coroutine] : behavior.Coroutines()) {
+        if (!coroutine->Running) {
+            continue;
+        }
+        if (coroutine->SecondsToWait > 0.0f) {
+            coroutine->SecondsToWait -= delta;
+        }
+        if (coroutine->FramesToWait > 0) {
+            coroutine->FramesToWait -= 1;
+        }
+        if (coroutine->SecondsToWait <= 0.0f && coroutine->FramesToWait < 1) {
+            coroutine->Step();
+        }
+    }
+}
