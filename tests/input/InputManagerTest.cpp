@@ -1,0 +1,204 @@
+#include "app/Engine.h"
+#include "app/FrameTime.h"
+#include "app/GameApp.h"
+#include "app/StartupError.h"
+#include "graphics/Graphics.h"
+#include "input/InputManager.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class InputManagerTest : public ::testing::Test {
+protected:
+    // One frame at 60 Hz as the loop runs it: update, then the poll's key changes.
+    void Frame(float delta = 1.0f / 60.0f) {
+        Engine::FrameTime->DeltaSeconds = delta;
+        input.Update();
+    }
+    void Press(int key) { input.CurrentKeys.set(key); }
+    void Release(int key) { input.CurrentKeys.reset(key); }
+
+    GameApp app;
+    InputManager& input = *Engine::InputManager;
+};
+
+TEST_F(InputManagerTest, PressIsAnEdgeAndFocusLossHidesEveryQuery) {
+    Press(KeyQ);
+    EXPECT_TRUE(input.IsKeyDown(KeyQ));
+    EXPECT_TRUE(input.IsKeyPressed(KeyQ));
+    Frame();
+    EXPECT_TRUE(input.IsKeyTyped(KeyQ));
+    EXPECT_TRUE(input.IsKeyDown(KeyQ));
+    EXPECT_FALSE(input.IsKeyPressed(KeyQ)) << "still held: no new press";
+
+    input.KeyMappings.emplace(ActionMenuCancel, KeyQ);
+    Engine::Graphics->HasFocus = false;
+    EXPECT_FALSE(input.IsKeyDown(KeyQ));
+    EXPECT_FALSE(input.IsKeyTyped(KeyQ));
+    EXPECT_FALSE(input.IsActionDown(ActionMenuCancel, input.CurrentKeys));
+    Release(KeyQ);
+    Press(KeyW);
+    EXPECT_FALSE(input.IsKeyPressed(KeyW));
+    EXPECT_TRUE(input.CurrentKeys.test(KeyW)) << "the state is still tracked";
+
+    Engine::Graphics->HasFocus = true;
+    EXPECT_TRUE(input.IsKeyPressed(KeyW));
+    EXPECT_FALSE(input.IsKeyDown(KeyQ));
+    EXPECT_TRUE(input.IsActionDown(ActionMenuCancel, input.PreviousKeys));
+}
+
+TEST_F(InputManagerTest, HeldKeyTypesAtPressThenAfterTheDelayThenAtTheRepeatRate) {
+    Frame();
+    Press(KeyA);
+    std::vector<int> typedFrames;
+    std::string text;
+    for (int frame = 0; frame < 60; ++frame) {
+        Frame();
+        if (input.IsKeyTyped(KeyA)) typedFrames.push_back(frame);
+        text += input.TypedText;
+    }
+    ASSERT_GE(typedFrames.size(), 3u);
+    EXPECT_EQ(typedFrames[0], 0) << "the press types at once";
+    // Nothing for 0.4 s (24 frames), then about every 0.05 s (3 frames).
+    EXPECT_GE(typedFrames[1], 24);
+    EXPECT_LE(typedFrames[1], 25);
+    for (std::size_t i = 2; i < typedFrames.size(); ++i) {
+        EXPECT_GE(typedFrames[i] - typedFrames[i - 1], 3);
+        EXPECT_LE(typedFrames[i] - typedFrames[i - 1], 4);
+    }
+    EXPECT_EQ(text, std::string(typedFrames.size(), 'a'));
+}
+
+TEST_F(InputManagerTest, LongFramesRepeatAtMostOncePerFrame) {
+    Frame();
+    Press(KeyA);
+    Frame(6.0f / 60.0f);
+    for (int frame = 0; frame < 10; ++frame) {
+        Frame(6.0f / 60.0f);
+        EXPECT_LE(input.TypedText.size(), 1u);
+    }
+    EXPECT_EQ(input.TypedText, "a") << "a 0.1 s frame is past the delay and repeats once";
+    Release(KeyA);
+    Frame();
+    EXPECT_EQ(input.TypedText, "");
+    EXPECT_FLOAT_EQ(input.RepeatTimers[KeyA], -0.35f) << "a released key restarts its delay";
+}
+
+TEST_F(InputManagerTest, TypedTextFollowsTheUsLayoutAndShift) {
+    Press(KeyShift);
+    Press(KeyOem1);
+    Frame();
+    EXPECT_EQ(input.TypedText, "!") << "Shift itself types nothing";
+
+    Release(KeyOem1);
+    Release(KeyShift);
+    Press(KeyRightShift);
+    Press(KeyApostrophe);
+    Frame();
+    EXPECT_EQ(input.TypedText, "\"");
+
+    Release(KeyRightShift);
+    Release(KeyApostrophe);
+    Frame();
+    for (int key : {KeyKeypad7, KeyKeypad0, KeyKeypadPeriod, KeyBackslash, KeyTilde}) Press(key);
+    Frame();
+    EXPECT_EQ(input.TypedText, "`\\70.") << "in key-code order";
+
+    for (int key : {KeyKeypad7, KeyKeypad0, KeyKeypadPeriod, KeyBackslash, KeyTilde}) Release(key);
+    Frame();
+    Press(KeyShift);
+    for (int key : {KeyKeypad7, KeyKeypad0, KeyKeypadEnter, KeyF1, KeyLeftMouse}) Press(key);
+    Frame();
+    EXPECT_EQ(input.TypedText, "70") << "keypad digits ignore Shift; Enter, F1 and buttons type nothing";
+}
+
+TEST_F(InputManagerTest, UpdateCopiesStateIntoThePreviousFrame) {
+    input.Cursor = {12.0f, 34.0f};
+    Press(KeyLeftMouse);
+    Frame();
+    EXPECT_EQ(input.PreviousCursor, Vector2(12.0f, 34.0f));
+    EXPECT_TRUE(input.PreviousKeys.test(KeyLeftMouse));
+    EXPECT_TRUE(input.IsKeyTyped(KeyLeftMouse));
+}
+
+class KeyMappingsTest : public InputManagerTest {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vellimor-keys-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string Write(const std::string& text) {
+        const fs::path path = dir / "KeyMappings.json";
+        std::ofstream(path) << text;
+        return path.string();
+    }
+
+    fs::path dir;
+};
+
+TEST_F(KeyMappingsTest, AnActionMayBeBoundToSeveralKeys) {
+    input.LoadKeyMappings(Write(R"({"MenuConfirm": "OemEnter", "MoveLeft": "A", "MenuConfirm": "Space"})"));
+    EXPECT_EQ(input.KeyMappings.count(ActionMenuConfirm), 2u);
+    InputManager::KeySet keys;
+    EXPECT_FALSE(input.IsActionDown(ActionMenuConfirm, keys));
+    keys.set(KeySpace);
+    EXPECT_TRUE(input.IsActionDown(ActionMenuConfirm, keys));
+    keys.reset();
+    keys.set(KeyOemEnter);
+    EXPECT_TRUE(input.IsActionDown(ActionMenuConfirm, keys));
+    EXPECT_FALSE(input.IsActionDown(ActionMoveLeft, keys));
+}
+
+TEST_F(KeyMappingsTest, UnknownNamesBindCodeZeroWithOneWarningEach) {
+    ::testing::internal::CaptureStderr();
+    input.LoadKeyMappings(Write(R"({"Jump": "Space", "MenuCancel": "Escape"})"));
+    const std::string warnings = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(input.KeyMappings, (std::multimap<int, int>{{ActionMoveUp, KeySpace}, {ActionMenuCancel, KeyNone}}));
+    EXPECT_NE(warnings.find("unknown action name \"Jump\""), std::string::npos) << warnings;
+    EXPECT_NE(warnings.find("unknown key name \"Escape\""), std::string::npos) << warnings;
+    EXPECT_NE(warnings.find("KeyMappings.json"), std::string::npos) << warnings;
+    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 2);
+}
+
+TEST_F(KeyMappingsTest, MissingOrMalformedFileStopsStartUpNamingTheFile) {
+    const std::string missing = (dir / "Nowhere.json").string();
+    try {
+        input.LoadKeyMappings(missing);
+        FAIL() << "a missing file must stop start-up";
+    } catch (const StartupError& e) {
+        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
+    }
+    const std::string broken = Write("{\n  \"MoveUp\": \"Up\",\n  \"MoveDown\" \"Down\"\n}\n");
+    try {
+        input.LoadKeyMappings(broken);
+        FAIL() << "malformed JSON must stop start-up";
+    } catch (const StartupError& e) {
+        EXPECT_NE(std::string(e.what()).find(broken + "(3)"), std::string::npos) << e.what();
+    }
+}
+
+TEST(ShippedKeyMappingsTest, BindArrowsWasdAndTheMenuKeys) {
+    GameApp app;
+    InputManager& input = *Engine::InputManager;
+    // This file is tests/input/ of the source tree.
+    const fs::path sources = fs::path(__FILE__).parent_path().parent_path().parent_path();
+    input.LoadKeyMappings((sources / "content/Config/KeyMappings.json").string());
+    const std::multimap<int, int> expected = {
+        {ActionMoveUp, KeyUp},         {ActionMoveUp, KeyW},           {ActionMoveDown, KeyDown},
+        {ActionMoveDown, KeyS},        {ActionMoveLeft, KeyLeft},      {ActionMoveLeft, KeyA},
+        {ActionMoveRight, KeyRight},   {ActionMoveRight, KeyD},        {ActionMenuConfirm, KeyOemEnter},
+        {ActionMenuConfirm, KeySpace}, {ActionMenuCancel, KeyEsc}};
+    EXPECT_EQ(input.KeyMappings, expected);
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include "app/Engine.h"
+#include "app/GameApp.h"
+#include "core/GameObject.h"
+#include "graphics/Graphics.h"
+#include "input/InputManager.h"
+#include "platform/KeyTranslation.h"
+#include "support/RecordingBehavior.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Events go through SDL's real queue: pushed with SDL_PushEvent, taken by Poll.
+class InputPollTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError(); }
+    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_EVENTS); }
+
+    static void PushKey(SDL_Scancode scancode, bool down) {
+        SDL_Event event{};
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.scancode = scancode;
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
+    static void PushButton(Uint8 button, bool down) {
+        SDL_Event event{};
+        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.button = button;
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
+    static void PushFocus(bool gained) {
+        SDL_Event event{};
+        event.type = SDL_WINDOWEVENT;
+        event.window.event = gained ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST;
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
+    static void PushQuit() {
+        SDL_Event event{};
+        event.type = SDL_QUIT;
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
+
+    std::vector<std::string> log;  // outlives the app, whose tree logs deletions
+    GameApp app;
+    InputManager& input = *Engine::InputManager;
+};
+
+TEST_F(InputPollTest, KeyEventsSetAndClearTranslatedKeys) {
+    PushKey(SDL_SCANCODE_A, true);
+    PushKey(SDL_SCANCODE_KP_ENTER, true);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_TRUE(input.IsKeyPressed(KeyA));
+    EXPECT_TRUE(input.IsKeyDown(KeyOemEnter)) << "both Enter keys are OemEnter";
+    EXPECT_FALSE(input.IsKeyDown(KeyKeypadEnter));
+
+    PushKey(SDL_SCANCODE_A, false);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_FALSE(input.IsKeyDown(KeyA));
+    EXPECT_TRUE(input.IsKeyDown(KeyOemEnter));
+}
+
+TEST_F(InputPollTest, BothShiftKeysAreShift) {
+    PushKey(SDL_SCANCODE_RSHIFT, true);
+    PushKey(SDL_SCANCODE_RCTRL, true);
+    PushKey(SDL_SCANCODE_RALT, true);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_TRUE(input.IsKeyDown(KeyShift));
+    EXPECT_FALSE(input.IsKeyDown(KeyRightShift)) << "RightShift is never produced";
+    EXPECT_TRUE(input.IsKeyDown(KeyCtrl));
+    EXPECT_TRUE(input.IsKeyDown(KeyAlt));
+
+    PushKey(SDL_SCANCODE_RSHIFT, false);
+    PushKey(SDL_SCANCODE_LSHIFT, true);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_TRUE(input.IsKeyDown(KeyShift));
+    PushKey(SDL_SCANCODE_LSHIFT, false);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_FALSE(input.IsKeyDown(KeyShift));
+}
+
+TEST_F(InputPollTest, KeysWithoutAnEngineCodeAreIgnored) {
+    PushKey(SDL_SCANCODE_NONUSBACKSLASH, true);
+    PushKey(SDL_SCANCODE_F13, true);
+    PushKey(SDL_SCANCODE_VOLUMEUP, true);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_TRUE(input.CurrentKeys.none());
+}
+
+TEST_F(InputPollTest, MouseButtonsAreKeys) {
+    PushButton(SDL_BUTTON_LEFT, true);
+    PushButton(SDL_BUTTON_RIGHT, true);
+    PushButton(SDL_BUTTON_X1, true);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_TRUE(input.IsKeyPressed(KeyLeftMouse));
+    EXPECT_TRUE(input.IsKeyDown(KeyRightMouse));
+    EXPECT_FALSE(input.IsKeyDown(KeyMiddleMouse));
+    EXPECT_EQ(input.CurrentKeys.count(), 2u);
+
+    PushButton(SDL_BUTTON_LEFT, false);
+    PushButton(SDL_BUTTON_MIDDLE, true);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_FALSE(input.IsKeyDown(KeyLeftMouse));
+    EXPECT_TRUE(input.IsKeyDown(KeyMiddleMouse));
+}
+
+TEST_F(InputPollTest, FocusLostAndRegained) {
+    PushKey(SDL_SCANCODE_SPACE, true);
+    PushFocus(false);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_FALSE(Engine::Graphics->HasFocus);
+    EXPECT_FALSE(input.IsKeyDown(KeySpace));
+    EXPECT_TRUE(input.CurrentKeys.test(KeySpace));
+
+    PushFocus(true);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_TRUE(Engine::Graphics->HasFocus);
+    EXPECT_TRUE(input.IsKeyDown(KeySpace));
+}
+
+TEST_F(InputPollTest, QuitEndsTheFrameAfterThePoll) {
+    auto* object = new GameObject();
+    object->AddComponent(new RecordingBehavior(log, "b"));
+    Engine::Root->AddChild(object);
+    ASSERT_TRUE(app.RunFrame(1.0f / 60.0f));
+    EXPECT_EQ(log, (std::vector<std::string>{"b.input", "b.update"}));
+
+    log.clear();
+    PushKey(SDL_SCANCODE_B, true);
+    PushQuit();
+    EXPECT_FALSE(app.RunFrame(1.0f / 60.0f));
+    EXPECT_TRUE(log.empty()) << "the passes after the poll are skipped";
+    EXPECT_TRUE(input.CurrentKeys.test(KeyB)) << "the whole queue is taken";
+}
+
+TEST(KeyTranslationTest, PhysicalUsPositionsMapToEngineCodes) {
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_1), KeyOem1);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_0), KeyOem0);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_KP_0), KeyKeypad0);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_KP_9), KeyKeypad9);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_F12), KeyF12);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_Z), KeyZ);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_GRAVE), KeyTilde);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_SEMICOLON), KeySemicolon);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_MINUS), KeyOemMinus);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_END), KeyEnd);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_KP_DIVIDE), KeyKeypadSlash);
+    EXPECT_EQ(TranslateScancode(SDL_SCANCODE_RGUI), KeyRightWindows);
+}
+
+}  // namespace
