@@ -46,7 +46,7 @@ std::string CutUtf8(const std::string& text, std::size_t limit) {
 InputManager::InputManager() = default;
 InputManager::~InputManager() = default;
 
-bool InputManager::HasFocus() const { return Engine::Graphics == nullptr || Engine::Graphics->HasFocus; }
+bool InputManager::HasFocus() const { return Engine::Graphics->HasFocus; }
 
 bool InputManager::IsKeyDown(int code) const { return HasFocus() && CurrentKeys.test(code); }
 
@@ -88,7 +88,7 @@ void InputManager::LoadKeyMappings(const std::string& path) {
 void InputManager::Update() {
     TypedKeys.reset();
     TypedText.clear();
-    const float delta = Engine::FrameTime != nullptr ? Engine::FrameTime->DeltaSeconds : 0.0f;
+    const float delta = Engine::FrameTime->DeltaSeconds;
     for (int code = 0; code < 256; ++code) {
         UpdateKey(code, delta);
     }
@@ -122,11 +122,10 @@ void InputManager::UpdateKey(int code, float deltaSeconds) {
 }
 
 bool InputManager::Poll() {
-    Graphics* graphics = Engine::Graphics;
-    const Window* window = graphics != nullptr ? graphics->MainWindow.get() : nullptr;
-    if (window != nullptr) {
+    // Without a window (tests) only the event queue speaks.
+    if (const Window* window = Engine::Graphics->MainWindow.get()) {
         Cursor = window->CursorInClient();
-        graphics->HasFocus = window->HasInputFocus();
+        Engine::Graphics->HasFocus = window->HasInputFocus();
     }
     bool keepRunning = true;
     PumpEvents([&](const InputEvent& event) { keepRunning = Apply(event) && keepRunning; });
@@ -143,9 +142,7 @@ bool InputManager::Apply(const InputEvent& event) {
             break;
         case InputEvent::Kind::FocusGained:
         case InputEvent::Kind::FocusLost:
-            if (Engine::Graphics != nullptr) {
-                Engine::Graphics->HasFocus = event.kind == InputEvent::Kind::FocusGained;
-            }
+            Engine::Graphics->HasFocus = event.kind == InputEvent::Kind::FocusGained;
             break;
         case InputEvent::Kind::Quit:
             return false;

@@ -5,7 +5,7 @@
 #include "core/Behavior.h"
 
 void CoroutineManager::StepCoroutines(Behavior& behavior) const {
-    const float delta = Engine::FrameTime != nullptr ? Engine::FrameTime->DeltaSeconds : 0.0f;
+    const float delta = Engine::FrameTime->DeltaSeconds;
     // A segment may start another coroutine of the same behaviour; map iterators stay
     // valid on insertion, so it is reached in this pass when its identifier is higher.
     for (const auto& [identifier, coroutine] : behavior.Coroutines()) {

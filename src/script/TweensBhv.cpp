@@ -4,7 +4,7 @@
 #include "app/FrameTime.h"
 
 void TweensBhv::Update() {
-    const float delta = Engine::FrameTime != nullptr ? Engine::FrameTime->DeltaSeconds : 0.0f;
+    const float delta = Engine::FrameTime->DeltaSeconds;
     // By index: callbacks may append sequences, which leaves the lower indices valid.
     for (std::size_t i = sequences_.size(); i-- > 0;) {
         if (sequences_[i]->Advance(delta)) {
