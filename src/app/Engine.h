@@ -5,13 +5,13 @@
 
 class EditorState;
 class Events;
-class InputManager;
-class RandomManager;
 class GameApp;
 class GameConfig;
 class GameObject;
 class Graphics;
+class InputManager;
 class PrefabManager;
+class RandomManager;
 struct FrameTime;
 
 // The process-wide record through which every subsystem reaches the managers.

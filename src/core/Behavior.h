@@ -27,7 +27,7 @@ public:
     // The owner's child of that name, or null without an owner.
     GameObject* FindChild(const std::string& name) const;
 
-    // Coroutines by member function (CoCommand F(int ResumePoint), starting with
+    // Coroutines by member function (CoCommand F(int resumePoint), starting with
     // COROUTINE_IDENTITY). One Coroutine per function and behaviour, made on first use.
     template <class B>
     Coroutine* GetCoroutine(CoCommand (B::*function)(int));
