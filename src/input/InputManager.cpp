@@ -2,7 +2,8 @@
 
 #include "app/Engine.h"
 #include "app/FrameTime.h"
-#include "app/StartupError.h"
+#include "app/ContentError.h"
+#include "app/ContentLog.h"
 #include "graphics/Graphics.h"
 #include "input/KeyboardLayout.h"
 #include "platform/Clipboard.h"
@@ -11,8 +12,6 @@
 
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
-
-#include <iostream>
 
 namespace {
 
@@ -25,7 +24,7 @@ int CodeOrFirst(int code, const std::string& what, const std::string& name, cons
     if (code >= 0) {
         return code;
     }
-    std::cerr << "Vellimor: " << path << ": unknown " << what << " name \"" << name << "\", using code 0\n";
+    ContentLog::Warning(path + ": unknown " + what + " name \"" + name + "\", bound as code 0");
     return 0;
 }
 
@@ -74,8 +73,8 @@ void InputManager::LoadKeyMappings(const std::string& path) {
     try {
         boost::property_tree::read_json(path, tree);
     } catch (const boost::property_tree::json_parser_error& e) {
-        // The reader's text names the file and, for bad JSON, the line.
-        throw StartupError(std::string("cannot read the key mappings: ") + e.what());
+        const bool unreadable = e.line() == 0;
+        throw ContentError(path, unreadable ? e.message() : "line " + std::to_string(e.line()) + ": " + e.message());
     }
     for (const auto& [actionName, value] : tree) {
         const std::string keyName = value.data();

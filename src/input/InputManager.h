@@ -32,7 +32,8 @@ public:
     bool IsActionDown(int action, const KeySet& keys) const;
 
     // Reads "action name": "key name" pairs, in file order; a name may repeat to bind
-    // several keys. Throws StartupError naming the file when it is missing or not JSON.
+    // several keys. Throws ContentError naming the file when it is missing or not JSON;
+    // unknown names bind code 0 with a warning.
     void LoadKeyMappings(const std::string& path);
 
     // Once per frame, before the poll: typed keys and text, auto-repeat, and the

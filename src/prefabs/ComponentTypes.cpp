@@ -5,11 +5,13 @@
 #include "graphics/TintComponent.h"
 #include "prefabs/PrefabComponent.h"
 #include "prefabs/PrefabManager.h"
+#include "script/TweensBhv.h"
 
 // One line per type, kept in the order of the game's full type list; a subsystem
 // adds its types at their place when it lands. Tests list the registry.
 void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<PrefabComponent>("PrefabComponent");
+    manager.Register<TweensBhv>("TweensBhv");
     manager.Register<Pos2dComponent>("Pos2dComponent");
     manager.Register<TintComponent>("TintComponent");
     manager.Register<ThingComponent>("ThingComponent");

@@ -24,6 +24,7 @@ expect_stop() {  # <what> <text the message must hold>
 }
 
 mkdir -p "$dir/Content/Config" "$dir/Content/Prefabs"
+echo '{ "MenuCancel": "Esc" }' >"$dir/Content/Config/KeyMappings.json"
 cat >"$dir/Content/Prefabs/GameplayRoot.json" <<'JSON'
 { "Components": { "Pos2dComponent": "" }, "AutoCreate": "" }
 JSON
@@ -42,3 +43,9 @@ expect_stop "configuration" "Content/Config/GameConfig.json: No such node (Devel
 
 rm "$dir/Content/Config/GameConfig.json" "$dir/Content/Prefabs/GameplayRoot.json"
 expect_stop "no GameplayRoot" "Content/Prefabs: no prefab named \"GameplayRoot\""
+
+echo '{ "MenuCancel": "Esc", }' >"$dir/Content/Config/KeyMappings.json"
+expect_stop "key mappings not JSON" "Content/Config/KeyMappings.json: line 1"
+
+rm "$dir/Content/Config/KeyMappings.json"
+expect_stop "no key mappings" "Content/Config/KeyMappings.json: cannot open file"

@@ -1,13 +1,13 @@
 #include "app/Engine.h"
 #include "app/FrameTime.h"
 #include "app/GameApp.h"
-#include "app/StartupError.h"
+#include "app/ContentError.h"
+#include "app/ContentLog.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -160,14 +160,16 @@ TEST_F(KeyMappingsTest, AnActionMayBeBoundToSeveralKeys) {
 }
 
 TEST_F(KeyMappingsTest, UnknownNamesBindCodeZeroWithOneWarningEach) {
-    ::testing::internal::CaptureStderr();
-    input.LoadKeyMappings(Write(R"({"Jump": "Space", "MenuCancel": "Escape"})"));
-    const std::string warnings = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(input.KeyMappings, (std::multimap<int, int>{{ActionMoveUp, KeySpace}, {ActionMenuCancel, KeyNone}}));
-    EXPECT_NE(warnings.find("unknown action name \"Jump\""), std::string::npos) << warnings;
-    EXPECT_NE(warnings.find("unknown key name \"Escape\""), std::string::npos) << warnings;
-    EXPECT_NE(warnings.find("KeyMappings.json"), std::string::npos) << warnings;
-    EXPECT_EQ(std::count(warnings.begin(), warnings.end(), '\n'), 2);
+    std::vector<std::string> warnings;
+    ContentLog::SetSink([&](const std::string& text) { warnings.push_back(text); });
+    const std::string path = Write(R"({"Jump": "Space", "MenuCancel": "Escape", "MoveDown": "S"})");
+    input.LoadKeyMappings(path);
+    ContentLog::SetSink(nullptr);
+    EXPECT_EQ(input.KeyMappings, (std::multimap<int, int>{
+                                     {ActionMoveUp, KeySpace}, {ActionMoveDown, KeyS}, {ActionMenuCancel, KeyNone}}));
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0], path + ": unknown action name \"Jump\", bound as code 0");
+    EXPECT_EQ(warnings[1], path + ": unknown key name \"Escape\", bound as code 0");
 }
 
 TEST_F(KeyMappingsTest, MissingOrMalformedFileStopsStartUpNamingTheFile) {
@@ -175,15 +177,15 @@ TEST_F(KeyMappingsTest, MissingOrMalformedFileStopsStartUpNamingTheFile) {
     try {
         input.LoadKeyMappings(missing);
         FAIL() << "a missing file must stop start-up";
-    } catch (const StartupError& e) {
-        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
+    } catch (const ContentError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind(missing + ": ", 0), 0u) << e.what();
     }
     const std::string broken = Write("{\n  \"MoveUp\": \"Up\",\n  \"MoveDown\" \"Down\"\n}\n");
     try {
         input.LoadKeyMappings(broken);
         FAIL() << "malformed JSON must stop start-up";
-    } catch (const StartupError& e) {
-        EXPECT_NE(std::string(e.what()).find(broken + "(3)"), std::string::npos) << e.what();
+    } catch (const ContentError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind(broken + ": line 3: ", 0), 0u) << e.what();
     }
 }
 

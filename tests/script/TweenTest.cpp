@@ -3,6 +3,7 @@
 #include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "script/TweensBhv.h"
+#include "support/PrefabTestContent.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +182,17 @@ TEST_F(TweenTest, DeletingTheBehaviourCallsNoCallback) {
     tweens->TweenVector2(&a, {1.0f, 0.0f}, 1.0f, Logger("complete"));
     delete tweens;
     EXPECT_TRUE(log.empty());
+}
+
+class TweensPrefabTest : public PrefabTestContent {};
+
+TEST_F(TweensPrefabTest, PrefabsCreateTweensByTypeNameAndFillTheShortcut) {
+    AddPrefab("Mover", R"({"Components": {"Pos2dComponent": "", "TweensBhv": ""}, "AutoCreate": ""})");
+    GameObject mover("Mover");
+    ASSERT_NE(mover.Tweens(), nullptr);
+    EXPECT_EQ(mover.Tweens(), mover.Behaviors()[0]);
+    EXPECT_EQ(mover.Tweens()->Tweens(), mover.Tweens());
+    EXPECT_EQ(mover.Tweens()->Pos2d(), mover.Pos2d());
 }
 
 }  // namespace
