@@ -1,9 +1,9 @@
 #include "input/InputManager.h"
 
-#include "app/Engine.h"
-#include "app/FrameTime.h"
 #include "app/ContentError.h"
 #include "app/ContentLog.h"
+#include "app/Engine.h"
+#include "app/FrameTime.h"
 #include "graphics/Graphics.h"
 #include "input/KeyboardLayout.h"
 #include "platform/Clipboard.h"

@@ -43,7 +43,3 @@ int IndexOf(const std::array<std::string_view, N>& names, const std::string& nam
 int FindKeyCode(const std::string& name) { return IndexOf(kKeyNames, name); }
 
 int FindActionCode(const std::string& name) { return IndexOf(kActionNames, name); }
-
-std::string KeyName(int code) {
-    return code >= 0 && code < KeyCodeCount ? std::string(kKeyNames[code]) : std::string();
-}

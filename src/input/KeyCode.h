@@ -39,5 +39,3 @@ inline constexpr int KeyCodeCount = KeyCodeEnd + 1;  // 107 names, "None" to "__
 int FindKeyCode(const std::string& name);
 // The code of an action name, or -1 when no action has that name.
 int FindActionCode(const std::string& name);
-// The name of a key code; "" outside 0 ... 106.
-std::string KeyName(int code);

@@ -1,5 +1,5 @@
-#include "app/GameApp.h"
 #include "app/Engine.h"
+#include "app/GameApp.h"
 #include "input/InputManager.h"
 
 #include <SDL.h>

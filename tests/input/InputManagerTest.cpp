@@ -1,8 +1,8 @@
+#include "app/ContentError.h"
+#include "app/ContentLog.h"
 #include "app/Engine.h"
 #include "app/FrameTime.h"
 #include "app/GameApp.h"
-#include "app/ContentError.h"
-#include "app/ContentLog.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 
