@@ -19,6 +19,10 @@ protected:
             GTEST_SKIP() << "run by tests/e2e/input_window.sh under Xvfb";
         }
         setenv("SDL_VIDEODRIVER", "x11", 1);
+        // One display connection for the whole run: Xvfb resets when its last client
+        // leaves, and a test connecting during that reset would fail.
+        static const bool videoUp = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        ASSERT_TRUE(videoUp) << SDL_GetError();
         Engine::Graphics->MainWindow = std::make_unique<Window>("Vellimor", 1280, 720);
         window = SDL_GL_GetCurrentWindow();
         ASSERT_NE(window, nullptr);
