@@ -23,7 +23,8 @@ protected:
         // leaves, and a test connecting during that reset would fail.
         static const bool videoUp = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
         ASSERT_TRUE(videoUp) << SDL_GetError();
-        Engine::Graphics->MainWindow = std::make_unique<Window>("Vellimor", 1280, 720);
+        // Not titled "Vellimor": end-to-end scripts find the game's window by its title.
+        Engine::Graphics->MainWindow = std::make_unique<Window>("InputWindowTest", 1280, 720);
         window = SDL_GL_GetCurrentWindow();
         ASSERT_NE(window, nullptr);
         // Let the X server map the window before it is asked about.
