@@ -1,0 +1,168 @@
+#include "audio/MusicManager.h"
+
+#include "app/StartupError.h"
+#include "audio/MusicStream.h"
+
+#include <AL/al.h>
+#include <boost/property_tree/json_parser.hpp>
+#include <boost/property_tree/ptree.hpp>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace {
+
+std::string Lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+MusicMetadata ReadLoopFile(const std::filesystem::path& file, MusicMetadata track) {
+    try {
+        boost::property_tree::ptree tree;
+        boost::property_tree::read_json(file.string(), tree);
+        track.LoopStartSample = tree.get<long long>("LoopStartSample");
+        track.LoopEndSample = tree.get<long long>("LoopEndSample");
+    } catch (const boost::property_tree::ptree_error& e) {
+        throw StartupError("bad music loop file " + file.string() + ": " + e.what());
+    }
+    return track;
+}
+
+long long FrameCount(const std::string& path) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (file == nullptr) {
+        return -1;
+    }
+    sf_close(file);
+    return info.frames;
+}
+
+// Loop points must lie inside the track with the end not before the start.
+void CheckLoop(const std::filesystem::path& loopFile, MusicMetadata& track) {
+    const long long frames = FrameCount(track.Path);
+    if (frames < 0) {
+        return;
+    }
+    if (track.LoopStartSample < 0 || track.LoopEndSample < track.LoopStartSample || track.LoopEndSample >= frames) {
+        std::fprintf(stderr, "Vellimor: %s: loop %lld..%lld does not fit the %lld samples of %s; the whole track loops\n",
+                     loopFile.string().c_str(), track.LoopStartSample, track.LoopEndSample, frames,
+                     track.Path.c_str());
+        track.LoopStartSample = -1;
+        track.LoopEndSample = -1;
+    }
+}
+
+}  // namespace
+
+MusicManager::MusicManager(bool audible, std::filesystem::path musicDirectory) : audible_(audible) {
+    Scan(musicDirectory);
+    if (audible_) {
+        alGenSources(1, &source_);
+        alGenBuffers(kBufferCount, buffers_.data());
+        // Music is heard the same wherever the listener is.
+        alSourcei(source_, AL_SOURCE_RELATIVE, AL_TRUE);
+    }
+}
+
+MusicManager::~MusicManager() {
+    if (audible_) {
+        StopCurrent();
+        alDeleteSources(1, &source_);
+        alDeleteBuffers(kBufferCount, buffers_.data());
+    }
+}
+
+void MusicManager::Scan(const std::filesystem::path& directory) {
+    std::map<std::string, std::filesystem::path> loopFiles;
+    for (const auto& entry : std::filesystem::directory_iterator(directory)) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        const std::string stem = entry.path().stem().string();
+        if (Lowered(entry.path().extension().string()) == ".json") {
+            loopFiles[stem] = entry.path();
+        } else {
+            tracks_[stem] = MusicMetadata{entry.path().string()};
+        }
+    }
+    for (auto& [stem, track] : tracks_) {
+        auto loopFile = loopFiles.find(stem);
+        if (loopFile != loopFiles.end()) {
+            track = ReadLoopFile(loopFile->second, track);
+            CheckLoop(loopFile->second, track);
+        }
+    }
+}
+
+void MusicManager::PlayMusic(const std::string& name) {
+    auto track = tracks_.find(name);
+    if (track == tracks_.end() || !audible_) {
+        return;
+    }
+    StopCurrent();
+    stream_ = MusicStream::Open(track->second);
+    if (stream_ == nullptr) {
+        return;
+    }
+    int queued = 0;
+    while (queued < kBufferCount && Fill(buffers_[queued])) {
+        ++queued;
+    }
+    alSourceQueueBuffers(source_, queued, buffers_.data());
+    alSourcePlay(source_);
+}
+
+void MusicManager::StopCurrent() {
+    alSourceStop(source_);
+    alSourcei(source_, AL_BUFFER, 0);  // unqueues every buffer
+    stream_.reset();
+}
+
+bool MusicManager::Fill(unsigned buffer) {
+    const int channels = stream_->Channels();
+    scratch_.resize(static_cast<std::size_t>(kFramesPerBuffer * channels));
+    const std::size_t frames = stream_->Read(scratch_.data(), kFramesPerBuffer);
+    if (frames == 0) {
+        return false;
+    }
+    alBufferData(buffer, channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16, scratch_.data(),
+                 static_cast<ALsizei>(frames * static_cast<std::size_t>(channels) * sizeof(short)),
+                 stream_->SampleRate());
+    return true;
+}
+
+void MusicManager::Update() {
+    if (!audible_ || stream_ == nullptr) {
+        return;
+    }
+    ALint processed = 0;
+    alGetSourcei(source_, AL_BUFFERS_PROCESSED, &processed);
+    while (processed-- > 0) {
+        ALuint buffer = 0;
+        alSourceUnqueueBuffers(source_, 1, &buffer);
+        if (Fill(buffer)) {
+            alSourceQueueBuffers(source_, 1, &buffer);
+        }
+    }
+    // A frame long enough to drain the queue stops the source: start it again.
+    ALint state = AL_STOPPED;
+    ALint queued = 0;
+    alGetSourcei(source_, AL_SOURCE_STATE, &state);
+    alGetSourcei(source_, AL_BUFFERS_QUEUED, &queued);
+    if (state != AL_PLAYING && queued > 0) {
+        alSourcePlay(source_);
+    }
+}
+
+bool MusicManager::IsPlaying() const {
+    if (!audible_ || stream_ == nullptr) {
+        return false;
+    }
+    ALint state = AL_STOPPED;
+    alGetSourcei(source_, AL_SOURCE_STATE, &state);
+    return state == AL_PLAYING;
+}
