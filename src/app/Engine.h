@@ -3,15 +3,18 @@
 #include <atomic>
 #include <cstdint>
 
+class CueManagerBhv;
 class EditorState;
 class Events;
 class GameApp;
 class GameConfig;
 class GameObject;
+class MusicManager;
 class Graphics;
 class InputManager;
 class PrefabManager;
 class RandomManager;
+class SoundManager;
 struct FrameTime;
 
 // The process-wide record through which every subsystem reaches the managers.
@@ -20,10 +23,13 @@ struct FrameTime;
 struct Engine {
     static inline int BurningAnts = 0;
     static inline ::RandomManager* RandomManager = nullptr;
+    static inline CueManagerBhv* CueManager = nullptr;
     static inline GameObject* Root = nullptr;
     static inline GameApp* App = nullptr;
     static inline ::Events* Events = nullptr;
     static inline ::FrameTime* FrameTime = nullptr;
+    static inline ::MusicManager* MusicManager = nullptr;
+    static inline ::SoundManager* SoundManager = nullptr;
     static inline ::Graphics* Graphics = nullptr;
     static inline PrefabManager* Prefabs = nullptr;
     static inline GameObject* GameplayRoot = nullptr;

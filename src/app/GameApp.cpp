@@ -6,6 +6,8 @@
 #include "app/GameConfig.h"
 #include "app/StartupError.h"
 #include "app/Watchdog.h"
+#include "audio/MusicManager.h"
+#include "audio/SoundManager.h"
 #include "core/Behavior.h"
 #include "core/GameObject.h"
 #include "editor/EditorState.h"
@@ -30,6 +32,8 @@ GameApp::GameApp() {
     Engine::Prefabs = new PrefabManager();
     Engine::FrameTime = new FrameTime();
     Engine::InputManager = new InputManager();
+    Engine::SoundManager = new SoundManager();
+    Engine::MusicManager = new MusicManager(!Engine::SoundManager->IsSilent());
     coroutineManager_ = std::make_unique<CoroutineManager>();
     Engine::EditorState = new EditorState();
     Engine::GameConfig = new GameConfig();
@@ -41,6 +45,10 @@ GameApp::~GameApp() {
     delete Engine::EditorState;
     Engine::EditorState = nullptr;
     coroutineManager_.reset();
+    delete Engine::MusicManager;
+    Engine::MusicManager = nullptr;
+    delete Engine::SoundManager;
+    Engine::SoundManager = nullptr;
     delete Engine::InputManager;
     Engine::InputManager = nullptr;
     delete Engine::FrameTime;
@@ -70,9 +78,9 @@ void GameApp::Run() {
 }
 
 void GameApp::StartUp() {
-    CheckContentDirectory();
     LoadContent();
     CreateWindow();
+    LoadBanks();
     CreateGameplayRoot();
     StartFramePacing();
     watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
@@ -80,11 +88,11 @@ void GameApp::StartUp() {
     watchdog_->Start();
 }
 
-void GameApp::CheckContentDirectory() const {
-    const std::filesystem::path content = "Content";
-    if (!std::filesystem::is_directory(content)) {
-        throw StartupError("missing the content directory " +
-                           (std::filesystem::current_path() / content).string());
+void GameApp::LoadBanks() {
+    try {
+        Engine::SoundManager->LoadBank("Main");
+    } catch (const std::filesystem::filesystem_error& e) {
+        throw StartupError("cannot read the sound bank " + e.path1().string() + ": " + e.code().message());
     }
 }
 
@@ -128,6 +136,7 @@ bool GameApp::RunFrame(float deltaSeconds) {
     Engine::LastStepCounter = Clock::Now();
 
     Engine::InputManager->Update();
+    Engine::MusicManager->Update();
     if (!Engine::InputManager->Poll()) {
         return false;
     }
@@ -197,5 +206,6 @@ void GameApp::Render() {
 }
 
 void GameApp::ShutDownContent() {
+    Engine::SoundManager->UnloadBank("Main");
     Engine::Graphics->MainWindow.reset();
 }

@@ -53,8 +53,8 @@ public:
 
 private:
     void StartUp();
-    void CheckContentDirectory() const;
     void CreateWindow();
+    void LoadBanks();
     void StartFramePacing();
     void Render();
     void ShutDownContent();

@@ -7,6 +7,17 @@
 #include <cstdio>
 #include <filesystem>
 
+namespace {
+
+void CheckContentDirectory() {
+    const std::filesystem::path content = "Content";
+    if (!std::filesystem::is_directory(content)) {
+        throw StartupError("missing the content directory " + (std::filesystem::current_path() / content).string());
+    }
+}
+
+}  // namespace
+
 int main() {
     // Content paths are relative: the game reads "Content/..." beside its executable.
     const std::filesystem::path home = ExecutableDirectory();
@@ -15,6 +26,7 @@ int main() {
 
     Engine::ExitCode = 0;
     try {
+        CheckContentDirectory();
         GameApp app;
         app.Run();
     } catch (const StartupError& e) {

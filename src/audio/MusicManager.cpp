@@ -77,6 +77,9 @@ MusicManager::~MusicManager() {
 }
 
 void MusicManager::Scan(const std::filesystem::path& directory) {
+    if (!std::filesystem::is_directory(directory)) {
+        throw StartupError("missing the music directory " + std::filesystem::absolute(directory).string());
+    }
     std::map<std::string, std::filesystem::path> loopFiles;
     for (const auto& entry : std::filesystem::directory_iterator(directory)) {
         if (!entry.is_regular_file()) {

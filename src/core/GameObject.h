@@ -54,6 +54,10 @@ public:
     // prefab name.
     GameObject* Reinstance();
 
+    // Queues this object for the frame's deletion phase (at most once) but leaves it
+    // in its parent's list until then.
+    void QueueForDeletion();
+
     // Exchanges this object with the sibling `offset` places away; no-op outside the list.
     void MoveAmongSiblings(int offset);
 
@@ -79,7 +83,6 @@ private:
 
     void DeleteContents();
     void DetachFromParent();
-    void QueueForDeletion();
     void FixEditorReferences();
 
     std::vector<Component*> components_;

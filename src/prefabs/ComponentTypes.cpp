@@ -1,5 +1,9 @@
 #include "prefabs/ComponentTypes.h"
 
+#include "audio/CueComponent.h"
+#include "audio/CueLoopedBhv.h"
+#include "audio/CueManagerBhv.h"
+#include "audio/CueOneShotBhv.h"
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/TintComponent.h"
@@ -14,5 +18,9 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<TweensBhv>("TweensBhv");
     manager.Register<Pos2dComponent>("Pos2dComponent");
     manager.Register<TintComponent>("TintComponent");
+    manager.Register<CueComponent>("CueComponent");
+    manager.Register<CueLoopedBhv>("CueLoopedBhv");
+    manager.Register<CueManagerBhv>("CueManagerBhv");
+    manager.Register<CueOneShotBhv>("CueOneShotBhv");
     manager.Register<ThingComponent>("ThingComponent");
 }

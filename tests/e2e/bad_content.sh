@@ -23,7 +23,7 @@ expect_stop() {  # <what> <text the message must hold>
   echo "$1: $(cat "$dir/err")"
 }
 
-mkdir -p "$dir/Content/Config" "$dir/Content/Prefabs"
+mkdir -p "$dir/Content/Config" "$dir/Content/Prefabs" "$dir/Content/Music" "$dir/Content/Sounds/Main"
 echo '{ "MenuCancel": "Esc" }' >"$dir/Content/Config/KeyMappings.json"
 cat >"$dir/Content/Prefabs/GameplayRoot.json" <<'JSON'
 { "Components": { "Pos2dComponent": "" }, "AutoCreate": "" }

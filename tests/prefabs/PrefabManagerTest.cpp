@@ -26,8 +26,9 @@ TEST(ComponentTypeRegistryTest, ListsTheGamesTypes) {
     for (const auto& [name, type] : manager.Types()) {
         names.push_back(name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"Pos2dComponent", "PrefabComponent", "ThingComponent", "TintComponent",
-                                                  "TweensBhv"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"CueComponent", "CueLoopedBhv", "CueManagerBhv", "CueOneShotBhv",
+                                               "Pos2dComponent", "PrefabComponent", "ThingComponent",
+                                               "TintComponent", "TweensBhv"}));
 }
 
 TEST_F(PrefabManagerTest, FactoriesTagWhatTheyMakeAndTypeNamesComeBackFromTags) {
