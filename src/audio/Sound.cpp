@@ -25,6 +25,7 @@ std::unique_ptr<Sound> Sound::Load(const std::string& path, bool upload) {
     if (read <= 0) {
         return nullptr;
     }
+    alGetError();  // start from a clean error state: the check below is about this buffer
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
     alBufferData(buffer, info.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16, samples.data(),

@@ -73,7 +73,9 @@ std::unique_ptr<AudioDevice> AudioDevice::OpenLoopback(int frequency, int channe
 }
 
 AudioDevice::~AudioDevice() {
-    alcMakeContextCurrent(nullptr);
+    if (alcGetCurrentContext() == context_) {
+        alcMakeContextCurrent(nullptr);
+    }
     alcDestroyContext(context_);
     alcCloseDevice(device_);
 }

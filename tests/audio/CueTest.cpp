@@ -16,15 +16,16 @@ namespace {
 class CueTest : public PrefabTestContent {
 protected:
     void SetUp() override {
+        // Music and sounds of the app's own device go before the loopback one comes.
+        delete Engine::MusicManager;
+        Engine::MusicManager = nullptr;
+        delete Engine::SoundManager;
+        Engine::SoundManager = nullptr;
         auto device = AudioDevice::OpenLoopback(44100, 1);
         if (device == nullptr) {
             GTEST_SKIP() << "OpenAL Soft without the loopback extension";
         }
         output = device.get();
-        // Music and sounds of the app's own device go before the loopback one comes.
-        delete Engine::MusicManager;
-        Engine::MusicManager = nullptr;
-        delete Engine::SoundManager;
         Engine::SoundManager = new SoundManager(std::move(device), dir / "Sounds");
         std::filesystem::create_directories(dir / "Sounds" / "Main");
         WriteSamples(dir / "Sounds" / "Main" / "Tone.wav", Tone(441, 4410));  // 0.1 s
@@ -98,6 +99,7 @@ TEST_F(CueTest, AOneShotQueuesItsObjectInTheFirstUpdateAfterItsSoundEnds) {
     PlayCue("Blip");
     ASSERT_EQ(cues->Children().size(), 1u);
     GameObject* blip = cues->Children()[0];
+
     app.UpdatePass(Engine::Root);
     EXPECT_FALSE(blip->IsQueuedForDeletion()) << "still playing";
     EXPECT_GT(Peak(Render(4410)), 0.1f);
