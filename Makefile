@@ -23,6 +23,7 @@ test: build
 
 bench: build
 	cd $(BUILD_DIR) && ./vellimor_bench && ./vellimor_pacing_bench
+	bash scripts/bench-sprites.sh $(BUILD_DIR)
 
 # libFuzzer over the content readers (clang); not part of make test or CI.
 FUZZ_DIR := build-fuzz

@@ -15,6 +15,7 @@ class InputManager;
 class PrefabManager;
 class RandomManager;
 class SoundManager;
+class TextureManager;
 struct FrameTime;
 
 // The process-wide record through which every subsystem reaches the managers.
@@ -34,6 +35,7 @@ struct Engine {
     static inline PrefabManager* Prefabs = nullptr;
     static inline GameObject* GameplayRoot = nullptr;
     static inline ::InputManager* InputManager = nullptr;
+    static inline ::TextureManager* TextureManager = nullptr;
     static inline ::EditorState* EditorState = nullptr;
     static inline ::GameConfig* GameConfig = nullptr;
     static inline int ExitCode = 0;

@@ -13,6 +13,10 @@
 #include "editor/EditorState.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
+#include "input/KeyCode.h"
+#include "graphics/GraphicsDevice.h"
+#include "graphics/LitTestScene.h"
+#include "graphics/TextureManager.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
@@ -21,6 +25,7 @@
 #include "script/RandomManager.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 GameApp::GameApp() {
@@ -29,6 +34,7 @@ GameApp::GameApp() {
     Engine::Root = new GameObject();
     Engine::RandomManager = new RandomManager();
     Engine::Graphics = new Graphics();
+    Engine::TextureManager = new TextureManager();
     Engine::Prefabs = new PrefabManager();
     Engine::FrameTime = new FrameTime();
     Engine::InputManager = new InputManager();
@@ -55,6 +61,8 @@ GameApp::~GameApp() {
     Engine::FrameTime = nullptr;
     delete Engine::Prefabs;
     Engine::Prefabs = nullptr;
+    delete Engine::TextureManager;
+    Engine::TextureManager = nullptr;
     delete Engine::Graphics;
     Engine::Graphics = nullptr;
     delete Engine::RandomManager;
@@ -80,8 +88,11 @@ void GameApp::Run() {
 void GameApp::StartUp() {
     LoadContent();
     CreateWindow();
+    Engine::Graphics->Device->InitGraphicsDevice();
+    LoadTextures();
     LoadBanks();
     CreateGameplayRoot();
+    ShowLitTestSceneWithoutArt();
     StartFramePacing();
     watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
                                            Watchdog::Settings{});
@@ -117,6 +128,19 @@ void GameApp::CreateGameplayRoot() {
 void GameApp::CreateWindow() {
     Graphics& graphics = *Engine::Graphics;
     graphics.MainWindow = std::make_unique<Window>("Vellimor", graphics.Width, graphics.Height);
+}
+
+void GameApp::LoadTextures() {
+    Engine::TextureManager->LoadTextureBank("Main");
+}
+
+void GameApp::ShowLitTestSceneWithoutArt() const {
+    // Until the game's art is in the bank "Main", show what the pipeline draws.
+    const auto& banks = Engine::TextureManager->Banks();
+    const auto main = banks.find("Main");
+    if (main == banks.end() || main->second == nullptr || main->second->Textures.empty()) {
+        BuildLitTestScene(*Engine::Root, *Engine::TextureManager);
+    }
 }
 
 void GameApp::StartFramePacing() {
@@ -200,12 +224,36 @@ void GameApp::ForgetQueuedComponent(const Component* component) {
 
 void GameApp::Render() {
     Graphics& graphics = *Engine::Graphics;
-    if (graphics.MainWindow != nullptr) {
-        graphics.MainWindow->ClearAndPresent(graphics.BackgroundColor);
+    if (graphics.MainWindow == nullptr || !graphics.Device->IsInitialized()) {
+        return;
+    }
+    graphics.Device->RenderFrame(Engine::Root);
+    if (Engine::InputManager->IsKeyPressed(KeyF12)) {
+        WriteScreenshot();
+    }
+}
+
+void GameApp::WriteScreenshot() const {
+    // "Screenshot-<n>.png" beside the executable (the working directory), never
+    // overwriting an earlier one.
+    for (int n = 1;; ++n) {
+        const std::string name = "Screenshot-" + std::to_string(n) + ".png";
+        if (!std::filesystem::exists(name)) {
+            if (!Engine::Graphics->Device->WriteScreenshot(name)) {
+                std::fprintf(stderr, "Vellimor: cannot write %s\n", name.c_str());
+            }
+            return;
+        }
     }
 }
 
 void GameApp::ShutDownContent() {
     Engine::SoundManager->UnloadBank("Main");
+    TextureManager& textures = *Engine::TextureManager;
+    textures.UnloadTextureBank("Editor");
+    textures.UnloadTextureBank("Main");
+    // Banks made in code go too: no texture may outlive the OpenGL context.
+    textures.UnloadAllBanks();
+    Engine::Graphics->Device->ReleaseGraphicsDevice();
     Engine::Graphics->MainWindow.reset();
 }

@@ -55,8 +55,11 @@ private:
     void StartUp();
     void CreateWindow();
     void LoadBanks();
+    void LoadTextures();
+    void ShowLitTestSceneWithoutArt() const;
     void StartFramePacing();
     void Render();
+    void WriteScreenshot() const;
     void ShutDownContent();
 
     // Declared first so that it is destroyed last: the watchdog also watches the

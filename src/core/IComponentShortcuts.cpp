@@ -2,6 +2,7 @@
 
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
+#include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
 #include "script/TweensBhv.h"
 
@@ -25,6 +26,7 @@ void ClearIfNames(T*& slot, const Component* c) {
 
 void IComponentShortcuts::OfferShortcut(Component* c) {
     FillIfEmpty(pos2d_, c);
+    FillIfEmpty(sprite_, c);
     FillIfEmpty(tint_, c);
     FillIfEmpty(thing_, c);
     FillIfEmpty(tweens_, c);
@@ -32,6 +34,7 @@ void IComponentShortcuts::OfferShortcut(Component* c) {
 
 void IComponentShortcuts::ForgetShortcut(const Component* c) {
     ClearIfNames(pos2d_, c);
+    ClearIfNames(sprite_, c);
     ClearIfNames(tint_, c);
     ClearIfNames(thing_, c);
     ClearIfNames(tweens_, c);
@@ -39,6 +42,7 @@ void IComponentShortcuts::ForgetShortcut(const Component* c) {
 
 void IComponentShortcuts::CopyShortcutsFrom(const IComponentShortcuts& other) {
     pos2d_ = other.pos2d_;
+    sprite_ = other.sprite_;
     tint_ = other.tint_;
     thing_ = other.thing_;
     tweens_ = other.tweens_;

@@ -2,6 +2,7 @@
 
 class Component;
 class Pos2dComponent;
+class SpriteComponent;
 class TintComponent;
 class ThingComponent;
 class TweensBhv;
@@ -19,6 +20,7 @@ public:
     virtual ~IComponentShortcuts() = default;
 
     Pos2dComponent* Pos2d() const { return pos2d_; }
+    SpriteComponent* Sprite() const { return sprite_; }
     TintComponent* Tint() const { return tint_; }
     ThingComponent* Thing() const { return thing_; }
     TweensBhv* Tweens() const { return tweens_; }
@@ -38,6 +40,7 @@ private:
     friend class GameObject;
 
     Pos2dComponent* pos2d_ = nullptr;
+    SpriteComponent* sprite_ = nullptr;
     TintComponent* tint_ = nullptr;
     ThingComponent* thing_ = nullptr;
     TweensBhv* tweens_ = nullptr;

@@ -1,6 +1,12 @@
 #include "graphics/Graphics.h"
 
+#include "graphics/GraphicsDevice.h"
 #include "platform/Window.h"
 
-Graphics::Graphics() = default;
+Graphics::Graphics()
+    : WorldCamera(Vector2(), Vector2(static_cast<float>(Width) / 32.0f, static_cast<float>(Height) / 32.0f), 0.0f,
+                  Rect(0.0f, 0.0f, static_cast<float>(Width), static_cast<float>(Height))),
+      ScreenCamera(Vector2(640.0f, 360.0f), Vector2(1280.0f, -720.0f)),
+      Device(std::make_unique<GraphicsDevice>(*this)) {}
+
 Graphics::~Graphics() = default;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/Color.h"
+#include "graphics/Camera2d.h"
 
 #include <memory>
 
+class GraphicsDevice;
 class Window;
 
 // Display settings and the objects that reach the screen. Window size, frame rate
@@ -22,8 +24,13 @@ public:
     bool HasFocus = true;
     bool ShowPhysics = false;
     Color BackgroundColor{0, 0, 0, 255};
+    // The game world: y up, 32 pixels per world unit.
+    Camera2d WorldCamera;
+    // User interface and editor: one unit per pixel, origin top-left, y down.
+    Camera2d ScreenCamera;
     float ShadowSpread = 1.5f;
     float ShadowDarkness = 1.5f;
+    std::unique_ptr<GraphicsDevice> Device;
 
     // Created by start-up once the content is known to be there.
     std::unique_ptr<Window> MainWindow;

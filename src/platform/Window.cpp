@@ -3,7 +3,6 @@
 #include "app/StartupError.h"
 
 #include <SDL.h>
-#include <epoxy/gl.h>
 
 #include <cstdlib>
 
@@ -65,11 +64,10 @@ bool Window::HasInputFocus() const {
     return (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
 }
 
-void Window::ClearAndPresent(Color color) {
-    glClearColor(color.r / 255.0f, color.g / 255.0f, color.b / 255.0f, color.a / 255.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+void Window::Present() {
     SDL_GL_SwapWindow(window_);
 }
+
 
 int Window::ClientWidth() const {
     int w = 0;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/Color.h"
 #include "core/Vector2.h"
 
 #include <string>
@@ -22,8 +21,8 @@ public:
     // True while the window has the keyboard focus.
     bool HasInputFocus() const;
 
-    // Clears the whole window and presents it without waiting for the display.
-    void ClearAndPresent(Color color);
+    // Shows what was drawn into the window's framebuffer, without waiting for the display.
+    void Present();
 
     int ClientWidth() const;
     int ClientHeight() const;

@@ -6,6 +6,7 @@
 #include "audio/CueOneShotBhv.h"
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
+#include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
 #include "prefabs/PrefabComponent.h"
 #include "prefabs/PrefabManager.h"
@@ -17,6 +18,7 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<PrefabComponent>("PrefabComponent");
     manager.Register<TweensBhv>("TweensBhv");
     manager.Register<Pos2dComponent>("Pos2dComponent");
+    manager.Register<SpriteComponent>("SpriteComponent");
     manager.Register<TintComponent>("TintComponent");
     manager.Register<CueComponent>("CueComponent");
     manager.Register<CueLoopedBhv>("CueLoopedBhv");

@@ -27,8 +27,8 @@ TEST(ComponentTypeRegistryTest, ListsTheGamesTypes) {
         names.push_back(name);
     }
     EXPECT_EQ(names, (std::vector<std::string>{"CueComponent", "CueLoopedBhv", "CueManagerBhv", "CueOneShotBhv",
-                                               "Pos2dComponent", "PrefabComponent", "ThingComponent",
-                                               "TintComponent", "TweensBhv"}));
+                                               "Pos2dComponent", "PrefabComponent", "SpriteComponent",
+                                               "ThingComponent", "TintComponent", "TweensBhv"}));
 }
 
 TEST_F(PrefabManagerTest, FactoriesTagWhatTheyMakeAndTypeNamesComeBackFromTags) {

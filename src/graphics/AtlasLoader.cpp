@@ -1,0 +1,156 @@
+#include "graphics/AtlasLoader.h"
+
+#include "app/ContentError.h"
+#include "app/ContentLog.h"
+#include "graphics/Image.h"
+#include "graphics/Texture.h"
+#include "graphics/TextureUploader.h"
+
+#include <boost/property_tree/ptree.hpp>
+#include <boost/property_tree/xml_parser.hpp>
+#include <boost/regex.hpp>
+
+#include <filesystem>
+#include <optional>
+
+namespace fs = std::filesystem;
+namespace pt = boost::property_tree;
+
+namespace {
+
+// Reads one integer attribute of a sprite; `fallback` null means it is required.
+// `file` and `sprite` name where a problem is.
+int ReadInt(const pt::ptree& attributes, const char* key, const std::optional<int>& fallback,
+            const std::string& file, const std::string& sprite) {
+    const auto text = attributes.get_optional<std::string>(key);
+    if (!text) {
+        if (fallback) {
+            return *fallback;
+        }
+        throw ContentError(file, sprite + ": missing attribute \"" + key + "\"");
+    }
+    try {
+        std::size_t used = 0;
+        const int value = std::stoi(*text, &used);
+        if (used == text->size()) {
+            return value;
+        }
+    } catch (const std::logic_error&) {
+    }
+    throw ContentError(file, sprite + ": attribute \"" + key + "\" is not an integer: \"" + *text + "\"");
+}
+
+void AddSprite(Texture& texture, const pt::ptree& sprite, const std::string& file, const std::string& where) {
+    static const pt::ptree kNoAttributes;
+    const pt::ptree& a = sprite.get_child("<xmlattr>", kNoAttributes);
+    const auto name = a.get_optional<std::string>("n");
+    if (!name) {
+        throw ContentError(file, where + ": missing attribute \"n\"");
+    }
+    const int x = ReadInt(a, "x", std::nullopt, file, where);
+    const int y = ReadInt(a, "y", std::nullopt, file, where);
+    const int w = ReadInt(a, "w", std::nullopt, file, where);
+    const int h = ReadInt(a, "h", std::nullopt, file, where);
+    const float ox = static_cast<float>(ReadInt(a, "oX", 0, file, where));
+    const float oy = static_cast<float>(ReadInt(a, "oY", 0, file, where));
+    const float ow = static_cast<float>(ReadInt(a, "oW", w, file, where));
+    const float oh = static_cast<float>(ReadInt(a, "oH", h, file, where));
+    const float width = texture.Size.x;
+    const float height = texture.Size.y;
+    texture.ImageRects.emplace_back(x / width, y / height, w / width, h / height);
+    texture.TrimRects.emplace_back(ox / ow, oy / oh, w / ow, h / oh);
+    const std::string rewritten = AtlasLoader::RewriteImageName(*name);
+    texture.ImageNames.push_back(rewritten);
+    // A repeated name maps to its last entry; both entries stay in the lists.
+    texture.ImageIndex[rewritten] = static_cast<int>(texture.ImageNames.size()) - 1;
+}
+
+pt::ptree ReadXml(const std::string& xmlPath) {
+    pt::ptree document;
+    try {
+        pt::read_xml(xmlPath, document);
+    } catch (const pt::xml_parser_error& e) {
+        throw ContentError(xmlPath, e.message() + (e.line() > 0 ? " (line " + std::to_string(e.line()) + ")" : ""));
+    }
+    return document;
+}
+
+std::optional<Image> DecodeOrWarn(const fs::path& path, const char* what) {
+    auto image = DecodeImageFile(path.string());
+    if (!image) {
+        ContentLog::Warning(std::string("cannot decode ") + what + " " + path.string());
+    }
+    return image;
+}
+
+// The normal-and-specular image of a lit atlas, or nothing (with a warning) when a
+// file is missing or does not match the colour image's size.
+std::optional<Image> LoadNormalSpecular(const fs::path& colorPath, const Texture& texture) {
+    const std::string stem = colorPath.stem().string();
+    const std::string base = stem.substr(0, stem.size() >= 4 ? stem.size() - 4 : 0);
+    const fs::path directory = colorPath.parent_path();
+    auto normal = DecodeOrWarn(directory / (base + "_NRM.sheet"), "normal map");
+    auto specular = DecodeOrWarn(directory / (base + "_SPEC.sheet"), "specular map");
+    if (!normal || !specular) {
+        ContentLog::Warning("lit atlas " + colorPath.string() + " is drawn unlit");
+        return std::nullopt;
+    }
+    const bool sameSize = normal->Width == specular->Width && normal->Height == specular->Height &&
+                          normal->Width == static_cast<int>(texture.Size.x) &&
+                          normal->Height == static_cast<int>(texture.Size.y);
+    if (!sameSize) {
+        ContentLog::Warning("normal or specular map of " + colorPath.string() +
+             " differs in size from the colour image; the atlas is drawn unlit");
+        return std::nullopt;
+    }
+    MergeSpecularIntoAlpha(*normal, *specular);
+    return normal;
+}
+
+}  // namespace
+
+namespace AtlasLoader {
+
+std::string RewriteImageName(const std::string& name) {
+    static const boost::regex kSuffix("(.*)(_COL|_NRM|_SPEC)(.*)");
+    return boost::regex_replace(name, kSuffix, "\\1\\3");
+}
+
+void LoadTextureFile(Texture& texture, const std::string& imagePath, TextureUploader& uploader) {
+    const auto color = DecodeOrWarn(imagePath, "image");
+    if (!color) {
+        return;
+    }
+    texture.Uploader = &uploader;
+    texture.ColorImage = uploader.Upload(*color);
+    texture.Size = Vector2(static_cast<float>(color->Width), static_cast<float>(color->Height));
+    if (imagePath.find("_COL") == std::string::npos) {
+        return;
+    }
+    if (const auto normal = LoadNormalSpecular(imagePath, texture)) {
+        texture.NormalImage = uploader.Upload(*normal);
+    }
+}
+
+void LoadAtlas(Texture& texture, const std::string& xmlPath, TextureUploader& uploader) {
+    const pt::ptree document = ReadXml(xmlPath);
+    const auto atlas = document.get_child_optional("TextureAtlas");
+    if (!atlas) {
+        throw ContentError(xmlPath, "no root element \"TextureAtlas\"");
+    }
+    const auto imagePath = atlas->get_optional<std::string>("<xmlattr>.imagePath");
+    if (!imagePath) {
+        throw ContentError(xmlPath, "missing attribute \"imagePath\"");
+    }
+    fs::path sheet = fs::path(xmlPath).parent_path() / *imagePath;
+    sheet.replace_extension("sheet");
+    LoadTextureFile(texture, sheet.string(), uploader);
+    int index = 0;
+    for (const auto& [tag, child] : *atlas) {
+        if (tag == "sprite") {
+            AddSprite(texture, child, xmlPath, "sprite " + std::to_string(index++));
+        }
+    }
+}
+
+}  // namespace AtlasLoader

@@ -1,0 +1,465 @@
+#include "graphics/GraphicsDevice.h"
+
+#include "app/Engine.h"
+#include "core/GameObject.h"
+#include "graphics/Graphics.h"
+#include "graphics/ShaderSources.h"
+#include "graphics/SpriteComponent.h"
+#include "graphics/TextureManager.h"
+#include "platform/Window.h"
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+namespace {
+
+constexpr GLsizeiptr kVertexBufferBytes = 1048576;
+constexpr Color kWhite{255, 255, 255, 255};
+constexpr int kMaxLinePoints = 99;
+
+unsigned Bit(DrawLayer layer) {
+    return LayerBit(layer);
+}
+
+GLuint CreateSampler(GLint minFilter, GLint magFilter) {
+    GLuint sampler = 0;
+    glGenSamplers(1, &sampler);
+    glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, minFilter);
+    glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, magFilter);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_BORDER);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
+    const GLfloat transparentBlack[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    glSamplerParameterfv(sampler, GL_TEXTURE_BORDER_COLOR, transparentBlack);
+    return sampler;
+}
+
+void DescribeSpriteVertex() {
+    const auto stride = static_cast<GLsizei>(sizeof(SpriteVertex));
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(SpriteVertex, x)));
+    // The colour word is blue, green, red, alpha in memory.
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, stride,
+                          reinterpret_cast<void*>(offsetof(SpriteVertex, color)));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(SpriteVertex, u)));
+    glEnableVertexAttribArray(3);
+    glVertexAttribPointer(3, 2, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(SpriteVertex, cosine)));
+}
+
+}  // namespace
+
+GraphicsDevice::GraphicsDevice(Graphics& graphics)
+    : graphics_(graphics),
+      deviceCamera_(Vector2(), Vector2(static_cast<float>(graphics.Width), static_cast<float>(graphics.Height))),
+      fullScreenObject_(std::make_unique<GameObject>()) {
+    fullScreenTexture_.Size = Vector2(static_cast<float>(graphics.Width), static_cast<float>(graphics.Height));
+    auto* sprite = new SpriteComponent();
+    sprite->Layer = DrawLayer::Ui;
+    sprite->Size = fullScreenTexture_.Size;
+    sprite->SetTex(&fullScreenTexture_);
+    // Render targets are stored bottom-up: the top-left corner of the screen is v = 1.
+    sprite->ImageRect = Rect(0.0f, 1.0f, 1.0f, -1.0f);
+    fullScreenObject_->AddComponent(sprite);
+}
+
+GraphicsDevice::~GraphicsDevice() = default;
+
+void GraphicsDevice::InitGraphicsDevice() {
+    CreateShaders();
+    CreateBuffers();
+    CreateSamplers();
+    Targets.Create(graphics_.Width, graphics_.Height);
+    gBufferDirty_ = true;
+    // Sprite quads wind clockwise; a mirrored quad is the one that faces away.
+    glFrontFace(GL_CW);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LEQUAL);
+    glDepthMask(GL_TRUE);
+}
+
+void GraphicsDevice::CreateShaders() {
+    spriteProgram_.Build("SpriteVS/SpritePS", SpriteVSSource, SpritePSSource);
+    litProgram_.Build("SpriteVS/LitPS", SpriteVSSource, LitPSSource);
+    shadowProgram_.Build("SpriteVS/ShadowPS", SpriteVSSource, ShadowPSSource);
+    maskProgram_.Build("SpriteVS/MaskPS", SpriteVSSource, MaskPSSource);
+    lightProgram_.Build("LightVS/LightPS", LightVSSource, LightPSSource);
+    for (const ShaderProgram* program : {&spriteProgram_, &litProgram_, &shadowProgram_, &maskProgram_}) {
+        program->Use();
+        program->SetSampler("g_ColorSamp", 0);
+        program->SetSampler("g_NormalSpecSamp", 1);
+    }
+    lightProgram_.Use();
+    lightProgram_.SetSampler("g_LightColorSamp", 0);
+    lightProgram_.SetSampler("g_LightNormalSamp", 1);
+    lightProgram_.SetSampler("g_SceneColorSamp", 2);
+    lightProgram_.SetSampler("g_SceneNormalSamp", 3);
+    lightProgram_.SetSampler("g_SceneExtrasSamp", 4);
+    UseProgram(spriteProgram_);
+}
+
+void GraphicsDevice::CreateBuffers() {
+    glGenVertexArrays(1, &vertexArray_);
+    glBindVertexArray(vertexArray_);
+    glGenBuffers(1, &vertexBuffer_);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+    glBufferData(GL_ARRAY_BUFFER, kVertexBufferBytes, nullptr, GL_STREAM_DRAW);
+    glGenBuffers(1, &indexBuffer_);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(SpriteBatch::QuadCapacity) * 12, nullptr,
+                 GL_DYNAMIC_DRAW);
+    DescribeSpriteVertex();
+    indexedQuads_ = 0;
+}
+
+void GraphicsDevice::CreateSamplers() {
+    linear_ = Filter{CreateSampler(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR), CreateSampler(GL_LINEAR, GL_LINEAR)};
+    point_ = Filter{CreateSampler(GL_NEAREST_MIPMAP_NEAREST, GL_NEAREST), CreateSampler(GL_NEAREST, GL_NEAREST)};
+}
+
+void GraphicsDevice::ReleaseGraphicsDevice() {
+    if (!IsInitialized()) {
+        return;
+    }
+    Batch = SpriteBatch();
+    for (int unit = 0; unit < 5; ++unit) {
+        BindImage(unit, 0);
+        glBindSampler(static_cast<GLuint>(unit), 0);
+    }
+    glDeleteBuffers(1, &indexBuffer_);
+    glDeleteBuffers(1, &vertexBuffer_);
+    glDeleteVertexArrays(1, &vertexArray_);
+    const GLuint samplers[] = {linear_.mip, linear_.plain, point_.mip, point_.plain};
+    glDeleteSamplers(4, samplers);
+    glUseProgram(0);
+    for (ShaderProgram* program : {&lightProgram_, &maskProgram_, &shadowProgram_, &litProgram_, &spriteProgram_}) {
+        program->Release();
+    }
+    Targets.Release();
+    vertexArray_ = vertexBuffer_ = indexBuffer_ = 0;
+    linear_ = point_ = Filter{};
+    currentProgram_ = nullptr;
+}
+
+void GraphicsDevice::UseProgram(const ShaderProgram& program) {
+    currentProgram_ = &program;
+    program.Use();
+    // Camera constants are shared by every program, as the current camera is.
+    program.SetCamera(camera_);
+}
+
+void GraphicsDevice::SetCamera(const Camera2d& camera) {
+    const Rect& v = camera.Viewport;
+    if (v.width == 0.0f) {
+        glViewport(0, 0, graphics_.Width, graphics_.Height);
+    } else {
+        // The viewport counts y from the top; OpenGL from the bottom.
+        const int x = static_cast<int>(v.x);
+        const int y = static_cast<int>(v.y);
+        const int width = static_cast<int>(v.width);
+        const int height = static_cast<int>(v.height);
+        glViewport(x, graphics_.Height - y - height, width, height);
+    }
+    glDepthRange(0.0, 1.0);
+    cameraCanDraw_ = camera.CanDraw();
+    if (cameraCanDraw_) {
+        camera_ = MakeCameraConstants(camera);
+        if (currentProgram_ != nullptr) {
+            currentProgram_->SetCamera(camera_);
+        }
+    }
+    const float viewportWidth = v.width == 0.0f ? static_cast<float>(graphics_.Width) : v.width;
+    const float viewportHeight = v.width == 0.0f ? static_cast<float>(graphics_.Height) : v.height;
+    if (cameraCanDraw_) {
+        Batch.PixelsPerUnit = Vector2(viewportWidth / std::fabs(camera.Size.x), viewportHeight / std::fabs(camera.Size.y));
+    }
+    Batch.FlipX = camera.Size.x < 0.0f;
+    Batch.FlipY = camera.Size.y < 0.0f;
+}
+
+void GraphicsDevice::BindImage(int unit, unsigned image) {
+    glActiveTexture(GL_TEXTURE0 + static_cast<GLenum>(unit));
+    glBindTexture(GL_TEXTURE_2D, image);
+}
+
+void GraphicsDevice::SetStage0Filter(const Filter& filter) {
+    stage0Filter_ = &filter;
+    glBindSampler(0, filter.mip);
+}
+
+void GraphicsDevice::BindGroupFilters(bool minified) {
+    glBindSampler(0, minified ? stage0Filter_->mip : stage0Filter_->plain);
+    glBindSampler(1, minified ? linear_.mip : linear_.plain);
+}
+
+void GraphicsDevice::UploadIndices(int quads) {
+    // The indices only depend on the quad count: what is written already stays valid.
+    if (quads <= indexedQuads_) {
+        return;
+    }
+    const std::vector<std::uint16_t> indices = SpriteBatch::QuadIndices(quads);
+    glBufferSubData(GL_ELEMENT_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(indices.size() * 2), indices.data());
+    indexedQuads_ = quads;
+}
+
+void GraphicsDevice::EndBatch() {
+    if (!cameraCanDraw_ || Batch.GroupCount() == 0) {
+        return;
+    }
+    UploadIndices(Batch.IndexedQuadsNeeded());
+    // Depth only restores tree order between texture groups. One group is drawn in
+    // tree order already, and every later batch lies in front of it anyway.
+    if (Batch.GroupCount() > 1) {
+        glEnable(GL_DEPTH_TEST);
+    } else {
+        glDisable(GL_DEPTH_TEST);
+    }
+    constexpr std::size_t chunkVertices = static_cast<std::size_t>(SpriteBatch::QuadCapacity) * 4;
+    for (std::size_t group = 0; group < Batch.GroupCount(); ++group) {
+        const Texture* texture = Batch.GroupTexture(group);
+        BindGroupFilters(Batch.GroupIsMinified(group));
+        BindImage(0, texture != nullptr ? texture->ColorImage : 0);
+        if (texture != nullptr && texture->NormalImage != 0) {
+            BindImage(1, texture->NormalImage);
+        }
+        const std::vector<SpriteVertex>& vertices = Batch.GroupVertices(group);
+        for (std::size_t first = 0; first < vertices.size(); first += chunkVertices) {
+            const std::size_t count = std::min(chunkVertices, vertices.size() - first);
+            // A fresh store each chunk: the driver need not wait for the previous draw.
+            glBufferData(GL_ARRAY_BUFFER, kVertexBufferBytes, nullptr, GL_STREAM_DRAW);
+            glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(SpriteVertex)),
+                            vertices.data() + first);
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count / 4 * 6), GL_UNSIGNED_SHORT, nullptr);
+        }
+    }
+    BindGroupFilters(true);
+}
+
+bool GraphicsDevice::DrawLayerBatch(unsigned layers) {
+    BeginBatch();
+    DrawTree(drawRoot_, layers, kWhite, Vector2());
+    const bool submitted = Batch.GroupCount() > 0;
+    EndBatch();
+    return submitted;
+}
+
+void GraphicsDevice::DrawFullScreen(unsigned image, Color colour) {
+    SetCamera(deviceCamera_);
+    fullScreenTexture_.ColorImage = image;
+    fullScreenTexture_.NormalImage = 0;
+    BeginBatch();
+    DrawTree(fullScreenObject_.get(), Bit(DrawLayer::Ui), colour, Vector2());
+    EndBatch();
+    fullScreenTexture_.ColorImage = 0;
+}
+
+void GraphicsDevice::DrawLineStrip(const Vector2* points, int count, Color colour, bool closed) {
+    count = std::min(count, kMaxLinePoints);
+    if (count <= 0 || !cameraCanDraw_) {
+        return;
+    }
+    Vector2 white(0.0f, 0.0f);
+    const Texture* editor = Engine::TextureManager != nullptr ? Engine::TextureManager->GetTexture("Editor") : nullptr;
+    if (editor != nullptr && editor->HasImage(editor->FindImage("1PixelWhite"))) {
+        const Rect& r = editor->ImageRects[static_cast<std::size_t>(editor->FindImage("1PixelWhite"))];
+        white = Vector2(r.x + r.width / 2.0f, r.y + r.height / 2.0f);
+    }
+    std::vector<SpriteVertex> strip;
+    for (int i = 0; i < count + (closed ? 1 : 0); ++i) {
+        const Vector2 p = points[i % count];
+        strip.push_back(SpriteVertex{p.x, p.y, 1.0f, 1.0f, colour.ToArgb(), white.x, white.y, 0.0f, 0.0f});
+    }
+    glBufferData(GL_ARRAY_BUFFER, kVertexBufferBytes, nullptr, GL_STREAM_DRAW);
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(strip.size() * sizeof(SpriteVertex)), strip.data());
+    glDrawArrays(GL_LINE_STRIP, 0, static_cast<GLsizei>(strip.size()));
+}
+
+void GraphicsDevice::RenderFrame(GameObject* root) {
+    drawRoot_ = root;
+    DrawBackground();
+    DrawLitLayers();
+    DrawShadowAndMask();
+    DrawLights();
+    DrawPlainLayers();
+    DrawPhysicsView();
+    DrawOverlays();
+    Present();
+    for (int unit = 4; unit >= 0; --unit) {
+        BindImage(unit, 0);
+    }
+    drawRoot_ = nullptr;
+}
+
+void GraphicsDevice::DrawBackground() {
+    Targets.Bind(RenderTargets::Binding::BackBuffer);
+    const Color& c = graphics_.BackgroundColor;
+    glClearColor(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, c.a / 255.0f);
+    glClearDepth(1.0);
+    glClearStencil(0);
+    glDepthMask(GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    Batch.DepthCounter = 1.0f;
+
+    UseProgram(spriteProgram_);
+    glEnable(GL_BLEND);
+    glBlendEquation(GL_FUNC_ADD);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_CULL_FACE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    SetStage0Filter(linear_);
+    glBindSampler(1, linear_.mip);
+
+    SetCamera(graphics_.WorldCamera);
+    DrawLayerBatch(Bit(DrawLayer::Background));
+}
+
+void GraphicsDevice::DrawLitLayers() {
+    // From here on every target's alpha keeps the largest coverage drawn into it.
+    glBlendEquationSeparate(GL_FUNC_ADD, GL_MAX);
+    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA, GL_DST_ALPHA);
+    UseProgram(litProgram_);
+
+    // Targets still clear from a frame without lit sprites need no clearing.
+    Targets.Bind(RenderTargets::Binding::ForegroundLit);
+    if (gBufferDirty_) {
+        RenderTargets::ClearToTransparent(0);
+    }
+    Targets.Bind(RenderTargets::Binding::BackgroundLit);
+    if (gBufferDirty_) {
+        for (int target = 0; target < 3; ++target) {
+            RenderTargets::ClearToTransparent(target);
+        }
+    }
+    backgroundLitDrawn_ = DrawLayerBatch(Bit(DrawLayer::BackgroundLit));
+
+    Targets.Bind(RenderTargets::Binding::ForegroundLit);
+    foregroundLitDrawn_ = DrawLayerBatch(Bit(DrawLayer::ForegroundLit));
+    gBufferDirty_ = backgroundLitDrawn_ || foregroundLitDrawn_;
+}
+
+void GraphicsDevice::DrawShadowAndMask() {
+    // Over an empty foreground the shadow adds nothing, and over empty lit targets the
+    // mask darkens nothing: both are skipped then, the picture is the same.
+    if (foregroundLitDrawn_) {
+        Targets.Bind(RenderTargets::Binding::Shadow);
+        UseProgram(shadowProgram_);
+        shadowProgram_.SetVector("g_Spread", graphics_.ShadowSpread / static_cast<float>(graphics_.Width),
+                                 graphics_.ShadowSpread / static_cast<float>(graphics_.Height));
+        shadowProgram_.SetFloat("g_Darkness", graphics_.ShadowDarkness);
+        DrawFullScreen(Targets.ForegroundColorTarget, kWhite);
+    } else {
+        SkipFullScreen();
+    }
+    Targets.Bind(RenderTargets::Binding::BackBuffer);
+    if (backgroundLitDrawn_ || foregroundLitDrawn_) {
+        UseProgram(maskProgram_);
+        DrawFullScreen(Targets.SceneExtrasTarget, Color(0, 0, 0, 255));
+    } else {
+        SkipFullScreen();
+    }
+}
+
+void GraphicsDevice::SkipFullScreen() {
+    // The full-screen object's step of depth, as if it had been drawn.
+    Batch.DepthCounter = std::max(Batch.DepthCounter - 0.000001f, 0.0f);
+}
+
+void GraphicsDevice::DrawLights() {
+    BindImage(2, Targets.SceneColorTarget);
+    BindImage(3, Targets.SceneNormalTarget);
+    BindImage(4, Targets.SceneExtrasTarget);
+    for (GLuint unit = 2; unit <= 4; ++unit) {
+        glBindSampler(unit, point_.plain);
+    }
+    UseProgram(lightProgram_);
+    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE, GL_SRC_ALPHA, GL_DST_ALPHA);
+    SetCamera(graphics_.WorldCamera);
+    DrawLayerBatch(Bit(DrawLayer::SpriteLights));
+}
+
+void GraphicsDevice::DrawPlainLayers() {
+    BindImage(2, 0);
+    BindImage(3, 0);
+    UseProgram(spriteProgram_);
+    SetCamera(graphics_.WorldCamera);
+    DrawLayerBatch(Bit(DrawLayer::ForegroundAdd));
+    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA, GL_DST_ALPHA);
+    DrawLayerBatch(Bit(DrawLayer::Foreground));
+}
+
+void GraphicsDevice::DrawPhysicsView() {
+    if (!graphics_.ShowPhysics) {
+        return;
+    }
+    glClear(GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    const Texture* editor = Engine::TextureManager != nullptr ? Engine::TextureManager->GetTexture("Editor") : nullptr;
+    BindImage(0, editor != nullptr ? editor->ColorImage : 0);
+    if (PhysicsDebugDraw) {
+        PhysicsDebugDraw();
+    }
+}
+
+void GraphicsDevice::DrawOverlays() {
+    SetStage0Filter(point_);
+    SetCamera(graphics_.ScreenCamera);
+    DrawLayerBatch(Bit(DrawLayer::Ui));
+
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    SetCamera(graphics_.WorldCamera);
+    DrawLayerBatch(Bit(DrawLayer::EditorSelection));
+    SetCamera(graphics_.ScreenCamera);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+
+    SetStage0Filter(linear_);
+    DrawLayerBatch(Bit(DrawLayer::Editor));
+    SetStage0Filter(point_);
+    DrawLayerBatch(Bit(DrawLayer::EditorText));
+    SetStage0Filter(linear_);
+    DrawLayerBatch(Bit(DrawLayer::Editor2));
+    SetStage0Filter(point_);
+    DrawLayerBatch(Bit(DrawLayer::EditorText2));
+}
+
+void GraphicsDevice::Present() {
+    Window* window = graphics_.MainWindow.get();
+    if (window == nullptr) {
+        return;
+    }
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, Targets.BackBufferFramebuffer());
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBlitFramebuffer(0, 0, graphics_.Width, graphics_.Height, 0, 0, window->ClientWidth(), window->ClientHeight(),
+                      GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    window->Present();
+    Targets.Bind(RenderTargets::Binding::BackBuffer);
+}
+
+Image GraphicsDevice::ReadBackBuffer() const {
+    Image image;
+    image.Width = graphics_.Width;
+    image.Height = graphics_.Height;
+    image.Rgba.resize(static_cast<std::size_t>(image.Width) * image.Height * 4);
+    std::vector<std::uint8_t> bottomUp(image.Rgba.size());
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, Targets.BackBufferFramebuffer());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, image.Width, image.Height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    const std::size_t row = static_cast<std::size_t>(image.Width) * 4;
+    for (int y = 0; y < image.Height; ++y) {
+        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((image.Height - 1 - y) * row), row,
+                    image.Rgba.begin() + static_cast<std::ptrdiff_t>(y * row));
+    }
+    // The back buffer's alpha is bookkeeping of the passes, not part of the picture.
+    for (std::size_t i = 3; i < image.Rgba.size(); i += 4) {
+        image.Rgba[i] = 255;
+    }
+    return image;
+}
+
+bool GraphicsDevice::WriteScreenshot(const std::string& path) const {
+    return WritePng(path, ReadBackBuffer());
+}

@@ -1,0 +1,130 @@
+#pragma once
+
+#include "core/Color.h"
+#include "core/Rect.h"
+#include "core/Vector2.h"
+#include "graphics/Camera2d.h"
+#include "graphics/Image.h"
+#include "graphics/RenderTargets.h"
+#include "graphics/ShaderProgram.h"
+#include "graphics/SpriteBatch.h"
+#include "graphics/Texture.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class GameObject;
+class Graphics;
+class SpriteComponent;
+class Window;
+
+// The OpenGL side of the frame: shaders, the off-screen back buffer and G-buffer,
+// the sprite batcher's buffers, and the fixed sequence of passes that draws the
+// scene tree. Created with the Graphics record; the GL objects exist between
+// InitGraphicsDevice and ReleaseGraphicsDevice, with the window's context current.
+class GraphicsDevice {
+public:
+    explicit GraphicsDevice(Graphics& graphics);
+    ~GraphicsDevice();
+    GraphicsDevice(const GraphicsDevice&) = delete;
+    GraphicsDevice& operator=(const GraphicsDevice&) = delete;
+
+    void InitGraphicsDevice();
+    // Draws every pass of one frame from `root` and presents it to the window.
+    void RenderFrame(GameObject* root);
+    void ReleaseGraphicsDevice();
+    bool IsInitialized() const { return vertexArray_ != 0; }
+
+    // Makes a camera current: viewport, shader constants, flip flags. A camera with
+    // a zero size draws nothing until another camera is set.
+    void SetCamera(const Camera2d& camera);
+
+    void BeginBatch() { Batch.BeginBatch(); }
+    void AddQuad(const Texture* texture, Rect uv, float rotation, Color colour, Vector2 size, Vector2 origin,
+                 Vector2 position) {
+        Batch.AddQuad(texture, uv, rotation, colour, size, origin, position);
+    }
+    // Draws the batch's groups in order of first use, each in chunks of QuadCapacity.
+    void EndBatch();
+    void DrawTree(const GameObject* object, unsigned layerMask, Color colour, Vector2 parentOffset) {
+        Batch.DrawTree(object, layerMask, colour, parentOffset);
+    }
+
+    // Draws `image` (a texture of the device) over the whole back buffer with the
+    // current shaders and blend state.
+    void DrawFullScreen(unsigned image, Color colour);
+    // An immediate line strip of at most 99 points through the "1PixelWhite" image
+    // of the "Editor" texture; closed adds the first point again.
+    void DrawLineStrip(const Vector2* points, int count, Color colour, bool closed);
+
+    // The back buffer as it is now, top row first, opaque.
+    Image ReadBackBuffer() const;
+    // Writes the back buffer as a PNG; false when the file cannot be written.
+    bool WriteScreenshot(const std::string& path) const;
+
+    // Draws the physics debug view when Graphics::ShowPhysics is on (the depth buffer
+    // cleared, the "Editor" texture on stage 0, the world camera current).
+    std::function<void()> PhysicsDebugDraw;
+
+    SpriteBatch Batch;
+    RenderTargets Targets;
+
+private:
+    void CreateShaders();
+    void CreateBuffers();
+    void CreateSamplers();
+    void UseProgram(const ShaderProgram& program);
+    // Texture filters as sampler objects, each with and without a mip filter. A group
+    // drawn at no less than its texel size reads the top level either way; the plain
+    // sampler spares software rasterisers the level selection.
+    struct Filter {
+        unsigned mip = 0;
+        unsigned plain = 0;
+    };
+    void SetStage0Filter(const Filter& filter);
+    void BindGroupFilters(bool minified);
+    void BindImage(int unit, unsigned image);
+    void UploadIndices(int quads);
+    // Batches the tree's sprites of these layers; true when any quad was submitted.
+    bool DrawLayerBatch(unsigned layers);
+    void SkipFullScreen();
+    void Present();
+
+    void DrawBackground();
+    void DrawLitLayers();
+    void DrawShadowAndMask();
+    void DrawLights();
+    void DrawPlainLayers();
+    void DrawPhysicsView();
+    void DrawOverlays();
+
+    Graphics& graphics_;
+    GameObject* drawRoot_ = nullptr;
+    ShaderProgram spriteProgram_;
+    ShaderProgram litProgram_;
+    ShaderProgram shadowProgram_;
+    ShaderProgram maskProgram_;
+    ShaderProgram lightProgram_;
+    const ShaderProgram* currentProgram_ = nullptr;
+    CameraConstants camera_{};
+    bool cameraCanDraw_ = true;
+    // What the lit passes drew this frame; whether the G-buffer holds anything.
+    bool backgroundLitDrawn_ = false;
+    bool foregroundLitDrawn_ = false;
+    bool gBufferDirty_ = true;
+
+    unsigned vertexArray_ = 0;
+    unsigned vertexBuffer_ = 0;
+    unsigned indexBuffer_ = 0;
+    int indexedQuads_ = 0;
+    Filter linear_;
+    Filter point_;
+    const Filter* stage0Filter_ = &linear_;
+
+    // Full-screen draws: a camera of one unit per pixel centred on the back buffer,
+    // and a hidden object whose sprite shows the lent image.
+    Camera2d deviceCamera_;
+    Texture fullScreenTexture_;
+    std::unique_ptr<GameObject> fullScreenObject_;
+};

@@ -1,0 +1,124 @@
+#include "graphics/SpriteBatch.h"
+
+#include "core/GameObject.h"
+#include "graphics/Pos2dComponent.h"
+#include "graphics/SpriteComponent.h"
+#include "graphics/Texture.h"
+#include "graphics/TintComponent.h"
+
+#include <algorithm>
+#include <cmath>
+
+void SpriteBatch::BeginBatch() {
+    for (auto& group : groups_) {
+        group.clear();
+    }
+    textures_.clear();
+    minified_.clear();
+}
+
+std::size_t SpriteBatch::GroupFor(const Texture* texture) {
+    const auto at = std::find(textures_.begin(), textures_.end(), texture);
+    const std::size_t index = static_cast<std::size_t>(at - textures_.begin());
+    if (at == textures_.end()) {
+        textures_.push_back(texture);
+        minified_.push_back(false);
+    }
+    if (groups_.size() <= index) {
+        groups_.emplace_back();
+    }
+    return index;
+}
+
+bool SpriteBatch::IsMinified(const Texture* texture, Rect uv, Vector2 size) const {
+    if (texture == nullptr) {
+        return false;
+    }
+    // Rotation cannot raise the texel-per-pixel ratio above the larger axis ratio.
+    return std::fabs(uv.width) * texture->Size.x > std::fabs(size.x) * PixelsPerUnit.x ||
+           std::fabs(uv.height) * texture->Size.y > std::fabs(size.y) * PixelsPerUnit.y;
+}
+
+void SpriteBatch::AddQuad(const Texture* texture, Rect uv, float rotation, Color colour, Vector2 size,
+                          Vector2 origin, Vector2 position) {
+    const std::size_t index = GroupFor(texture);
+    std::vector<SpriteVertex>& group = groups_[index];
+    if (!minified_[index] && IsMinified(texture, uv, size)) {
+        minified_[index] = true;
+    }
+    if (FlipX) {
+        size.x = -size.x;
+    }
+    if (FlipY) {
+        size.y = -size.y;
+    }
+    const float hw = size.x / 2.0f;
+    const float hh = size.y / 2.0f;
+    const float left = -hw - origin.x;
+    const float right = hw - origin.x;
+    const float top = hh - origin.y;
+    const float bottom = -hh - origin.y;
+    const float c = std::cos(rotation);
+    const float s = std::sin(rotation);
+    const std::uint32_t word = colour.ToArgb();
+    const auto corner = [&](float cx, float cy, float u, float v) {
+        group.push_back(SpriteVertex{cx * c - cy * s + position.x, cy * c + cx * s + position.y, DepthCounter, 1.0f,
+                                     word, u, v, c, s});
+    };
+    corner(left, top, uv.x, uv.y);
+    corner(right, top, uv.x + uv.width, uv.y);
+    corner(left, bottom, uv.x, uv.y + uv.height);
+    corner(right, bottom, uv.x + uv.width, uv.y + uv.height);
+}
+
+void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color colour, Vector2 parentOffset) {
+    if (!object->DrawEnabled) {
+        return;
+    }
+    Vector2 position;
+    float rotation = 0.0f;
+    Vector2 childOffset = parentOffset;
+    // Objects placed by a physics body join here with the body component.
+    if (const Pos2dComponent* pos = object->Pos2d()) {
+        position = pos->IsRelative ? pos->Pos + parentOffset : pos->Pos;
+        rotation = pos->Rotation;
+        childOffset = position;
+    }
+    if (const TintComponent* tint = object->Tint()) {
+        colour = colour * tint->Tint;
+    }
+    const SpriteComponent* sprite = object->Sprite();
+    if (sprite != nullptr && sprite->GetTex() != nullptr && (LayerBit(sprite->Layer) & layerMask) != 0) {
+        const Vector2 S = sprite->Size;
+        const Rect& T = sprite->TrimRect;
+        const Vector2 s(S.x * T.width, S.y * T.height);
+        const Vector2 o((S.x - s.x - 2.0f * T.x * S.x) / 2.0f + sprite->Origin.x,
+                        -(S.y - s.y - 2.0f * T.y * S.y) / 2.0f + sprite->Origin.y);
+        AddQuad(sprite->GetTex(), sprite->ImageRect, rotation, colour, s, o, position);
+    }
+    // Text components submit their glyphs here with the same placement.
+    DepthCounter = std::max(DepthCounter - 0.000001f, 0.0f);
+    for (const GameObject* child : object->Children()) {
+        DrawTree(child, layerMask, colour, childOffset);
+    }
+}
+
+int SpriteBatch::IndexedQuadsNeeded() const {
+    std::size_t most = 0;
+    for (std::size_t i = 0; i < textures_.size(); ++i) {
+        most = std::max(most, groups_[i].size() / 4);
+    }
+    return static_cast<int>(std::min<std::size_t>(most, QuadCapacity));
+}
+
+std::vector<std::uint16_t> SpriteBatch::QuadIndices(int quads) {
+    std::vector<std::uint16_t> indices;
+    indices.reserve(static_cast<std::size_t>(quads) * 6);
+    for (int k = 0; k < quads; ++k) {
+        const auto i = static_cast<std::uint16_t>(4 * k);
+        indices.insert(indices.end(), {i, static_cast<std::uint16_t>(i + 1), static_cast<std::uint16_t>(i + 2),
+                                       static_cast<std::uint16_t>(i + 1), static_cast<std::uint16_t>(i + 3),
+                                       static_cast<std::uint16_t>(i + 2)});
+    }
+    return indices;
+}

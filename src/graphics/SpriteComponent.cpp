@@ -1,0 +1,99 @@
+#include "graphics/SpriteComponent.h"
+
+#include "core/GameObject.h"
+#include "graphics/Texture.h"
+
+#include <cmath>
+#include <map>
+
+namespace {
+
+// Image names given while a sprite had no texture, and names kept across a texture
+// reload. Entries go with their sprite.
+std::map<const SpriteComponent*, std::string>& PendingNames() {
+    static std::map<const SpriteComponent*, std::string> names;
+    return names;
+}
+
+}  // namespace
+
+SpriteComponent::SpriteComponent() {
+    AddProperty("Size", Size);
+    AddProperty("Origin", Origin);
+    AddProxy<Texture*>("Tex", [this] { return GetTex(); }, [this](Texture* texture) { SetTex(texture); });
+    AddProxy<std::string>("ImageName", [this] { return GetImageName(); },
+                          [this](std::string name) { SetImageName(name); });
+    AddProperty("Layer", Layer);
+}
+
+SpriteComponent::~SpriteComponent() {
+    PendingNames().erase(this);
+}
+
+void SpriteComponent::SetTex(Texture* texture) {
+    texture_ = texture;
+    if (texture_ == nullptr) {
+        return;
+    }
+    const auto pending = PendingNames().find(this);
+    if (pending != PendingNames().end()) {
+        const std::string name = pending->second;
+        SelectByName(name);
+    }
+}
+
+std::string SpriteComponent::GetImageName() const {
+    if (texture_ != nullptr) {
+        return texture_->HasImage(ImageIndex) ? texture_->ImageNames[ImageIndex] : "";
+    }
+    const std::string* pending = PendingImageName();
+    return pending != nullptr ? *pending : "";
+}
+
+void SpriteComponent::SetImageName(const std::string& name) {
+    if (texture_ == nullptr) {
+        PendingNames()[this] = name;
+        return;
+    }
+    SelectByName(name);
+}
+
+void SpriteComponent::SelectByName(const std::string& name) {
+    // A name the atlas lacks shows its first sub-image.
+    const int index = texture_->FindImage(name);
+    SelectImage(index < 0 ? 0 : index);
+    PendingNames().erase(this);
+}
+
+void SpriteComponent::SelectImage(int index) {
+    if (texture_ == nullptr || !texture_->HasImage(index)) {
+        return;
+    }
+    ImageRect = texture_->ImageRects[index];
+    TrimRect = texture_->TrimRects[index];
+    ImageIndex = index;
+}
+
+Rect SpriteComponent::GetWorldBounds() const {
+    const Vector2 p = Owner() != nullptr ? Owner()->GetPosition() : Vector2();
+    const Vector2 half(std::fabs(Size.x) / 2.0f, std::fabs(Size.y) / 2.0f);
+    const Vector2 corner = p - Origin - half;
+    return Rect(corner.x, corner.y, half.x * 2.0f, half.y * 2.0f);
+}
+
+void SpriteComponent::RememberImageName(const Texture* texture) {
+    if (texture_ == texture && texture_ != nullptr && texture_->HasImage(ImageIndex)) {
+        PendingNames()[this] = texture_->ImageNames[ImageIndex];
+    }
+}
+
+void SpriteComponent::RestoreImageName(const Texture* texture) {
+    if (texture_ == texture && texture_ != nullptr && PendingImageName() != nullptr) {
+        SelectByName(*PendingImageName());
+    }
+}
+
+const std::string* SpriteComponent::PendingImageName() const {
+    const auto at = PendingNames().find(this);
+    return at != PendingNames().end() ? &at->second : nullptr;
+}

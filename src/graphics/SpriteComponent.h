@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/Component.h"
+#include "core/IEditable.h"
+#include "core/Rect.h"
+#include "core/Vector2.h"
+#include "core/DrawLayer.h"
+
+#include <string>
+
+class Texture;
+
+// Which sub-image of which atlas an object shows, how large and on which layer.
+class SpriteComponent : public Component, public IEditable {
+public:
+    SpriteComponent();
+    ~SpriteComponent() override;
+
+    // The full frame of the image in world units.
+    Vector2 Size{1.0f, 1.0f};
+    // Offset of the object's position from the frame centre, in world units.
+    Vector2 Origin;
+    // Copies of the atlas entry's normalised rectangles.
+    Rect ImageRect{0.0f, 0.0f, 1.0f, 1.0f};
+    Rect TrimRect{0.0f, 0.0f, 1.0f, 1.0f};
+    DrawLayer Layer = DrawLayer::Background;
+    // Index into the atlas lists; -1 = no image chosen (the whole atlas shows).
+    int ImageIndex = -1;
+
+    // "Tex": storing a texture applies a pending image name.
+    Texture* GetTex() const { return texture_; }
+    void SetTex(Texture* texture);
+
+    // "ImageName": with a texture, selects that image (an unknown name shows
+    // sub-image 0); without one, keeps the name pending until a texture arrives.
+    std::string GetImageName() const;
+    void SetImageName(const std::string& name);
+
+    // Takes sub-image `index` of the texture; nothing happens without a texture or
+    // for an index the atlas does not have.
+    void SelectImage(int index);
+
+    // The full frame around the owner's position, less the origin; ignores rotation
+    // and trimming.
+    Rect GetWorldBounds() const;
+
+    // Around a reload of `texture`: keep the shown image's name, then select it again.
+    void RememberImageName(const Texture* texture);
+    void RestoreImageName(const Texture* texture);
+
+    // The name waiting for a texture, or null.
+    const std::string* PendingImageName() const;
+
+private:
+    void SelectByName(const std::string& name);
+
+    Texture* texture_ = nullptr;
+};

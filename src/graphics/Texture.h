@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/Rect.h"
+#include "core/Vector2.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+class TextureUploader;
+
+// One atlas: its colour image, for lit atlases a normal image (normal in RGB,
+// specular intensity in alpha), and its named sub-images. The three lists are
+// parallel and follow the order of the sprites in the atlas file.
+class Texture {
+public:
+    Texture() = default;
+    Texture(const Texture&) = delete;
+    Texture& operator=(const Texture&) = delete;
+    virtual ~Texture();
+
+    // Image names of the graphics device; 0 = none.
+    unsigned ColorImage = 0;
+    unsigned NormalImage = 0;
+    std::string Name;
+    // Width and height of the colour image in pixels.
+    Vector2 Size;
+    // Per sub-image: its rectangle in the atlas, normalised, from the top-left corner.
+    std::vector<Rect> ImageRects;
+    // Per sub-image: the drawn part inside its full frame, normalised to the frame.
+    std::vector<Rect> TrimRects;
+    std::vector<std::string> ImageNames;
+    std::map<std::string, int> ImageIndex;
+    // Who created the images and releases them; null for images lent for one draw.
+    TextureUploader* Uploader = nullptr;
+
+    // The sub-image index of a name, -1 when absent.
+    int FindImage(const std::string& name) const;
+    bool HasImage(int index) const { return index >= 0 && index < static_cast<int>(ImageRects.size()); }
+
+    void ReleaseColorImage();
+    void ReleaseImages();
+    // Forgets every sub-image (before the atlas is read again).
+    void ClearImages();
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "graphics/TextureBank.h"
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+class GameObject;
+class TextureUploader;
+
+// Every loaded texture bank, by bank name. Textures are found by name across banks;
+// the pointers it hands out live as long as their bank.
+class TextureManager {
+public:
+    // Banks are directories under `root`; images go through `uploader`.
+    TextureManager(std::filesystem::path root, std::unique_ptr<TextureUploader> uploader);
+    // The game's: "Content/Textures", uploaded into OpenGL.
+    TextureManager();
+    ~TextureManager();
+    TextureManager(const TextureManager&) = delete;
+    TextureManager& operator=(const TextureManager&) = delete;
+
+    // Loads every atlas of the bank directory unless the bank is loaded already.
+    // Throws ContentError naming the atlas file that cannot be read.
+    void LoadTextureBank(const std::string& name);
+    // Deletes the bank and its textures; an unknown name does nothing.
+    void UnloadTextureBank(const std::string& name);
+    void UnloadAllBanks();
+
+    // The first texture of that name, searching banks in ascending name order.
+    Texture* GetTexture(const std::string& name) const;
+
+    // Reads the texture's atlas again in place; the sprites under `root` that show
+    // it keep their sub-image by name.
+    void ReloadTexture(Texture& texture, GameObject* root);
+
+    // A bank whose textures are made in code rather than read from files.
+    TextureBank& AddBank(const std::string& name);
+
+    const std::map<std::string, std::unique_ptr<TextureBank>>& Banks() const { return banks_; }
+    TextureUploader& Uploader() { return *uploader_; }
+
+private:
+    std::filesystem::path root_;
+    std::unique_ptr<TextureUploader> uploader_;
+    std::map<std::string, std::unique_ptr<TextureBank>> banks_;
+};

@@ -1,0 +1,24 @@
+#version 330 core
+// Light sprites: placed like sprites, and carrying where they land on the screen so
+// the pixel shader can read the G-buffer there.
+layout(location = 0) in vec4 a_Position;
+layout(location = 1) in vec4 a_Color;
+layout(location = 2) in vec2 a_TexCoord;
+layout(location = 3) in vec2 a_Rotation;
+
+uniform vec2 g_CameraRotScale[2];
+uniform vec2 g_CameraPos;
+
+out vec4 v_Color;
+out vec2 v_TexCoord;
+out vec2 v_ScreenUv;
+
+void main() {
+    vec2 d = a_Position.xy - g_CameraPos;
+    vec2 clip = vec2(dot(d, g_CameraRotScale[0]), dot(d, g_CameraRotScale[1]));
+    gl_Position = vec4(clip, a_Position.z, 1.0);
+    v_Color = a_Color;
+    v_TexCoord = a_TexCoord;
+    // Render targets are sampled bottom-up, like clip space.
+    v_ScreenUv = clip * 0.5 + 0.5;
+}

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# F12 in the running game writes "Screenshot-<n>.png" beside the executable: the
+# picture of the frame (1280 x 720, not black), never overwriting an earlier one.
+set -euo pipefail
+game="$1"
+xclose="$2"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cp "$game" "$dir/vellimor"
+cp -r "$(dirname "$game")/Content" "$dir/Content"
+touch "$dir/Screenshot-1.png"
+
+"$dir/vellimor" 2>"$dir/err" &
+pid=$!
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --name '^Vellimor$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+if [ -z "$window" ]; then
+  echo "no window"; cat "$dir/err"; kill "$pid" 2>/dev/null || true; exit 1
+fi
+# Keys count only while the game has the keyboard focus, and a press is seen by the
+# next frame's poll: hold the key a while, and try again on a slow machine.
+for _ in $(seq 1 5); do
+  xdotool windowfocus --sync "$window" || true
+  xdotool keydown F12; sleep 0.3; xdotool keyup F12
+  for _ in $(seq 1 20); do
+    [ -s "$dir/Screenshot-2.png" ] && break 2
+    sleep 0.1
+  done
+done
+sleep 0.5
+"$xclose" Vellimor
+wait "$pid"
+
+if [ ! -s "$dir/Screenshot-2.png" ]; then
+  echo "no Screenshot-2.png"; ls "$dir"; cat "$dir/err"; exit 1
+fi
+size=$(identify -format '%wx%h' "$dir/Screenshot-2.png")
+mean=$(convert "$dir/Screenshot-2.png" -colorspace Gray -format '%[fx:mean]' info:)
+if [ "$size" != "1280x720" ] || awk -v m="$mean" 'BEGIN { exit !(m < 0.02) }'; then
+  echo "screenshot is $size with mean brightness $mean"; exit 1
+fi
+echo "screenshot $size, mean brightness $mean"

@@ -1,0 +1,99 @@
+#pragma once
+
+// A real OpenGL 3.3 context (SDL's offscreen driver, Mesa) with the graphics device
+// initialised over a fresh GameApp, for tests that read pixels back.
+#include "app/Engine.h"
+#include "app/GameApp.h"
+#include "core/GameObject.h"
+#include "graphics/GlTextureUploader.h"
+#include "graphics/Graphics.h"
+#include "graphics/GraphicsDevice.h"
+#include "graphics/Pos2dComponent.h"
+#include "graphics/SpriteComponent.h"
+#include "graphics/TextureManager.h"
+#include "graphics/TintComponent.h"
+#include "platform/Window.h"
+#include "support/TestAtlas.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+class RenderFixture : public ::testing::Test {
+protected:
+    RenderFixture() {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        graphics.MainWindow = std::make_unique<Window>("Vellimor render test", graphics.Width, graphics.Height);
+        delete Engine::TextureManager;
+        Engine::TextureManager = new TextureManager(scratch.Path, std::make_unique<GlTextureUploader>());
+        device.InitGraphicsDevice();
+    }
+    ~RenderFixture() override {
+        Engine::TextureManager->UnloadAllBanks();
+        device.ReleaseGraphicsDevice();
+        graphics.MainWindow.reset();
+    }
+
+    // A texture made in code, in the bank "Test".
+    Texture* MakeTexture(const std::string& name, const Image& color, const Image* normal = nullptr) {
+        auto texture = std::make_unique<Texture>();
+        TextureUploader& uploader = Engine::TextureManager->Uploader();
+        texture->Name = name;
+        texture->Uploader = &uploader;
+        texture->ColorImage = uploader.Upload(color);
+        texture->NormalImage = normal != nullptr ? uploader.Upload(*normal) : 0;
+        texture->Size = Vector2(static_cast<float>(color.Width), static_cast<float>(color.Height));
+        Texture* result = texture.get();
+        Engine::TextureManager->AddBank("Test").Textures[name] = std::move(texture);
+        return result;
+    }
+
+    GameObject* AddSprite(GameObject* parent, Texture* texture, DrawLayer layer, Vector2 pos, Vector2 size,
+                          Color tint = Color(255, 255, 255, 255), bool relative = false) {
+        auto* object = new GameObject();
+        auto* p = new Pos2dComponent();
+        p->Pos = pos;
+        p->IsRelative = relative;
+        object->AddComponent(p);
+        if (texture != nullptr) {
+            auto* sprite = new SpriteComponent();
+            sprite->SetTex(texture);
+            sprite->Layer = layer;
+            sprite->Size = size;
+            object->AddComponent(sprite);
+        }
+        if (tint != Color(255, 255, 255, 255)) {
+            auto* t = new TintComponent();
+            t->Tint = tint;
+            object->AddComponent(t);
+        }
+        parent->AddChild(object);
+        return object;
+    }
+
+    // World point of a back-buffer pixel centre under the default world camera.
+    static Vector2 World(float px, float py) { return {(px - 640.0f) / 32.0f, (360.0f - py) / 32.0f}; }
+
+    Image Render() {
+        device.RenderFrame(Engine::Root);
+        return device.ReadBackBuffer();
+    }
+
+    static Color At(const Image& image, int x, int y) {
+        const std::uint8_t* p = image.Pixel(x, y);
+        return Color(p[0], p[1], p[2], p[3]);
+    }
+
+    GameApp app;
+    Graphics& graphics = *Engine::Graphics;
+    GraphicsDevice& device = *Engine::Graphics->Device;
+    GameObject& root = *Engine::Root;
+    ScratchDirectory scratch;
+};
+
+inline void ExpectColorNear(Color actual, Color expected, int tolerance, const std::string& where) {
+    EXPECT_NEAR(actual.r, expected.r, tolerance) << where;
+    EXPECT_NEAR(actual.g, expected.g, tolerance) << where;
+    EXPECT_NEAR(actual.b, expected.b, tolerance) << where;
+}
