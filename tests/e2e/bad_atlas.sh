@@ -6,7 +6,8 @@ game="$1"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cp "$game" "$dir/vellimor"
-mkdir -p "$dir/Content/Config" "$dir/Content/Prefabs" "$dir/Content/Textures/Main"
+mkdir -p "$dir/Content/Config" "$dir/Content/Prefabs" "$dir/Content/Music" "$dir/Content/Sounds/Main" \
+  "$dir/Content/Textures/Main"
 echo '{ "Components": "", "AutoCreate": "" }' >"$dir/Content/Prefabs/GameplayRoot.json"
 echo '{ "MenuCancel": "Esc" }' >"$dir/Content/Config/KeyMappings.json"
 printf '<TextureAtlas imagePath="Ants.png"><sprite n="Ant" x="0" y="0" h="4"/></TextureAtlas>\n' \
