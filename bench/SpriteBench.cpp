@@ -14,7 +14,6 @@
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TextureManager.h"
-#include "graphics/TextureUploader.h"
 #include "input/InputManager.h"
 #include "platform/Window.h"
 
@@ -57,16 +56,7 @@ Image Solid(int size, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8
 }
 
 Texture* AddTexture(const std::string& name, const Image& color, const Image* normal) {
-    TextureUploader& uploader = Engine::TextureManager->Uploader();
-    auto texture = std::make_unique<Texture>();
-    texture->Name = name;
-    texture->Uploader = &uploader;
-    texture->ColorImage = uploader.Upload(color);
-    texture->NormalImage = normal != nullptr ? uploader.Upload(*normal) : 0;
-    texture->Size = Vector2(static_cast<float>(color.Width), static_cast<float>(color.Height));
-    Texture* result = texture.get();
-    Engine::TextureManager->AddBank("Bench").Textures[name] = std::move(texture);
-    return result;
+    return &Engine::TextureManager->AddTexture("Bench", name, color, normal);
 }
 
 class EngineScene {

@@ -8,7 +8,6 @@
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TextureManager.h"
-#include "graphics/TextureUploader.h"
 #include "graphics/TintComponent.h"
 
 #include <algorithm>
@@ -20,6 +19,7 @@
 namespace {
 
 constexpr float kPi = 3.14159265f;
+constexpr const char* kBank = "LitTestScene";
 
 using Shader = std::function<void(float x, float y, std::uint8_t* rgba)>;
 
@@ -55,20 +55,7 @@ float GroundHeight(float x, float y) {
     return 0.04f * std::sin(x * 9.0f) * std::cos(y * 7.0f) + 0.02f * std::sin((x + y) * 23.0f);
 }
 
-Texture& AddTexture(TextureBank& bank, TextureUploader& uploader, const std::string& name, const Image& color,
-                    const Image* normal) {
-    auto texture = std::make_unique<Texture>();
-    texture->Name = name;
-    texture->Uploader = &uploader;
-    texture->ColorImage = uploader.Upload(color);
-    texture->NormalImage = normal != nullptr ? uploader.Upload(*normal) : 0;
-    texture->Size = Vector2(static_cast<float>(color.Width), static_cast<float>(color.Height));
-    Texture& stored = *texture;
-    bank.Textures[name] = std::move(texture);
-    return stored;
-}
-
-Texture& MakeGround(TextureBank& bank, TextureUploader& uploader) {
+Texture& MakeGround(TextureManager& textures) {
     const Image color = Paint(256, [](float x, float y, std::uint8_t* p) {
         const float grain = 0.5f + 0.25f * std::sin(x * 41.0f + std::sin(y * 13.0f) * 3.0f) +
                             0.25f * std::sin(y * 29.0f + std::cos(x * 11.0f) * 2.0f);
@@ -83,10 +70,10 @@ Texture& MakeGround(TextureBank& bank, TextureUploader& uploader) {
         const float dy = (GroundHeight(x, y + e) - GroundHeight(x, y - e)) / (2 * e);
         PutNormal(-dx, -dy, 1.0f, 0.05f, p);
     });
-    return AddTexture(bank, uploader, "Ground", color, &normal);
+    return textures.AddTexture(kBank, "Ground", color, &normal);
 }
 
-Texture& MakePebble(TextureBank& bank, TextureUploader& uploader) {
+Texture& MakePebble(TextureManager& textures) {
     const Image color = Paint(128, [](float x, float y, std::uint8_t* p) {
         const float r = std::sqrt(x * x + y * y);
         p[0] = Byte(0.35f + 0.1f * x);
@@ -98,21 +85,21 @@ Texture& MakePebble(TextureBank& bank, TextureUploader& uploader) {
         const float z2 = 1.0f - x * x - y * y;
         PutNormal(x, y, std::sqrt(std::max(z2, 0.05f)), 0.9f, p);
     });
-    return AddTexture(bank, uploader, "Pebble", color, &normal);
+    return textures.AddTexture(kBank, "Pebble", color, &normal);
 }
 
 // A light sprite: white fading out to the rim; its normal image points at the centre.
-Texture& MakeLight(TextureBank& bank, TextureUploader& uploader) {
+Texture& MakeLight(TextureManager& textures) {
     const Image color = Paint(128, [](float x, float y, std::uint8_t* p) {
         const float r2 = x * x + y * y;
         p[0] = p[1] = p[2] = 255;
         p[3] = Byte(1.0f - r2);
     });
     const Image direction = Paint(128, [](float x, float y, std::uint8_t* p) { PutNormal(-x, -y, 0.6f, 0.0f, p); });
-    return AddTexture(bank, uploader, "Light", color, &direction);
+    return textures.AddTexture(kBank, "Light", color, &direction);
 }
 
-Texture& MakeGlow(TextureBank& bank, TextureUploader& uploader) {
+Texture& MakeGlow(TextureManager& textures) {
     const Image color = Paint(64, [](float x, float y, std::uint8_t* p) {
         const float r = std::sqrt(x * x + y * y);
         p[0] = 255;
@@ -120,7 +107,7 @@ Texture& MakeGlow(TextureBank& bank, TextureUploader& uploader) {
         p[2] = 120;
         p[3] = Byte((1.0f - r) * (1.0f - r));
     });
-    return AddTexture(bank, uploader, "Glow", color, nullptr);
+    return textures.AddTexture(kBank, "Glow", color);
 }
 
 // Moves its object round a circle.
@@ -163,12 +150,10 @@ GameObject* AddSprite(GameObject& parent, Texture& texture, DrawLayer layer, Vec
 }  // namespace
 
 void BuildLitTestScene(GameObject& root, TextureManager& textures) {
-    TextureBank& bank = textures.AddBank("LitTestScene");
-    TextureUploader& uploader = textures.Uploader();
-    Texture& ground = MakeGround(bank, uploader);
-    Texture& pebble = MakePebble(bank, uploader);
-    Texture& light = MakeLight(bank, uploader);
-    Texture& glow = MakeGlow(bank, uploader);
+    Texture& ground = MakeGround(textures);
+    Texture& pebble = MakePebble(textures);
+    Texture& light = MakeLight(textures);
+    Texture& glow = MakeGlow(textures);
 
     auto* scene = new GameObject();
     scene->Name = "LitTestScene";

@@ -4,6 +4,7 @@
 #include "core/ResourceNames.h"
 #include "graphics/AtlasLoader.h"
 #include "graphics/GlTextureUploader.h"
+#include "graphics/Image.h"
 #include "graphics/SpriteComponent.h"
 
 #include <cctype>
@@ -111,6 +112,19 @@ TextureBank& TextureManager::AddBank(const std::string& name) {
         bank = std::make_unique<TextureBank>();
     }
     return *bank;
+}
+
+Texture& TextureManager::AddTexture(const std::string& bankName, const std::string& name, const Image& color,
+                                    const Image* normal) {
+    auto texture = std::make_unique<Texture>();
+    texture->Name = name;
+    texture->Uploader = uploader_.get();
+    texture->ColorImage = uploader_->Upload(color);
+    texture->NormalImage = normal != nullptr ? uploader_->Upload(*normal) : 0;
+    texture->Size = Vector2(static_cast<float>(color.Width), static_cast<float>(color.Height));
+    Texture& stored = *texture;
+    AddBank(bankName).Textures[name] = std::move(texture);
+    return stored;
 }
 
 void TextureManager::ReloadTexture(Texture& texture, GameObject* root) {

@@ -8,6 +8,7 @@
 #include <string>
 
 class GameObject;
+struct Image;
 class TextureUploader;
 
 // Every loaded texture bank, by bank name. Textures are found by name across banks;
@@ -38,9 +39,12 @@ public:
 
     // A bank whose textures are made in code rather than read from files.
     TextureBank& AddBank(const std::string& name);
+    // A texture made in code from a colour image and, when lit, a normal image
+    // (normal in RGB, specular in alpha), stored in bank `bankName` (created if need be).
+    Texture& AddTexture(const std::string& bankName, const std::string& name, const Image& color,
+                        const Image* normal = nullptr);
 
     const std::map<std::string, std::unique_ptr<TextureBank>>& Banks() const { return banks_; }
-    TextureUploader& Uploader() { return *uploader_; }
 
 private:
     std::filesystem::path root_;

@@ -37,16 +37,7 @@ protected:
 
     // A texture made in code, in the bank "Test".
     Texture* MakeTexture(const std::string& name, const Image& color, const Image* normal = nullptr) {
-        auto texture = std::make_unique<Texture>();
-        TextureUploader& uploader = Engine::TextureManager->Uploader();
-        texture->Name = name;
-        texture->Uploader = &uploader;
-        texture->ColorImage = uploader.Upload(color);
-        texture->NormalImage = normal != nullptr ? uploader.Upload(*normal) : 0;
-        texture->Size = Vector2(static_cast<float>(color.Width), static_cast<float>(color.Height));
-        Texture* result = texture.get();
-        Engine::TextureManager->AddBank("Test").Textures[name] = std::move(texture);
-        return result;
+        return &Engine::TextureManager->AddTexture("Test", name, color, normal);
     }
 
     GameObject* AddSprite(GameObject* parent, Texture* texture, DrawLayer layer, Vector2 pos, Vector2 size,

@@ -3,7 +3,6 @@
 // alpha as opacity.
 in vec4 v_Color;
 in vec2 v_TexCoord;
-in vec2 v_Rotation;
 
 uniform sampler2D g_ColorSamp;
 

@@ -3,7 +3,6 @@
 // silhouette blurred over 3 x 3 samples g_Spread apart.
 in vec4 v_Color;
 in vec2 v_TexCoord;
-in vec2 v_Rotation;
 
 uniform sampler2D g_ColorSamp;
 uniform vec2 g_Spread;

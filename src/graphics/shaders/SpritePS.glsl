@@ -2,7 +2,6 @@
 // Plain sprites: the image tinted by the vertex colour.
 in vec4 v_Color;
 in vec2 v_TexCoord;
-in vec2 v_Rotation;
 
 uniform sampler2D g_ColorSamp;
 
