@@ -172,11 +172,9 @@ void GraphicsDevice::SetCamera(const Camera2d& camera) {
         if (currentProgram_ != nullptr) {
             currentProgram_->SetCamera(camera_);
         }
-    }
-    const float viewportWidth = v.width == 0.0f ? static_cast<float>(graphics_.Width) : v.width;
-    const float viewportHeight = v.width == 0.0f ? static_cast<float>(graphics_.Height) : v.height;
-    if (cameraCanDraw_) {
-        Batch.PixelsPerUnit = Vector2(viewportWidth / std::fabs(camera.Size.x), viewportHeight / std::fabs(camera.Size.y));
+        const bool whole = v.width == 0.0f;
+        Batch.PixelsPerUnit = Vector2((whole ? static_cast<float>(graphics_.Width) : v.width) / std::fabs(camera.Size.x),
+                                      (whole ? static_cast<float>(graphics_.Height) : v.height) / std::fabs(camera.Size.y));
     }
     Batch.FlipX = camera.Size.x < 0.0f;
     Batch.FlipY = camera.Size.y < 0.0f;

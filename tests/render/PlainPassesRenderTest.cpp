@@ -117,6 +117,20 @@ TEST_F(PlainPassesRenderTest, UiSpriteReproducesItsTexturePixelForPixelAndUprigh
     }
 }
 
+TEST_F(PlainPassesRenderTest, GroupsBeyondTheVertexBufferAreDrawnInChunks) {
+    Texture* white = White();
+    // One-pixel sprites along rows; the last ones lie past the first chunk.
+    const int count = SpriteBatch::QuadCapacity + 40;
+    for (int i = 0; i < count; ++i) {
+        AddSprite(&root, white, DrawLayer::Ui, Vector2(10.5f + i % 1000, 10.5f + 2 * (i / 1000)), Vector2(1, 1));
+    }
+    const Image image = Render();
+    const int last = count - 1;
+    EXPECT_EQ(At(image, 10, 10), Color(255, 255, 255, 255));
+    EXPECT_EQ(At(image, 10 + last % 1000, 10 + 2 * (last / 1000)), Color(255, 255, 255, 255));
+    EXPECT_EQ(At(image, 11 + last % 1000, 10 + 2 * (last / 1000)), Color(0, 0, 0, 255));
+}
+
 TEST_F(PlainPassesRenderTest, CameraOfZeroSizeDrawsNothingAndOthersStillDraw) {
     Texture* white = White();
     graphics.WorldCamera.Size = Vector2(0.0f, 22.5f);
