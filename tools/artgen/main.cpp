@@ -1,0 +1,39 @@
+// vellimor_artgen <content dir>
+// Draws every image, synthesises every sound and the music, and writes the
+// animations of the content tree. The output is deterministic: running it again
+// gives the same bytes, so the committed sources can be checked against it.
+#include "ArtOutput.h"
+#include "ContentError.h"
+#include "SoundArt.h"
+
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: " << argv[0] << " <content dir>\n";
+        return 2;
+    }
+    const fs::path content = argv[1];
+    const fs::path textures = content / "Textures" / "Main";
+    try {
+        DrawAnts(textures / "Ants");
+        DrawWorldObjects(textures / "World");
+        DrawGround(textures / "Ground");
+        DrawLights(textures / "Lights");
+        DrawEffects(textures / "Effects");
+        DrawHud(textures / "Hud");
+        DrawEditor(textures / "Editor");
+        WriteSounds(content / "Sounds" / "Main");
+        WriteMusic(content / "Music");
+        WriteAnimations(content / "Animations");
+    } catch (const ContentError& e) {
+        std::cerr << "art generator failed: " << e.what() << '\n';
+        return 1;
+    } catch (const fs::filesystem_error& e) {
+        std::cerr << "art generator failed: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,89 @@
+#include "SourceChecks.h"
+
+#include "ContentError.h"
+
+#include <boost/property_tree/json_parser.hpp>
+#include <boost/property_tree/ptree.hpp>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string LowerExtension(const fs::path& file) {
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+    return extension;
+}
+
+boost::property_tree::ptree ReadJson(const fs::path& file) {
+    boost::property_tree::ptree tree;
+    try {
+        boost::property_tree::read_json(file.string(), tree);
+    } catch (const boost::property_tree::json_parser_error& error) {
+        throw ContentError(file, "line " + std::to_string(error.line()) + ": " + error.message());
+    }
+    return tree;
+}
+
+long ReadLoopPoint(const boost::property_tree::ptree& tree, const char* key, const fs::path& file) {
+    const auto value = tree.get_optional<std::string>(key);
+    if (!value)
+        throw ContentError(file, std::string("has no \"") + key + "\"");
+    try {
+        std::size_t used = 0;
+        const long sample = std::stol(*value, &used);
+        if (used == value->size() && sample >= 0)
+            return sample;
+    } catch (const std::exception&) {
+    }
+    throw ContentError(file, std::string("\"") + key + "\" must be a sample number, not \"" + *value + "\"");
+}
+
+std::optional<long> FrameCountOfTrackBeside(const fs::path& loopFile) {
+    for (const auto& entry : fs::directory_iterator(loopFile.parent_path()))
+        if (entry.path().stem() == loopFile.stem() && entry.path() != loopFile && HasSoundExtension(entry.path())) {
+            SF_INFO info{};
+            SNDFILE* sound = sf_open(entry.path().c_str(), SFM_READ, &info);
+            if (!sound)
+                continue;
+            sf_close(sound);
+            return long(info.frames);
+        }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool HasSoundExtension(const fs::path& file) {
+    const std::string extension = LowerExtension(file);
+    return extension == ".wav" || extension == ".flac" || extension == ".ogg";
+}
+
+void CheckJsonFile(const fs::path& file) {
+    ReadJson(file);
+}
+
+void CheckMusicLoopFile(const fs::path& file) {
+    const auto tree = ReadJson(file);
+    const long start = ReadLoopPoint(tree, "LoopStartSample", file);
+    const long end = ReadLoopPoint(tree, "LoopEndSample", file);
+    if (start > end)
+        throw ContentError(file, "\"LoopStartSample\" lies after \"LoopEndSample\"");
+    if (const auto frames = FrameCountOfTrackBeside(file); frames && end >= *frames)
+        throw ContentError(file, "\"LoopEndSample\" " + std::to_string(end) + " lies beyond the track's " +
+                                     std::to_string(*frames) + " samples");
+}
+
+void CheckSoundFile(const fs::path& file) {
+    SF_INFO info{};
+    SNDFILE* sound = sf_open(file.c_str(), SFM_READ, &info);
+    if (!sound)
+        throw ContentError(file, std::string("cannot decode sound (") + sf_strerror(nullptr) + ")");
+    sf_close(sound);
+    if (info.frames <= 0)
+        throw ContentError(file, "holds no samples");
+}
