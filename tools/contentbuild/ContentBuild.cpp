@@ -33,6 +33,10 @@ std::string LowerExtension(const fs::path& file) {
     return extension;
 }
 
+std::string Count(std::size_t n, const std::string& noun) {
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 std::string JsonString(const std::string& text) {
     std::string quoted = "\"";
     for (char c : text) {
@@ -102,7 +106,7 @@ void ContentBuild::BuildTextureBank(const fs::path& sourceBank) {
             continue;
         const AtlasPacker::Packed atlas = AtlasPacker::Pack(source);
         AtlasPacker::Write(atlas, outputBank);
-        Report("atlas " + Relative(files[0]) + " (" + std::to_string(atlas.Sprites.size()) + " images, " +
+        Report("atlas " + Relative(files[0]) + " (" + Count(atlas.Sprites.size(), "image") + ", " +
                std::to_string(atlas.Sheets[0].Width) + "x" + std::to_string(atlas.Sheets[0].Height) +
                (atlas.Lit ? ", colour, normal and specular" : "") + ")");
     }

@@ -19,7 +19,7 @@ public:
         // When set, Config/GameConfig.json points the game at this source tree.
         std::filesystem::path DevelopmentPath;
         // Outputs older than this are rebuilt (the build program itself changed).
-        std::filesystem::file_time_type NotBefore{};
+        std::filesystem::file_time_type NotBefore = std::filesystem::file_time_type::min();
         std::ostream* Log = nullptr;
     };
 
