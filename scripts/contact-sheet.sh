@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes one PNG showing every packed atlas sheet of a texture bank, each labelled
-# and laid over a grey checkerboard so transparency shows.
+# Makes one PNG showing every packed atlas sheet of a texture bank, each labelled,
+# fitted into a 256-pixel cell and laid over a grey checkerboard so transparency
+# shows.
 #   scripts/contact-sheet.sh build/Content/Textures/Main docs/atlases.png
 set -euo pipefail
 bank="$1"
@@ -8,17 +9,14 @@ out="$2"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+images=()
 for sheet in "$bank"/*.sheet; do
   name=$(basename "$sheet" .sheet)
   size=$(identify -format '%wx%h' "png:$sheet")
-  # Large sheets are shown at half size to keep the page readable.
-  scale=100
-  [ "${size%x*}" -ge 512 ] && scale=50
   convert -size "$size" pattern:checkerboard -fill '#777' -colorize 50% \
-    "png:$sheet" -compose over -composite -resize "${scale}%" "$work/$name.png"
-  echo "$work/$name.png" >>"$work/list"
+    "png:$sheet" -compose over -composite "$work/$name ($size).png"
+  images+=("$work/$name ($size).png")
 done
-montage $(cat "$work/list") -label '%t' -geometry '+8+8' -tile 4x -background '#222' \
-  -fill white -pointsize 14 "$out" 2>/dev/null || \
-montage $(cat "$work/list") -geometry '+8+8' -tile 4x -background '#222' "$out"
+montage -label '%t' "${images[@]}" -geometry '256x256>+8+8' -tile 4x -background '#222' \
+  -font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -fill white -pointsize 13 "$out"
 echo "wrote $out"

@@ -79,10 +79,10 @@ Canvas DrawStone(int size, std::uint32_t seed, Rgb colour, float roughness, floa
 
 // A twig: a slightly bent stick with a side branch and streaked bark.
 Canvas DrawTwig(int variant) {
-    const int w = 96, h = 32;
+    const int w = 96, h = 40;
     Canvas c(w, h);
     const float bend = variant == 0 ? 4.0f : -3.0f;
-    auto axisY = [=](float x) { return 16 + bend * std::sin(kPi * x / float(w)); };
+    auto axisY = [=](float x) { return 20 + bend * std::sin(kPi * x / float(w)); };
     auto bark = [=](float x, float y, float across, float radius, Paint& p) {
         const float round = std::sqrt(std::max(0.0f, 1 - across * across));
         const float streak = Noise::Value(x * 0.12f, y * 1.6f, 31u + unsigned(variant));
@@ -94,16 +94,16 @@ Canvas DrawTwig(int variant) {
     const float bx0 = variant == 0 ? 58.0f : 34.0f, by0 = axisY(bx0);
     const float bx1 = bx0 + 20, by1 = by0 + (variant == 0 ? -11.0f : 11.0f);
     c.Draw([=](float x, float y, Paint& p) {
-        const float d = Sdf::Segment(x, y, bx0, by0, bx1, by1, 2.0f);
+        const float d = Sdf::Segment(x, y, bx0, by0, bx1, by1, 3.0f);
         if (d > 0)
             return false;
-        bark(x, y, (d + 2.0f) / 2.0f - 1, 2.0f, p);
+        bark(x, y, (d + 3.0f) / 3.0f - 1, 3.0f, p);
         return true;
     });
     c.Draw([=](float x, float y, Paint& p) {
         if (x < 3 || x > float(w) - 3)
             return false;
-        const float radius = 3.6f - 1.2f * x / float(w);
+        const float radius = 5.5f - 1.8f * x / float(w);
         const float across = (y - axisY(x)) / radius;
         if (std::abs(across) > 1)
             return false;

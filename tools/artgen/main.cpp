@@ -1,9 +1,11 @@
 // vellimor_artgen <content dir>
+// vellimor_artgen --preview <content dir> <png>   (a lit still of the committed art)
 // Draws every image, synthesises every sound and the music, and writes the
 // animations of the content tree. The output is deterministic: running it again
 // gives the same bytes, so the committed sources can be checked against it.
 #include "ArtOutput.h"
 #include "ContentError.h"
+#include "LitPreview.h"
 #include "SoundArt.h"
 
 #include <iostream>
@@ -11,8 +13,18 @@
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--preview") {
+        try {
+            RenderLitPreview(argv[2], argv[3]);
+            return 0;
+        } catch (const ContentError& e) {
+            std::cerr << "preview failed: " << e.what() << '\n';
+            return 1;
+        }
+    }
     if (argc != 2) {
-        std::cerr << "usage: " << argv[0] << " <content dir>\n";
+        std::cerr << "usage: " << argv[0] << " <content dir>\n       " << argv[0]
+                  << " --preview <content dir> <png>\n";
         return 2;
     }
     const fs::path content = argv[1];
