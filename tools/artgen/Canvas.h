@@ -48,6 +48,12 @@ private:
     std::vector<Sample> samples_;
 };
 
+// 0 below e0, 1 above e1, a smooth S-curve between.
+inline float Smoothstep(float e0, float e1, float x) {
+    const float t = x <= e0 ? 0.0f : x >= e1 ? 1.0f : (x - e0) / (e1 - e0);
+    return t * t * (3 - 2 * t);
+}
+
 // Shape helpers: signed distances in pixels (negative inside).
 namespace Sdf {
 float Ellipse(float x, float y, float cx, float cy, float rx, float ry);

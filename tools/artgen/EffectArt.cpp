@@ -7,11 +7,6 @@
 
 namespace {
 
-float Smoothstep(float e0, float e1, float x) {
-    const float t = std::clamp((x - e0) / (e1 - e0), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
-
 Canvas DrawMagnifyingGlass() {
     Canvas c(160, 160);
     const float cx = 60, cy = 60, radius = 44;

@@ -49,11 +49,6 @@ void WritePointLight(const std::filesystem::path& dir, const std::string& name, 
     WriteSpriteImages(colour, &normals, &specular, dir, name);
 }
 
-float Smoothstep(float e0, float e1, float x) {
-    const float t = std::clamp((x - e0) / (e1 - e0), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
-
 }  // namespace
 
 void DrawLights(const std::filesystem::path& atlasDirectory) {

@@ -5,10 +5,9 @@
 // of body time, extended before it) and adds a few bells of its own.
 #include "SoundArt.h"
 
+#include "FlacFile.h"
 #include "Noise.h"
 #include "OutputFile.h"
-
-#include <sndfile.h>
 
 #include <algorithm>
 #include <array>
@@ -16,8 +15,6 @@
 #include <numbers>
 #include <string>
 #include <vector>
-
-#include "ContentError.h"
 
 namespace fs = std::filesystem;
 
@@ -124,28 +121,6 @@ void AddBells(std::vector<double>& left, std::vector<double>& right) {
     }
 }
 
-void WriteStereoFlac(const fs::path& path, const std::vector<double>& left, const std::vector<double>& right) {
-    fs::path temporary = path;
-    temporary += ".part";
-    SF_INFO info{};
-    info.samplerate = kRate;
-    info.channels = 2;
-    info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(temporary.c_str(), SFM_WRITE, &info);
-    if (!file)
-        throw ContentError(path, std::string("cannot write sound (") + sf_strerror(nullptr) + ")");
-    std::vector<short> pcm(left.size() * 2);
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        pcm[2 * i] = short(std::lround(std::clamp(left[i], -1.0, 1.0) * 32767.0));
-        pcm[2 * i + 1] = short(std::lround(std::clamp(right[i], -1.0, 1.0) * 32767.0));
-    }
-    const sf_count_t written = sf_write_short(file, pcm.data(), sf_count_t(pcm.size()));
-    sf_close(file);
-    if (written != sf_count_t(pcm.size()))
-        throw ContentError(path, "cannot write all samples");
-    fs::rename(temporary, path);
-}
-
 }  // namespace
 
 void WriteMusic(const fs::path& musicDirectory) {
@@ -164,11 +139,12 @@ void WriteMusic(const fs::path& musicDirectory) {
     double peak = 0;
     for (std::size_t i = 0; i < frames; ++i)
         peak = std::max({peak, std::abs(left[i]), std::abs(right[i])});
+    std::vector<float> interleaved(frames * 2);
     for (std::size_t i = 0; i < frames; ++i) {
-        left[i] *= 0.7 / peak;
-        right[i] *= 0.7 / peak;
+        interleaved[2 * i] = float(left[i] * 0.7 / peak);
+        interleaved[2 * i + 1] = float(right[i] * 0.7 / peak);
     }
-    WriteStereoFlac(musicDirectory / "AmbientWeirdness.flac", left, right);
+    WriteFlac(musicDirectory / "AmbientWeirdness.flac", interleaved, 2, kRate);
     WriteFileAtomically(musicDirectory / "AmbientWeirdness.json",
                         "{\n    \"LoopStartSample\": " + std::to_string(kIntro) +
                             ",\n    \"LoopEndSample\": " + std::to_string(kIntro + kBody - 1) + "\n}\n");

@@ -2,11 +2,9 @@
 // hashed noise, so the files come out identical on every run.
 #include "SoundArt.h"
 
-#include "ContentError.h"
+#include "FlacFile.h"
 #include "Noise.h"
 #include "OutputFile.h"
-
-#include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -22,28 +20,6 @@ constexpr float kPi = std::numbers::pi_v<float>;
 constexpr int kRate = 44100;
 
 using Samples = std::vector<float>;  // mono, or interleaved stereo
-
-// Writes 16-bit FLAC through a temporary file renamed into place.
-void WriteFlac(const fs::path& path, const Samples& samples, int channels, int rate) {
-    fs::create_directories(path.parent_path());
-    fs::path temporary = path;
-    temporary += ".part";
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-    SNDFILE* file = sf_open(temporary.c_str(), SFM_WRITE, &info);
-    if (!file)
-        throw ContentError(path, std::string("cannot write sound (") + sf_strerror(nullptr) + ")");
-    std::vector<short> pcm(samples.size());
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        pcm[i] = short(std::lround(std::clamp(samples[i], -1.0f, 1.0f) * 32767.0f));
-    const sf_count_t written = sf_write_short(file, pcm.data(), sf_count_t(pcm.size()));
-    sf_close(file);
-    if (written != sf_count_t(pcm.size()))
-        throw ContentError(path, "cannot write all samples");
-    fs::rename(temporary, path);
-}
 
 float White(std::uint32_t seed, std::size_t i) { return Noise::Random(seed, std::uint32_t(i)) * 2 - 1; }
 

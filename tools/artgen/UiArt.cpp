@@ -10,11 +10,6 @@
 
 namespace {
 
-float Smoothstep(float e0, float e1, float x) {
-    const float t = std::clamp((x - e0) / (e1 - e0), 0.0f, 1.0f);
-    return t * t * (3 - 2 * t);
-}
-
 // Signed distance to a rounded rectangle centred at (cx, cy).
 float RoundedBox(float x, float y, float cx, float cy, float hw, float hh, float r) {
     const float qx = std::abs(x - cx) - hw + r, qy = std::abs(y - cy) - hh + r;

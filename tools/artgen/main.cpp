@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     } catch (const ContentError& e) {
         std::cerr << "art generator failed: " << e.what() << '\n';
         return 1;
-    } catch (const fs::filesystem_error& e) {
+    } catch (const std::exception& e) {
         std::cerr << "art generator failed: " << e.what() << '\n';
         return 1;
     }

@@ -215,13 +215,13 @@ AtlasPacker::Packed AtlasPacker::Pack(const Source& source) {
                                                                         std::to_string(MaxSheetSide) + " pixels");
 
     atlas.Sheets.assign(source.Lit ? 3 : 1, Image(width, height));
+    atlas.Sprites.resize(rects.size());
     for (const stbrp_rect& rect : rects) {
         const std::size_t i = std::size_t(rect.id);
         const Bounds& b = bounds[i];
         const int x = rect.x + Padding, y = rect.y + Padding;
         for (std::size_t layer = 0; layer < atlas.Sheets.size(); ++layer)
             BlitWithExtrudedBorder(images[i][layer], b, atlas.Sheets[layer], x, y);
-        atlas.Sprites.resize(rects.size());
         atlas.Sprites[i] = {source.Images[i].Name, x, y, b.X1 - b.X0, b.Y1 - b.Y0, b.X0, b.Y0,
                             images[i][0].Width, images[i][0].Height};
     }

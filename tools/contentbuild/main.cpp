@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         return 0;
     } catch (const ContentError& e) {
         std::cerr << "content build failed: " << e.what() << '\n';
-    } catch (const fs::filesystem_error& e) {
+    } catch (const std::exception& e) {  // file-system errors name their paths themselves
         std::cerr << "content build failed: " << e.what() << '\n';
     }
     return 1;
