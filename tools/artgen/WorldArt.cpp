@@ -88,7 +88,7 @@ Canvas DrawTwig(int variant) {
         const float streak = Noise::Value(x * 0.12f, y * 1.6f, 31u + unsigned(variant));
         const float height = radius * round * 1.2f + 2 - 1.2f * (streak < 0.3f ? 1.0f : 0.0f);
         const float shade = 0.75f + 0.35f * streak;
-        p = {0.42f * shade, 0.3f * shade, 0.19f * shade, 1, height, 0.12f};
+        p = {0.34f * shade, 0.26f * shade, 0.2f * shade, 1, height, 0.15f};
     };
     // Side branch first, so the main stick lies over its base.
     const float bx0 = variant == 0 ? 58.0f : 34.0f, by0 = axisY(bx0);
@@ -108,6 +108,10 @@ Canvas DrawTwig(int variant) {
         if (std::abs(across) > 1)
             return false;
         bark(x, y, across, radius, p);
+        if (x > float(w) - 5) {  // the broken-off end shows pale wood
+            p.R = 0.72f, p.G = 0.6f, p.B = 0.42f;
+            p.Height -= 0.8f;
+        }
         if (std::abs(x - 70 + variant * 30) < 2.5f && std::abs(across) < 0.6f)  // a knot
             p.Height += 1.2f, p.R *= 0.7f, p.G *= 0.7f, p.B *= 0.7f;
         return true;
