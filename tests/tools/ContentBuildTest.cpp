@@ -1,5 +1,5 @@
 #include "ContentBuild.h"
-#include "ContentError.h"
+#include "app/ContentError.h"
 #include "ContentTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -101,7 +101,7 @@ TEST_F(ContentBuildTest, BadCopiedSourcesFailTheBuild) {
         Build();
         FAIL() << "a loop file with a bad number was accepted";
     } catch (const ContentError& e) {
-        EXPECT_EQ(e.File, source / "Music/Tune.json");
+        EXPECT_TRUE(NamesFile(e, source / "Music/Tune.json")) << e.what();
     }
     std::ofstream(source / "Music/Tune.json") << R"({ "LoopStartSample": 50, "LoopEndSample": 40 })";
     EXPECT_THROW(Build(), ContentError);

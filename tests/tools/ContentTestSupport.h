@@ -6,6 +6,7 @@
 #include <boost/property_tree/xml_parser.hpp>
 
 #include <filesystem>
+#include <exception>
 #include <functional>
 #include <string>
 #include <unistd.h>
@@ -38,6 +39,11 @@ inline Image PatternImage(int w, int h, int seed, const std::function<bool(int, 
             p[3] = (!opaque || opaque(x, y)) ? std::uint8_t(128 + (x + y + seed) % 128) : 0;
         }
     return image;
+}
+
+// Content errors start with the path of the file to fix.
+inline bool NamesFile(const std::exception& error, const std::filesystem::path& file) {
+    return std::string(error.what()).rfind(file.string() + ": ", 0) == 0;
 }
 
 inline boost::property_tree::ptree ReadXml(const std::filesystem::path& file) {

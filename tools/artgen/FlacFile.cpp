@@ -1,6 +1,6 @@
 #include "FlacFile.h"
 
-#include "ContentError.h"
+#include "app/ContentError.h"
 
 #include <sndfile.h>
 

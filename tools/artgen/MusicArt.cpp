@@ -7,7 +7,7 @@
 
 #include "FlacFile.h"
 #include "Noise.h"
-#include "OutputFile.h"
+#include "platform/AtomicFile.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 
 #include "FlacFile.h"
 #include "Noise.h"
-#include "OutputFile.h"
+#include "platform/AtomicFile.h"
 
 #include <algorithm>
 #include <cmath>

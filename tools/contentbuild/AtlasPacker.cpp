@@ -1,7 +1,7 @@
 #include "AtlasPacker.h"
 
-#include "ContentError.h"
-#include "OutputFile.h"
+#include "app/ContentError.h"
+#include "platform/AtomicFile.h"
 #include "XmlText.h"
 
 #include <stb/stb_rect_pack.h>

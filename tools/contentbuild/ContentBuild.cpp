@@ -1,10 +1,11 @@
 #include "ContentBuild.h"
 
 #include "AtlasPacker.h"
-#include "ContentError.h"
+#include "app/ContentError.h"
 #include "FontBaker.h"
-#include "OutputFile.h"
+#include "platform/AtomicFile.h"
 #include "SourceChecks.h"
+#include "SourceFile.h"
 
 #include <algorithm>
 #include <iostream>

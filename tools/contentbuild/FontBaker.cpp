@@ -1,7 +1,7 @@
 #include "FontBaker.h"
 
-#include "ContentError.h"
-#include "OutputFile.h"
+#include "app/ContentError.h"
+#include "platform/AtomicFile.h"
 #include "XmlText.h"
 
 #include <boost/property_tree/json_parser.hpp>

@@ -1,7 +1,7 @@
 #include "Image.h"
 
-#include "ContentError.h"
-#include "OutputFile.h"
+#include "app/ContentError.h"
+#include "platform/AtomicFile.h"
 
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>

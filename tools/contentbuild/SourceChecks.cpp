@@ -1,6 +1,6 @@
 #include "SourceChecks.h"
 
-#include "ContentError.h"
+#include "app/ContentError.h"
 
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
