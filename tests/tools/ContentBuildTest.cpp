@@ -127,3 +127,36 @@ TEST_F(ContentBuildTest, ProgramReportsBadSourceAndFails) {
 }
 
 }  // namespace
+
+namespace {
+
+class AnimationCheckTest : public ContentBuildTest {
+protected:
+    void ExpectRejected(const std::string& text, const std::string& why) {
+        std::ofstream(source / "Animations/Walk.anim") << text;
+        try {
+            Build();
+            ADD_FAILURE() << "accepted: " << why;
+        } catch (const ContentError& e) {
+            EXPECT_TRUE(NamesFile(e, source / "Animations/Walk.anim")) << e.what();
+        }
+    }
+};
+
+// Faults the animation reader cannot recover from fail the build instead of the game.
+TEST_F(AnimationCheckTest, BadFramesFailTheBuildWithTheFileName) {
+    fs::create_directories(source / "Animations");
+    SavePng(PatternImage(8, 8, 4), source / "Textures/Main/Bugs/Bug2.png");
+    std::ofstream(source / "Animations/Walk.anim") << "// fine\nBugs:Bug 4\n+1 0.25\n-1 3\nLoop\n";
+    EXPECT_NO_THROW(Build());
+
+    ExpectRejected("Bugs:Bug fast\n", "a duration that is no number");
+    ExpectRejected("+1 4\n", "a step without a named frame before it");
+    ExpectRejected("Bugs:Bug 4\n+2 4\n", "a step past the atlas's last image");
+    ExpectRejected("Bug 4\n", "a bare image name, read as texture \"Bu\" and image \"g\"");
+    ExpectRejected("Bugs:Moth 4\n", "an image the atlas lacks");
+    ExpectRejected("// nothing\nLoop\n", "a loop without frames");
+    ExpectRejected("Bugs:Bug 4\n// " + std::string(300, 'x') + "\n", "a line the reader cannot take");
+}
+
+}  // namespace

@@ -76,6 +76,10 @@ int ContentBuild::Run() {
     for (const fs::path& bank : SortedEntries(options_.Source / "Fonts"))
         if (fs::is_directory(bank))
             BuildFontBank(bank);
+    // Animations are checked on every build: a changed atlas can break one.
+    for (const fs::path& file : SortedEntries(options_.Source / "Animations"))
+        if (LowerExtension(file) == ".anim")
+            CheckAnimationFile(file, textures_);
     for (const char* directory : {"Config", "Prefabs", "Animations", "Sounds", "Music"})
         MirrorDirectory(directory);
     if (!options_.DevelopmentPath.empty())
@@ -96,6 +100,10 @@ void ContentBuild::BuildTextureBank(const fs::path& sourceBank) {
         const AtlasPacker::Source source = AtlasPacker::Scan(entry);
         if (source.Images.empty())
             continue;
+        std::vector<std::string> names;
+        for (const auto& image : source.Images)
+            names.push_back(image.Name);
+        textures_.emplace(source.Name, names);  // the game finds a name in the first bank that has it
         std::vector<fs::path> inputs{entry}, files;
         for (const auto& image : source.Images)
             inputs.insert(inputs.end(), image.Files.begin(), image.Files.end());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SourceChecks.h"
+
 #include <filesystem>
 #include <ostream>
 #include <set>
@@ -42,5 +44,6 @@ private:
     std::string Relative(const std::filesystem::path& outputPath) const;
 
     Options options_;
+    TextureImages textures_;  // gathered while packing, for checking animations
     int built_ = 0;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
 
 // Checks of copied sources, so that a broken file fails the content build with its
 // name instead of failing the game at start-up. Each throws ContentError.
@@ -14,5 +17,14 @@ void CheckMusicLoopFile(const std::filesystem::path& file);
 
 // A file with a sound extension (.wav, .flac, .ogg) must decode.
 void CheckSoundFile(const std::filesystem::path& file);
+
+// Image names of every texture, in atlas order (the order relative frames step through).
+using TextureImages = std::map<std::string, std::vector<std::string>>;
+
+// An animation file: every frame line names an image that exists (a texture:image
+// pair, or a step from the previous frame that stays inside its atlas), every
+// duration is whole ticks or seconds with a decimal point, no line is longer than
+// the reader takes, and a looping animation has frames.
+void CheckAnimationFile(const std::filesystem::path& file, const TextureImages& textures);
 
 bool HasSoundExtension(const std::filesystem::path& file);
