@@ -77,7 +77,7 @@ float Flashlight(float x, float y) {
     const float u = (x - y) / std::sqrt(2.0f), v = (x + y) / std::sqrt(2.0f) - 45;
     const float body = (std::abs(u) < 4 && v > -2 && v < 14) ? 1.0f : 0.0f;
     const float head = (std::abs(u) < 6.5f && v > -8 && v <= -2) ? 1.0f : 0.0f;
-    const float beam = (v < -10 && v > -24 && std::abs(u) < 3 - (v + 10) * 0.55f) ? 0.55f : 0.0f;
+    const float beam = (v < -10 && v > -19 && std::abs(u) < 3 - (v + 10) * 0.6f) ? 0.55f : 0.0f;
     return std::max({body, head, beam});
 }
 
