@@ -2,6 +2,7 @@
 
 #include "app/ContentError.h"
 #include "platform/AtomicFile.h"
+#include "SourceFile.h"
 #include "XmlText.h"
 
 #include <stb/stb_rect_pack.h>
@@ -124,8 +125,7 @@ std::string AtlasXml(const AtlasPacker::Packed& atlas, const std::string& sheetS
 }  // namespace
 
 bool AtlasPacker::IsImageFile(const fs::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+    const std::string extension = LowerExtension(path);
     return extension == ".png" || extension == ".jpg" || extension == ".jpeg" || extension == ".tga" ||
            extension == ".bmp" || extension == ".gif" || extension == ".psd";
 }
@@ -169,53 +169,57 @@ AtlasPacker::Source AtlasPacker::Scan(const fs::path& directory) {
     return source;
 }
 
+namespace {
+
+// The colour image and, for a lit atlas, its normal and specular images, which
+// must all have the same size.
+std::vector<Image> LoadLayers(const AtlasPacker::SourceImage& sourceImage) {
+    std::vector<Image> layers;
+    for (const fs::path& file : sourceImage.Files) {
+        layers.push_back(LoadImage(file));
+        const Image &first = layers.front(), &last = layers.back();
+        if (last.Width != first.Width || last.Height != first.Height)
+            throw ContentError(file, "is " + std::to_string(last.Width) + "x" + std::to_string(last.Height) +
+                                         " but its colour image is " + std::to_string(first.Width) + "x" +
+                                         std::to_string(first.Height));
+    }
+    return layers;
+}
+
+// Packs the rectangles on the smallest sheet that holds them; returns its size.
+std::pair<int, int> PackOnSmallestSheet(std::vector<stbrp_rect>& rects, const fs::path& directory) {
+    long area = 0;
+    for (const stbrp_rect& rect : rects)
+        area += long(rect.w) * rect.h;
+    for (auto [w, h] : SheetSizeCandidates())
+        if (long(w) * h >= area && TryPack(rects, w, h))
+            return {w, h};
+    throw ContentError(directory, "does not fit on one sheet of " + std::to_string(AtlasPacker::MaxSheetSide) +
+                                      " pixels");
+}
+
+}  // namespace
+
 AtlasPacker::Packed AtlasPacker::Pack(const Source& source) {
-    Packed atlas;
-    atlas.Name = source.Name;
-    atlas.Lit = source.Lit;
     std::vector<std::vector<Image>> images;
     std::vector<Bounds> bounds;
     std::vector<stbrp_rect> rects;
-    long area = 0;
     for (const SourceImage& sourceImage : source.Images) {
-        std::vector<Image> layers;
-        for (const fs::path& file : sourceImage.Files) {
-            layers.push_back(LoadImage(file));
-            if (layers.back().Width != layers[0].Width || layers.back().Height != layers[0].Height)
-                throw ContentError(file, "is " + std::to_string(layers.back().Width) + "x" +
-                                             std::to_string(layers.back().Height) + " but its colour image is " +
-                                             std::to_string(layers[0].Width) + "x" + std::to_string(layers[0].Height));
-        }
-        const Bounds b = OpaqueBounds(layers);
+        images.push_back(LoadLayers(sourceImage));
+        bounds.push_back(OpaqueBounds(images.back()));
         stbrp_rect rect{};
         rect.id = int(rects.size());
-        rect.w = b.X1 - b.X0 + 2 * Padding;
-        rect.h = b.Y1 - b.Y0 + 2 * Padding;
+        rect.w = bounds.back().X1 - bounds.back().X0 + 2 * Padding;
+        rect.h = bounds.back().Y1 - bounds.back().Y0 + 2 * Padding;
         if (rect.w > MaxSheetSide || rect.h > MaxSheetSide)
             throw ContentError(sourceImage.Files[0], "is larger than the largest sheet (" +
                                                          std::to_string(MaxSheetSide) + " pixels)");
-        area += long(rect.w) * rect.h;
         rects.push_back(rect);
-        bounds.push_back(b);
-        images.push_back(std::move(layers));
     }
+    const auto [width, height] = PackOnSmallestSheet(rects, source.Images[0].Files[0].parent_path());
 
-    int width = 0, height = 0;
-    for (auto [w, h] : SheetSizeCandidates()) {
-        if (long(w) * h < area)
-            continue;
-        if (TryPack(rects, w, h)) {
-            width = w;
-            height = h;
-            break;
-        }
-    }
-    if (width == 0)
-        throw ContentError(source.Images[0].Files[0].parent_path(), "does not fit on one sheet of " +
-                                                                        std::to_string(MaxSheetSide) + " pixels");
-
-    atlas.Sheets.assign(source.Lit ? 3 : 1, Image(width, height));
-    atlas.Sprites.resize(rects.size());
+    Packed atlas{source.Name, source.Lit, std::vector<Sprite>(rects.size()),
+                 std::vector<Image>(source.Lit ? 3 : 1, Image(width, height))};
     for (const stbrp_rect& rect : rects) {
         const std::size_t i = std::size_t(rect.id);
         const Bounds& b = bounds[i];

@@ -28,12 +28,6 @@ std::vector<fs::path> SortedEntries(const fs::path& directory) {
     return entries;
 }
 
-std::string LowerExtension(const fs::path& file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
-    return extension;
-}
-
 std::string Count(std::size_t n, const std::string& noun) {
     return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }

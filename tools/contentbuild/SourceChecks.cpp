@@ -1,5 +1,6 @@
 #include "SourceChecks.h"
 
+#include "SourceFile.h"
 #include "app/ContentError.h"
 
 #include <boost/property_tree/json_parser.hpp>
@@ -14,12 +15,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string LowerExtension(const fs::path& file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
-    return extension;
-}
 
 boost::property_tree::ptree ReadJson(const fs::path& file) {
     boost::property_tree::ptree tree;

@@ -2,7 +2,9 @@
 
 #include "app/ContentError.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -14,4 +16,10 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+std::string LowerExtension(const std::filesystem::path& file) {
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return extension;
 }
