@@ -18,5 +18,5 @@ for sheet in "$bank"/*.sheet; do
   images+=("$work/$name ($size).png")
 done
 montage -label '%t' "${images[@]}" -geometry '256x256>+8+8' -tile 4x -background '#222' \
-  -font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -fill white -pointsize 13 "$out"
+  -font /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf -fill white -pointsize 13 -depth 8 "$out"
 echo "wrote $out"
