@@ -37,7 +37,7 @@ public:
 
     static constexpr int FirstChar = 32;  // the printable ASCII range: text is taken as signed bytes
     static constexpr int LastChar = 126;
-    static constexpr int Spacing = 1;     // transparent pixels between glyphs on the page
+    static constexpr int Spacing = 2;     // transparent pixels between glyphs on the page
 
     static Spec ReadSpec(const std::filesystem::path& specFile);
     static Baked Bake(const std::string& name, const Spec& spec);
