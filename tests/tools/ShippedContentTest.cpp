@@ -1,6 +1,9 @@
 // Checks the Content directory the build made beside the test program: the names
 // the game asks for are there, and the files hold what their readers need.
 #include "ContentTestSupport.h"
+#include "audio/MusicManager.h"
+#include "audio/SoundManager.h"
+#include "platform/AudioDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -153,26 +156,28 @@ TEST(ShippedContentTest, FontsHaveTheirPages) {
     EXPECT_GE(fonts, 3);
 }
 
-TEST(ShippedContentTest, SoundsDecodeAndTheFireLoopsWithoutAClick) {
-    for (const char* name : {"SeedDrop", "ButtonClick", "AntEating", "AntBirth", "Sizzle", "FireCrackle", "DebugBlip"}) {
-        const Pcm pcm = Decode(ContentDirectory() / "Sounds/Main" / (std::string(name) + ".flac"));
-        EXPECT_GT(pcm.Frames(), 0) << name;
-    }
+// Read through the game's own sound bank and music readers (silent: no device).
+TEST(ShippedContentTest, GameFindsEverySoundAndTheFireLoopsWithoutAClick) {
+    SoundManager sounds(nullptr, ContentDirectory() / "Sounds");
+    sounds.LoadBank("Main");
+    for (const char* name : {"SeedDrop", "ButtonClick", "AntEating", "AntBirth", "Sizzle", "FireCrackle", "DebugBlip"})
+        EXPECT_NE(sounds.FindSound(name), nullptr) << name;
     const Pcm fire = Decode(ContentDirectory() / "Sounds/Main/FireCrackle.flac");
     ASSERT_GT(fire.Frames(), 1);
     ExpectSeamless(fire, fire.Frames() - 1, 0);
 }
 
 TEST(ShippedContentTest, MusicLoopPointsLieInsideTheTrackAndJoin) {
-    pt::ptree loop;
-    pt::read_json((ContentDirectory() / "Music/AmbientWeirdness.json").string(), loop);
-    const long start = loop.get<long>("LoopStartSample"), end = loop.get<long>("LoopEndSample");
-    const Pcm music = Decode(ContentDirectory() / "Music/AmbientWeirdness.flac");
-    EXPECT_GE(music.Frames(), 60L * music.rate);
+    const MusicManager music(false, ContentDirectory() / "Music");
+    const MusicMetadata& track = music.Tracks().at("AmbientWeirdness");
+    ASSERT_TRUE(track.HasLoop());
+    const long start = long(track.LoopStartSample), end = long(track.LoopEndSample);
+    const Pcm pcm = Decode(track.Path);
+    EXPECT_GE(pcm.Frames(), 60L * pcm.rate);
     ASSERT_GT(start, 0);  // an intro plays once
     ASSERT_LT(start, end);
-    ASSERT_LT(end, music.Frames());
-    ExpectSeamless(music, end, start);
+    ASSERT_LT(end, pcm.Frames());
+    ExpectSeamless(pcm, end, start);
 }
 
 TEST(ShippedContentTest, DevelopmentConfigNamesTheSourceTree) {
