@@ -3,6 +3,7 @@
 // antennae, thorax, petiole, banded gaster and six jointed legs.
 #include "ArtOutput.h"
 #include "Noise.h"
+#include "platform/AtomicFile.h"
 
 #include <cmath>
 #include <numbers>
@@ -42,8 +43,9 @@ void DrawLimb(Canvas& c, float ax, float ay, float bx, float by, float radius, f
             const float d = Sdf::Segment(x, y, ax, ay, bx, by, radius);
             if (d > 0)
                 return false;
-            const float across = std::sqrt(std::max(0.0f, 1 - (d + radius) * (d + radius) / (radius * radius)));
-            p = Chitin(r, g, b, height + radius * (1 - across) * 0 + radius * across, 0.55f, x, y);
+            const float fromAxis = (d + radius) / radius;  // 0 on the axis, 1 at the outline
+            const float round = std::sqrt(std::max(0.0f, 1 - fromAxis * fromAxis));
+            p = Chitin(r, g, b, height + radius * round, 0.55f, x, y);
             return true;
         },
         std::min(ax, bx) - radius - 1, std::min(ay, by) - radius - 1, std::max(ax, bx) + radius + 1,
@@ -183,4 +185,17 @@ void DrawAnts(const std::filesystem::path& atlasDirectory) {
     Pose dead;
     dead.Curl = 1;
     WriteLitSprite(DrawAnt(dead), atlasDirectory, "Dead");
+}
+
+// The animations over these frames: image names sort in frame order, so "+1"
+// steps through them.
+void WriteAnimations(const std::filesystem::path& animationDirectory) {
+    std::filesystem::create_directories(animationDirectory);
+    std::string walk = "// Eight frames of the tripod gait, 5 ticks each.\nAnts:Walk1 5\n";
+    for (int i = 0; i < 7; ++i)
+        walk += "+1 5\n";
+    WriteFileAtomically(animationDirectory / "AntWalk.anim", walk + "Loop\n");
+    WriteFileAtomically(animationDirectory / "AntStill.anim", "// Standing still.\nAnts:Still 60\nLoop\n");
+    WriteFileAtomically(animationDirectory / "AntIdle.anim",
+                        "// Antennae twitching, back and forth.\nAnts:Idle1 12\n+1 10\n+1 14\n+1 10\n-1 12\n-1 10\nLoop\n");
 }

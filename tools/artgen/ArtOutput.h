@@ -14,6 +14,7 @@ void WriteSpriteImages(const Image& colour, const Image* normals, const Image* s
 
 // The art of each atlas; every function writes its atlas directory.
 void DrawAnts(const std::filesystem::path& atlasDirectory);
+void WriteAnimations(const std::filesystem::path& animationDirectory);  // over the ant frames
 void DrawWorldObjects(const std::filesystem::path& atlasDirectory);
 void DrawGround(const std::filesystem::path& atlasDirectory);
 void DrawLights(const std::filesystem::path& atlasDirectory);

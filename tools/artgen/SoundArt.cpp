@@ -4,7 +4,6 @@
 
 #include "FlacFile.h"
 #include "Noise.h"
-#include "platform/AtomicFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -197,15 +196,4 @@ void WriteSounds(const fs::path& bankDirectory) {
     WriteFlac(bankDirectory / "Sizzle.flac", Sizzle(), 1, kRate);
     WriteFlac(bankDirectory / "FireCrackle.flac", FireCrackle(), 1, kRate);
     WriteFlac(bankDirectory / "DebugBlip.flac", DebugBlip(), 1, kRate);
-}
-
-void WriteAnimations(const fs::path& animationDirectory) {
-    fs::create_directories(animationDirectory);
-    std::string walk = "// Eight frames of the tripod gait, 5 ticks each.\nAnts:Walk1 5\n";
-    for (int i = 0; i < 7; ++i)
-        walk += "+1 5\n";
-    WriteFileAtomically(animationDirectory / "AntWalk.anim", walk + "Loop\n");
-    WriteFileAtomically(animationDirectory / "AntStill.anim", "// Standing still.\nAnts:Still 60\nLoop\n");
-    WriteFileAtomically(animationDirectory / "AntIdle.anim",
-                        "// Antennae twitching, back and forth.\nAnts:Idle1 12\n+1 10\n+1 14\n+1 10\n-1 12\n-1 10\nLoop\n");
 }

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-// The game's sounds, its music track with the loop file, and the ant animations.
+// The game's sounds, and its music track with the loop file.
 void WriteSounds(const std::filesystem::path& bankDirectory);
 void WriteMusic(const std::filesystem::path& musicDirectory);
-void WriteAnimations(const std::filesystem::path& animationDirectory);

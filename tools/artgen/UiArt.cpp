@@ -163,7 +163,7 @@ void DrawEditor(const std::filesystem::path& atlasDirectory) {
             const float box = RoundedBox(x, y, 8, 8, 7, 7, 2);
             if (box > 0)
                 return false;
-            const float check = Sdf::Segment(x, y, 4, 8.5f, 7, 11.5f, 1.2f) < 0 || Sdf::Segment(x, y, 7, 11.5f, 12, 4.5f, 1.2f) < 0;
+            const bool check = Sdf::Segment(x, y, 4, 8.5f, 7, 11.5f, 1.2f) < 0 || Sdf::Segment(x, y, 7, 11.5f, 12, 4.5f, 1.2f) < 0;
             const float v = box > -1.2f ? 0.35f : (on && check ? 0.15f : 0.97f);
             p = {v, v, v, 1};
             return true;
