@@ -53,11 +53,11 @@ void ExpectFrameRestored(const Image& source, const Image& sheet, const SpriteEn
             const int u = x - s.oX, v = y - s.oY;
             const bool stored = u >= 0 && v >= 0 && u < s.w && v < s.h;
             if (!stored) {
-                ASSERT_EQ(source.At(x, y)[3], 0) << "an opaque pixel was trimmed at " << x << "," << y;
+                ASSERT_EQ(source.Pixel(x, y)[3], 0) << "an opaque pixel was trimmed at " << x << "," << y;
                 continue;
             }
             for (int c = 0; c < 4; ++c)
-                ASSERT_EQ(sheet.At(s.x + u, s.y + v)[c], source.At(x, y)[c]) << "pixel " << x << "," << y;
+                ASSERT_EQ(sheet.Pixel(s.x + u, s.y + v)[c], source.Pixel(x, y)[c]) << "pixel " << x << "," << y;
         }
 }
 
@@ -132,8 +132,8 @@ TEST_F(AtlasPackerTest, TrimmedEdgesPadTransparentAndFullEdgesRepeat) {
     const auto packed = PackAndWrite();
     const Image& sheet = packed.Sheets[0];
     for (const auto& s : packed.Sprites) {
-        const std::uint8_t* left = sheet.At(s.X - 1, s.Y + 3);
-        const std::uint8_t* edge = sheet.At(s.X, s.Y + 3);
+        const std::uint8_t* left = sheet.Pixel(s.X - 1, s.Y + 3);
+        const std::uint8_t* edge = sheet.Pixel(s.X, s.Y + 3);
         EXPECT_EQ(left[0], edge[0]) << s.Name;  // the colour continues into the padding
         if (s.Name == "Tile")
             EXPECT_EQ(left[3], edge[3]);       // a tile repeats its edge for seamless filtering

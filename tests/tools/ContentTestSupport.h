@@ -29,10 +29,10 @@ private:
 // An image whose every pixel depends on its position and a seed, so a pixel that
 // lands in the wrong place is noticed; `opaque` says which pixels have alpha.
 inline Image PatternImage(int w, int h, int seed, const std::function<bool(int, int)>& opaque = nullptr) {
-    Image image(w, h);
+    Image image = BlankImage(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            std::uint8_t* p = image.At(x, y);
+            std::uint8_t* p = image.Pixel(x, y);
             p[0] = std::uint8_t(x * 7 + seed * 31);
             p[1] = std::uint8_t(y * 13 + seed * 17);
             p[2] = std::uint8_t((x ^ y) + seed);

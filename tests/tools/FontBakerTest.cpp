@@ -67,14 +67,14 @@ TEST_F(FontBakerTest, FntHoldsEveryFieldTheReaderNeedsAndMatchesItsPage) {
     for (int y = 0; y < page.Height; ++y)
         for (int x = 0; x < page.Width; ++x) {
             if (!covered[std::size_t(y) * page.Width + x]) {
-                ASSERT_EQ(page.At(x, y)[3], 0) << "stray ink at " << x << "," << y;
+                ASSERT_EQ(page.Pixel(x, y)[3], 0) << "stray ink at " << x << "," << y;
             }
         }
     for (const Rect& r : rects) {
         int ink = 0;
         for (int y = r.y; y < r.y + r.h; ++y)
             for (int x = r.x; x < r.x + r.w; ++x)
-                ink += page.At(x, y)[3];
+                ink += page.Pixel(x, y)[3];
         EXPECT_EQ(ink > 0, r.w > 0 && r.h > 0);
     }
 

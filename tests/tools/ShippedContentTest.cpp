@@ -136,7 +136,7 @@ TEST(ShippedContentTest, HemisphereMapsDirectionsToNormals) {
             continue;
         const int x = sprite.get<int>("<xmlattr>.x"), y = sprite.get<int>("<xmlattr>.y");
         const int w = sprite.get<int>("<xmlattr>.w"), h = sprite.get<int>("<xmlattr>.h");
-        auto normal = [&](int px, int py, int c) { return normals.At(x + px, y + py)[c] / 255.0f * 2 - 1; };
+        auto normal = [&](int px, int py, int c) { return normals.Pixel(x + px, y + py)[c] / 255.0f * 2 - 1; };
         EXPECT_GT(normal(w / 2, h / 2, 2), 0.95f);   // the centre: straight down from above
         EXPECT_LT(normal(0, h / 2, 0), -0.9f);       // the left edge: from the left
         EXPECT_GT(normal(w / 2, 0, 1), 0.9f);        // the top row: from sprite-space up

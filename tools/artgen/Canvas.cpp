@@ -48,7 +48,7 @@ std::uint8_t Byte(float v) { return std::uint8_t(std::clamp(std::lround(v * 255.
 }  // namespace
 
 Image Canvas::Colour() const {
-    Image image(width_, height_);
+    Image image = BlankImage(width_, height_);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
             float r = 0, g = 0, b = 0, a = 0;
@@ -60,7 +60,7 @@ Image Canvas::Colour() const {
                     b += s.B;
                     a += s.A;
                 }
-            std::uint8_t* p = image.At(x, y);
+            std::uint8_t* p = image.Pixel(x, y);
             if (a > 0) {
                 p[0] = Byte(r / a);
                 p[1] = Byte(g / a);
@@ -74,15 +74,15 @@ Image Canvas::Colour() const {
         Image grown = image;
         for (int y = 0; y < height_; ++y)
             for (int x = 0; x < width_; ++x) {
-                if (image.At(x, y)[3] != 0 || (image.At(x, y)[0] | image.At(x, y)[1] | image.At(x, y)[2]))
+                if (image.Pixel(x, y)[3] != 0 || (image.Pixel(x, y)[0] | image.Pixel(x, y)[1] | image.Pixel(x, y)[2]))
                     continue;
                 for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
                     const int nx = x + dx, ny = y + dy;
                     if (nx < 0 || ny < 0 || nx >= width_ || ny >= height_)
                         continue;
-                    const std::uint8_t* n = image.At(nx, ny);
+                    const std::uint8_t* n = image.Pixel(nx, ny);
                     if (n[3] != 0 || (n[0] | n[1] | n[2])) {
-                        std::copy_n(n, 3, grown.At(x, y));
+                        std::copy_n(n, 3, grown.Pixel(x, y));
                         break;
                     }
                 }
@@ -93,7 +93,7 @@ Image Canvas::Colour() const {
 }
 
 Image Canvas::Normals() const {
-    Image image(width_, height_);
+    Image image = BlankImage(width_, height_);
     const float step = 2.0f / float(ss_);  // central difference span in pixels
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
@@ -111,7 +111,7 @@ Image Canvas::Normals() const {
                     nz += w / len;
                     a += w;
                 }
-            std::uint8_t* p = image.At(x, y);
+            std::uint8_t* p = image.Pixel(x, y);
             const float len = std::sqrt(nx * nx + ny * ny + nz * nz);
             if (a <= 0 || len <= 0) {
                 p[0] = p[1] = 128;
@@ -127,7 +127,7 @@ Image Canvas::Normals() const {
 }
 
 Image Canvas::Specular() const {
-    Image image(width_, height_);
+    Image image = BlankImage(width_, height_);
     for (int y = 0; y < height_; ++y)
         for (int x = 0; x < width_; ++x) {
             float s = 0, a = 0;
@@ -137,7 +137,7 @@ Image Canvas::Specular() const {
                     s += sample.Specular;  // premultiplied like the colour
                     a += sample.A;
                 }
-            std::uint8_t* p = image.At(x, y);
+            std::uint8_t* p = image.Pixel(x, y);
             p[0] = p[1] = p[2] = a > 0 ? Byte(s / a) : 0;
             p[3] = Byte(a / float(ss_ * ss_));
         }

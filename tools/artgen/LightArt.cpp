@@ -14,7 +14,7 @@ std::uint8_t Byte(float v) { return std::uint8_t(std::clamp(std::lround(v * 255.
 
 void PutDirection(Image& normals, int x, int y, float dx, float dy, float dz) {
     const float len = std::sqrt(dx * dx + dy * dy + dz * dz);
-    std::uint8_t* p = normals.At(x, y);
+    std::uint8_t* p = normals.Pixel(x, y);
     p[0] = Byte(dx / len * 0.5f + 0.5f);
     p[1] = Byte(dy / len * 0.5f + 0.5f);
     p[2] = Byte(dz / len * 0.5f + 0.5f);
@@ -22,12 +22,12 @@ void PutDirection(Image& normals, int x, int y, float dx, float dy, float dz) {
 }
 
 Image Filled(int size, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) {
-    Image image(size, size);
-    for (std::size_t i = 0; i < image.Pixels.size(); i += 4) {
-        image.Pixels[i] = r;
-        image.Pixels[i + 1] = g;
-        image.Pixels[i + 2] = b;
-        image.Pixels[i + 3] = a;
+    Image image = BlankImage(size, size);
+    for (std::size_t i = 0; i < image.Rgba.size(); i += 4) {
+        image.Rgba[i] = r;
+        image.Rgba[i + 1] = g;
+        image.Rgba[i + 2] = b;
+        image.Rgba[i + 3] = a;
     }
     return image;
 }
@@ -43,7 +43,7 @@ void WritePointLight(const std::filesystem::path& dir, const std::string& name, 
         for (int x = 0; x < size; ++x) {
             const float dx = (float(x) + 0.5f - centre) / radius, drow = (float(y) + 0.5f - centre) / radius;
             const float d = std::sqrt(dx * dx + drow * drow);
-            colour.At(x, y)[3] = Byte(d < 1 ? falloff(d) : 0.0f);
+            colour.Pixel(x, y)[3] = Byte(d < 1 ? falloff(d) : 0.0f);
             PutDirection(normals, x, y, -dx, drow, height);  // towards the centre; image rows run down
         }
     WriteSpriteImages(colour, &normals, &specular, dir, name);

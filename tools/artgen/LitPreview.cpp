@@ -42,15 +42,15 @@ struct GBuffer {
                 const int px = left + x, py = top + y;
                 if (px < 0 || py < 0 || px >= kWidth || py >= kHeight)
                     continue;
-                const float a = c.At(x, y)[3] / 255.0f;
+                const float a = c.Pixel(x, y)[3] / 255.0f;
                 const std::size_t i = std::size_t(py) * kWidth + px;
-                const Vec3 colour{c.At(x, y)[0] / 255.0f, c.At(x, y)[1] / 255.0f, c.At(x, y)[2] / 255.0f};
-                const Vec3 nrm = Decode(n.At(x, y));
+                const Vec3 colour{c.Pixel(x, y)[0] / 255.0f, c.Pixel(x, y)[1] / 255.0f, c.Pixel(x, y)[2] / 255.0f};
+                const Vec3 nrm = Decode(n.Pixel(x, y));
                 albedo[i] = {albedo[i].x + (colour.x - albedo[i].x) * a, albedo[i].y + (colour.y - albedo[i].y) * a,
                              albedo[i].z + (colour.z - albedo[i].z) * a};
                 normal[i] = Normalise({normal[i].x + (nrm.x - normal[i].x) * a, normal[i].y + (nrm.y - normal[i].y) * a,
                                        normal[i].z + (nrm.z - normal[i].z) * a});
-                specular[i] += (s.At(x, y)[2] / 255.0f - specular[i]) * a;
+                specular[i] += (s.Pixel(x, y)[2] / 255.0f - specular[i]) * a;
             }
     }
 };
@@ -76,8 +76,8 @@ void DrawLightSprite(const GBuffer& g, std::vector<Vec3>& out, const fs::path& a
             const int px = cx - c.Width / 2 + x, py = cy - c.Height / 2 + y;
             if (px < 0 || py < 0 || px >= kWidth || py >= kHeight)
                 continue;
-            const float k = 4 * c.At(x, y)[3] / 255.0f;
-            AddLight(g, out, std::size_t(py) * kWidth + px, Decode(n.At(x, y)), {tint.x * k, tint.y * k, tint.z * k});
+            const float k = 4 * c.Pixel(x, y)[3] / 255.0f;
+            AddLight(g, out, std::size_t(py) * kWidth + px, Decode(n.Pixel(x, y)), {tint.x * k, tint.y * k, tint.z * k});
         }
 }
 
@@ -117,9 +117,9 @@ void RenderLitPreview(const fs::path& content, const fs::path& png) {
     DrawLightSprite(g, out, bank / "Lights", "Flashlight", 470, 200, {0.35f, 0.33f, 0.3f});
     DrawLightSprite(g, out, bank / "Lights", "FireLight", 120, 280, {0.5f, 0.25f, 0.08f});
 
-    Image image(kWidth, kHeight);
+    Image image = BlankImage(kWidth, kHeight);
     for (std::size_t i = 0; i < out.size(); ++i) {
-        std::uint8_t* p = &image.Pixels[i * 4];
+        std::uint8_t* p = &image.Rgba[i * 4];
         p[0] = std::uint8_t(std::clamp(out[i].x, 0.0f, 1.0f) * 255);
         p[1] = std::uint8_t(std::clamp(out[i].y, 0.0f, 1.0f) * 255);
         p[2] = std::uint8_t(std::clamp(out[i].z, 0.0f, 1.0f) * 255);

@@ -50,7 +50,7 @@ Bounds OpaqueBounds(const std::vector<Image>& images) {
     for (const Image& image : images)
         for (int y = 0; y < image.Height; ++y)
             for (int x = 0; x < image.Width; ++x)
-                if (image.At(x, y)[3] != 0) {
+                if (image.Pixel(x, y)[3] != 0) {
                     b.X0 = std::min(b.X0, x);
                     b.Y0 = std::min(b.Y0, y);
                     b.X1 = std::max(b.X1, x + 1);
@@ -75,8 +75,8 @@ void BlitWithExtrudedBorder(const Image& image, const Bounds& b, Image& sheet, i
         for (int dx = -P; dx < w + P; ++dx) {
             const int sx = b.X0 + std::clamp(dx, 0, w - 1);
             const int sy = b.Y0 + std::clamp(dy, 0, h - 1);
-            std::uint8_t* target = sheet.At(x + dx, y + dy);
-            std::copy_n(image.At(sx, sy), 4, target);
+            std::uint8_t* target = sheet.Pixel(x + dx, y + dy);
+            std::copy_n(image.Pixel(sx, sy), 4, target);
             if ((dx < 0 && !fullLeft) || (dx >= w && !fullRight) || (dy < 0 && !fullTop) || (dy >= h && !fullBottom))
                 target[3] = 0;
         }
@@ -219,7 +219,7 @@ AtlasPacker::Packed AtlasPacker::Pack(const Source& source) {
     const auto [width, height] = PackOnSmallestSheet(rects, source.Images[0].Files[0].parent_path());
 
     Packed atlas{source.Name, source.Lit, std::vector<Sprite>(rects.size()),
-                 std::vector<Image>(source.Lit ? 3 : 1, Image(width, height))};
+                 std::vector<Image>(source.Lit ? 3 : 1, BlankImage(width, height))};
     for (const stbrp_rect& rect : rects) {
         const std::size_t i = std::size_t(rect.id);
         const Bounds& b = bounds[i];

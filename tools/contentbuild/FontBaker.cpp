@@ -161,14 +161,14 @@ FontBaker::Baked FontBaker::Bake(const std::string& name, const Spec& spec) {
     font.Kernings = ReadKernings(ft.face);
 
     const int side = PackGlyphs(font.Glyphs, spec.Face);
-    font.Page = Image(side, side);
-    for (std::size_t i = 0; i < font.Page.Pixels.size(); i += 4)
-        font.Page.Pixels[i] = font.Page.Pixels[i + 1] = font.Page.Pixels[i + 2] = 255;  // white, tinted when drawn
+    font.Page = BlankImage(side, side);
+    for (std::size_t i = 0; i < font.Page.Rgba.size(); i += 4)
+        font.Page.Rgba[i] = font.Page.Rgba[i + 1] = font.Page.Rgba[i + 2] = 255;  // white, tinted when drawn
     for (std::size_t i = 0; i < font.Glyphs.size(); ++i) {
         const Glyph& g = font.Glyphs[i];
         for (int y = 0; y < g.Height; ++y)
             for (int x = 0; x < g.Width; ++x)
-                font.Page.At(g.X + x, g.Y + y)[3] = bitmaps[i].Coverage[std::size_t(y) * g.Width + x];
+                font.Page.Pixel(g.X + x, g.Y + y)[3] = bitmaps[i].Coverage[std::size_t(y) * g.Width + x];
     }
     return font;
 }

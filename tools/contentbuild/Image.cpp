@@ -8,6 +8,10 @@
 
 #include <cstring>
 
+Image BlankImage(int width, int height) {
+    return Image{width, height, std::vector<std::uint8_t>(std::size_t(width) * std::size_t(height) * 4, 0)};
+}
+
 Image LoadImage(const std::filesystem::path& path) {
     int width = 0, height = 0, channels = 0;
     stbi_uc* data = stbi_load(path.c_str(), &width, &height, &channels, 4);
@@ -15,8 +19,8 @@ Image LoadImage(const std::filesystem::path& path) {
         const char* reason = stbi_failure_reason();
         throw ContentError(path, std::string("cannot read image (") + (reason ? reason : "unknown reason") + ")");
     }
-    Image image(width, height);
-    std::memcpy(image.Pixels.data(), data, image.Pixels.size());
+    Image image = BlankImage(width, height);
+    std::memcpy(image.Rgba.data(), data, image.Rgba.size());
     stbi_image_free(data);
     return image;
 }
@@ -26,7 +30,7 @@ void SavePng(const Image& image, const std::filesystem::path& path) {
     auto append = [](void* context, void* data, int size) {
         static_cast<std::string*>(context)->append(static_cast<const char*>(data), std::size_t(size));
     };
-    if (!stbi_write_png_to_func(append, &bytes, image.Width, image.Height, 4, image.Pixels.data(), image.Width * 4))
+    if (!stbi_write_png_to_func(append, &bytes, image.Width, image.Height, 4, image.Rgba.data(), image.Width * 4))
         throw ContentError(path, "cannot encode PNG");
     WriteFileAtomically(path, bytes);
 }
