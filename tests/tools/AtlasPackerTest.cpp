@@ -1,9 +1,14 @@
 #include "AtlasPacker.h"
 #include "app/ContentError.h"
 #include "ContentTestSupport.h"
+#include "graphics/Texture.h"
+#include "graphics/TextureManager.h"
+#include "support/TestAtlas.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <map>
 
@@ -206,6 +211,59 @@ TEST_F(AtlasPackerTest, WorkingFilesAndOtherFilesAreNotPacked) {
     const auto scanned = AtlasPacker::Scan(source);
     ASSERT_EQ(scanned.Images.size(), 1u);
     EXPECT_EQ(scanned.Images[0].Name, "Good");
+}
+
+}  // namespace
+
+namespace {
+
+// The packer's output read back by the game's own atlas reader: every image's
+// rectangle holds its pixels, the trim rectangle puts them back in the full frame,
+// and a lit atlas gets a normal image with the specular map in its alpha.
+TEST_F(AtlasPackerTest, EngineReaderGivesBackEveryImageAndItsFrame) {
+    const auto inside = [](int x, int y) { return x > 2 && y > 1 && x < 12 && y < 9; };
+    std::map<std::string, Image> colours;
+    for (int i = 0; i < 4; ++i) {
+        const std::string name = "Bug" + std::to_string(i);
+        colours[name] = PatternImage(14 + i, 11, i, i == 0 ? nullptr : std::function<bool(int, int)>(inside));
+        Save(colours[name], name + ".png");
+        Save(PatternImage(14 + i, 11, 10 + i), name + "_NRM.png");
+        Save(PatternImage(14 + i, 11, 20 + i), name + "_SPEC.png");
+    }
+    const fs::path bank = temp.Path() / "Textures" / "Main";
+    fs::create_directories(bank);
+    AtlasPacker::Write(AtlasPacker::Pack(AtlasPacker::Scan(source)), bank);
+
+    auto uploader = std::make_unique<FakeUploader>();
+    FakeUploader* uploads = uploader.get();
+    TextureManager textures(temp.Path() / "Textures", std::move(uploader));
+    textures.LoadTextureBank("Main");
+    const Texture* texture = textures.GetTexture("Things");
+    ASSERT_NE(texture, nullptr);
+    EXPECT_NE(texture->NormalImage, 0u);
+    ASSERT_EQ(uploads->Uploads.size(), 2u);  // colour, then normal with specular in alpha
+    const Image& sheet = uploads->Uploads[0];
+    const Image& normals = uploads->Uploads[1];
+    const Image specular = LoadImage(bank / "Things_SPEC.sheet");
+
+    for (const auto& [name, colour] : colours) {
+        SCOPED_TRACE(name);
+        const auto found = std::find(texture->ImageNames.begin(), texture->ImageNames.end(), name);
+        ASSERT_NE(found, texture->ImageNames.end());
+        const std::size_t i = std::size_t(found - texture->ImageNames.begin());
+        const Rect image = texture->ImageRects[i], trim = texture->TrimRects[i];
+        SpriteEntry s{};
+        s.x = int(std::lround(image.x * texture->Size.x));
+        s.y = int(std::lround(image.y * texture->Size.y));
+        s.w = int(std::lround(image.width * texture->Size.x));
+        s.h = int(std::lround(image.height * texture->Size.y));
+        s.oW = int(std::lround(s.w / trim.width));  // the trim rectangle is normalised to the frame
+        s.oH = int(std::lround(s.h / trim.height));
+        s.oX = int(std::lround(trim.x * s.oW));
+        s.oY = int(std::lround(trim.y * s.oH));
+        ExpectFrameRestored(colour, sheet, s);
+        EXPECT_EQ(normals.Pixel(s.x, s.y)[3], specular.Pixel(s.x, s.y)[2]);
+    }
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 #include "ContentTestSupport.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
+#include "graphics/Texture.h"
+#include "graphics/TextureManager.h"
 #include "platform/AudioDevice.h"
+#include "support/TestAtlas.h"
 
 #include <gtest/gtest.h>
 
@@ -70,10 +73,19 @@ void ExpectSeamless(const Pcm& pcm, long to, long from) {
     }
 }
 
-TEST(ShippedContentTest, EditorTextureHasOnePixelWhite) {
-    const auto names = SpriteNames(ContentDirectory() / "Textures/Main/Editor.xml");
-    EXPECT_NE(std::find(names.begin(), names.end(), "1PixelWhite"), names.end());
-    EXPECT_TRUE(fs::exists(ContentDirectory() / "Textures/Main/Editor.sheet"));
+// The bank "Main" through the game's texture manager (images go to a fake uploader).
+TEST(ShippedContentTest, MainBankLoadsWithEditorWhitePixelAndLitAtlases) {
+    TextureManager textures(ContentDirectory() / "Textures", std::make_unique<FakeUploader>());
+    textures.LoadTextureBank("Main");
+    const Texture* editor = textures.GetTexture("Editor");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->HasImage(editor->FindImage("1PixelWhite")));
+    EXPECT_EQ(editor->NormalImage, 0u);
+    for (const char* lit : {"Ants", "World", "Ground", "Lights"}) {
+        const Texture* texture = textures.GetTexture(lit);
+        ASSERT_NE(texture, nullptr) << lit;
+        EXPECT_NE(texture->NormalImage, 0u) << lit;
+    }
 }
 
 TEST(ShippedContentTest, LitAtlasesHaveAllThreeSheets) {
