@@ -1,0 +1,77 @@
+#include "app/Engine.h"
+#include "app/GameApp.h"
+#include "app/GameConfig.h"
+#include "audio/CueManagerBhv.h"
+#include "audio/MusicManager.h"
+#include "audio/SoundManager.h"
+#include "core/GameObject.h"
+#include "platform/AudioDevice.h"
+#include "prefabs/PrefabManager.h"
+#include "support/AudioFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The game's own Content (built beside the test binary): every cue prefab and the
+// music play through a loopback device, are heard, and never clip.
+TEST(ShippedAudioTest, EveryCueAndTheMusicAreAudibleAndNeverClip) {
+    GameApp app;
+    Engine::GameConfig->Load();
+    Engine::Prefabs->RegisterTypes();
+    delete Engine::MusicManager;
+    Engine::MusicManager = nullptr;
+    delete Engine::SoundManager;
+    Engine::SoundManager = nullptr;
+    auto device = AudioDevice::OpenLoopback(44100, 2);
+    if (device == nullptr) {
+        GTEST_SKIP() << "OpenAL Soft without the loopback extension";
+    }
+    AudioDevice& output = *device;
+    Engine::SoundManager = new SoundManager(std::move(device));
+    Engine::SoundManager->LoadBank("Main");
+    Engine::MusicManager = new MusicManager(true);
+
+    auto* cues = new GameObject();
+    cues->AddComponent(new CueManagerBhv());
+    Engine::Root->AddChild(cues);
+    cues->Behaviors()[0]->Start();
+
+    auto listen = [&](int frames) {
+        std::vector<float> heard;
+        std::vector<float> chunk(2 * 1024);
+        while (static_cast<int>(heard.size()) < 2 * frames) {
+            output.Render(chunk.data(), 1024);
+            heard.insert(heard.end(), chunk.begin(), chunk.end());
+            Engine::MusicManager->Update();
+        }
+        return heard;
+    };
+
+    int played = 0;
+    for (const auto& [name, prefab] : Engine::Prefabs->Prefabs()) {
+        if (name.rfind("Cue_", 0) != 0) {
+            continue;
+        }
+        PlayCue(name.substr(4));
+        const float peak = Peak(listen(44100));
+        EXPECT_GT(peak, 0.05f) << name << " is not heard";
+        EXPECT_LT(peak, 0.999f) << name << " clips";
+        for (GameObject* cue : std::vector<GameObject*>(cues->Children())) {
+            cue->Destroy();
+        }
+        app.DeletionPhase();
+        EXPECT_EQ(Peak(listen(1024)), 0.0f) << name << " goes on after its object is gone";
+        ++played;
+    }
+    EXPECT_EQ(played, 7);
+
+    ASSERT_EQ(Engine::MusicManager->Tracks().count("AmbientWeirdness"), 1u);
+    EXPECT_TRUE(Engine::MusicManager->Tracks().at("AmbientWeirdness").HasLoop());
+    Engine::MusicManager->PlayMusic("AmbientWeirdness");
+    const float musicPeak = Peak(listen(3 * 44100));
+    EXPECT_GT(musicPeak, 0.05f);
+    EXPECT_LT(musicPeak, 0.999f);
+}
+
+}  // namespace
