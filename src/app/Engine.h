@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
+class B2DebugDrawer;
 class CueManagerBhv;
 class EditorState;
 class Events;
@@ -17,6 +18,7 @@ class RandomManager;
 class SoundManager;
 class TextureManager;
 struct FrameTime;
+class b2World;
 
 // The process-wide record through which every subsystem reaches the managers.
 // GameApp fills the manager fields in its constructor and clears them in its
@@ -31,6 +33,7 @@ struct Engine {
     static inline ::FrameTime* FrameTime = nullptr;
     static inline ::MusicManager* MusicManager = nullptr;
     static inline ::SoundManager* SoundManager = nullptr;
+    static inline b2World* World = nullptr;
     static inline ::Graphics* Graphics = nullptr;
     static inline PrefabManager* Prefabs = nullptr;
     static inline GameObject* GameplayRoot = nullptr;
@@ -38,6 +41,7 @@ struct Engine {
     static inline ::TextureManager* TextureManager = nullptr;
     static inline ::EditorState* EditorState = nullptr;
     static inline ::GameConfig* GameConfig = nullptr;
+    static inline B2DebugDrawer* DebugDrawer = nullptr;
     static inline int ExitCode = 0;
 
     // Clock ticks at which the current frame's work began; written by the main loop,

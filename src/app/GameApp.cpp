@@ -17,12 +17,17 @@
 #include "graphics/GraphicsDevice.h"
 #include "graphics/LitTestScene.h"
 #include "graphics/TextureManager.h"
+#include "physics/B2BodyComponent.h"
+#include "physics/B2DebugDrawer.h"
+#include "physics/B2MainContactListener.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
 #include "script/CoroutineManager.h"
 #include "script/Events.h"
 #include "script/RandomManager.h"
+
+#include <box2d/box2d.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +36,7 @@
 GameApp::GameApp() {
     Engine::App = this;
     Engine::Events = new Events();
+    CreatePhysicsWorld();
     Engine::Root = new GameObject();
     Engine::RandomManager = new RandomManager();
     Engine::Graphics = new Graphics();
@@ -73,9 +79,27 @@ GameApp::~GameApp() {
     // Objects and components still queued (the loop ended between a Destroy and
     // the deletion phase) are owned by nobody else.
     DeletionPhase();
+    DestroyPhysicsWorld();
     delete Engine::Events;
     Engine::Events = nullptr;
     Engine::App = nullptr;
+}
+
+void GameApp::CreatePhysicsWorld() {
+    contactListener_ = std::make_unique<B2MainContactListener>();
+    Engine::DebugDrawer = new B2DebugDrawer();
+    Engine::World = new b2World(b2Vec2(0.0f, -10.0f));
+    Engine::World->SetDebugDraw(Engine::DebugDrawer);
+    Engine::World->SetContactListener(contactListener_.get());
+}
+
+// After the tree: bodies are destroyed through the world.
+void GameApp::DestroyPhysicsWorld() {
+    delete Engine::World;
+    Engine::World = nullptr;
+    delete Engine::DebugDrawer;
+    Engine::DebugDrawer = nullptr;
+    contactListener_.reset();
 }
 
 void GameApp::Run() {
@@ -165,6 +189,10 @@ bool GameApp::RunFrame(float deltaSeconds) {
         return false;
     }
     InputPass(Engine::Root);
+    if (Engine::GameplayRoot != nullptr) {
+        PhysicsActivePass(Engine::GameplayRoot, true);
+    }
+    PhysicsStep(deltaSeconds);
     UpdatePass(Engine::Root);
     DeletionPhase();
     Render();
@@ -199,6 +227,21 @@ void GameApp::UpdatePass(GameObject* object) {
     for (std::size_t i = 0; i < object->Children().size(); ++i) {
         UpdatePass(object->Children()[i]);
     }
+}
+
+void GameApp::PhysicsActivePass(GameObject* object, bool parentActive) {
+    const bool active = parentActive && object->UpdateEnabled;
+    if (B2BodyComponent* body = object->B2Body(); body != nullptr && body->ExistingBody() != nullptr) {
+        body->ExistingBody()->SetEnabled(active);
+    }
+    for (GameObject* child : object->Children()) {
+        PhysicsActivePass(child, active);
+    }
+}
+
+void GameApp::PhysicsStep(float deltaSeconds) {
+    const float limit = 2.0f / static_cast<float>(Engine::Graphics->FrameRate);
+    Engine::World->Step(std::min(deltaSeconds, limit), 8, 3);
 }
 
 void GameApp::DeletionPhase() {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+class B2MainContactListener;
 class Component;
 class CoroutineManager;
 class GameObject;
@@ -32,6 +33,12 @@ public:
     // iteration so entries appended during the pass are reached in the same pass.
     void InputPass(GameObject* object);
     void UpdatePass(GameObject* object);
+    // Sets every body below `object` enabled exactly where the object and all its
+    // ancestors up to the pass's start are update-enabled; runs every frame.
+    void PhysicsActivePass(GameObject* object, bool parentActive);
+    // One world step of min(deltaSeconds, 2 / FrameRate), 8 velocity and 3 position
+    // iterations.
+    void PhysicsStep(float deltaSeconds);
     // Deletes the queued objects, then the queued components, each in queue order.
     void DeletionPhase();
 
@@ -52,6 +59,8 @@ public:
     std::vector<Component*> ComponentsToDelete;
 
 private:
+    void CreatePhysicsWorld();
+    void DestroyPhysicsWorld();
     void StartUp();
     void CreateWindow();
     void LoadBanks();
@@ -67,4 +76,5 @@ private:
     std::unique_ptr<Watchdog> watchdog_;
     std::unique_ptr<FramePacer> pacer_;
     std::unique_ptr<CoroutineManager> coroutineManager_;
+    std::unique_ptr<B2MainContactListener> contactListener_;
 };

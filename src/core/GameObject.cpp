@@ -5,6 +5,7 @@
 #include "core/Behavior.h"
 #include "editor/EditorState.h"
 #include "graphics/Pos2dComponent.h"
+#include "physics/B2BodyComponent.h"
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
@@ -169,21 +170,31 @@ Vector2 GameObject::GetPosition() const {
     if (Pos2d() != nullptr) {
         return Pos2d()->GetWorldPosition();
     }
+    if (B2Body() != nullptr) {
+        return B2Body()->GetPosition();
+    }
     return {};
 }
 
 void GameObject::SetPosition(Vector2 p) {
     if (Pos2dComponent* pos = Pos2d()) {
         pos->Pos = p - (pos->GetWorldPosition() - pos->Pos);
+    } else if (B2BodyComponent* body = B2Body()) {
+        body->SetPosition(p);
     }
 }
 
 float GameObject::GetRotation() const {
-    return Pos2d() != nullptr ? Pos2d()->Rotation : 0.0f;
+    if (Pos2d() != nullptr) {
+        return Pos2d()->Rotation;
+    }
+    return B2Body() != nullptr ? B2Body()->GetAngle() : 0.0f;
 }
 
 void GameObject::SetRotation(float radians) {
     if (Pos2dComponent* pos = Pos2d()) {
         pos->Rotation = radians;
+    } else if (B2BodyComponent* body = B2Body()) {
+        body->SetAngle(radians);
     }
 }

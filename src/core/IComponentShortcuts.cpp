@@ -1,6 +1,7 @@
 #include "core/IComponentShortcuts.h"
 
 #include "game/ThingComponent.h"
+#include "physics/B2BodyComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
@@ -25,6 +26,7 @@ void ClearIfNames(T*& slot, const Component* c) {
 }  // namespace
 
 void IComponentShortcuts::OfferShortcut(Component* c) {
+    FillIfEmpty(b2Body_, c);
     FillIfEmpty(pos2d_, c);
     FillIfEmpty(sprite_, c);
     FillIfEmpty(tint_, c);
@@ -33,6 +35,7 @@ void IComponentShortcuts::OfferShortcut(Component* c) {
 }
 
 void IComponentShortcuts::ForgetShortcut(const Component* c) {
+    ClearIfNames(b2Body_, c);
     ClearIfNames(pos2d_, c);
     ClearIfNames(sprite_, c);
     ClearIfNames(tint_, c);
@@ -41,6 +44,7 @@ void IComponentShortcuts::ForgetShortcut(const Component* c) {
 }
 
 void IComponentShortcuts::CopyShortcutsFrom(const IComponentShortcuts& other) {
+    b2Body_ = other.b2Body_;
     pos2d_ = other.pos2d_;
     sprite_ = other.sprite_;
     tint_ = other.tint_;

@@ -1,5 +1,6 @@
 #pragma once
 
+class B2BodyComponent;
 class Component;
 class Pos2dComponent;
 class SpriteComponent;
@@ -19,6 +20,7 @@ class IComponentShortcuts {
 public:
     virtual ~IComponentShortcuts() = default;
 
+    B2BodyComponent* B2Body() const { return b2Body_; }
     Pos2dComponent* Pos2d() const { return pos2d_; }
     SpriteComponent* Sprite() const { return sprite_; }
     TintComponent* Tint() const { return tint_; }
@@ -39,6 +41,7 @@ protected:
 private:
     friend class GameObject;
 
+    B2BodyComponent* b2Body_ = nullptr;
     Pos2dComponent* pos2d_ = nullptr;
     SpriteComponent* sprite_ = nullptr;
     TintComponent* tint_ = nullptr;

@@ -8,6 +8,10 @@
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
+#include "physics/B2BodyComponent.h"
+#include "physics/B2FixtureComponent.h"
+#include "physics/FixtureMouseListenerBhv.h"
+#include "physics/FixtureMouseManagerBhv.h"
 #include "prefabs/PrefabComponent.h"
 #include "prefabs/PrefabManager.h"
 #include "script/TweensBhv.h"
@@ -20,6 +24,10 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<Pos2dComponent>("Pos2dComponent");
     manager.Register<SpriteComponent>("SpriteComponent");
     manager.Register<TintComponent>("TintComponent");
+    manager.Register<B2BodyComponent>("B2BodyComponent");
+    manager.Register<B2FixtureComponent>("B2FixtureComponent");
+    manager.Register<FixtureMouseListenerBhv>("FixtureMouseListenerBhv");
+    manager.Register<FixtureMouseManagerBhv>("FixtureMouseManagerBhv");
     manager.Register<CueComponent>("CueComponent");
     manager.Register<CueLoopedBhv>("CueLoopedBhv");
     manager.Register<CueManagerBhv>("CueManagerBhv");

@@ -26,7 +26,9 @@ TEST(ComponentTypeRegistryTest, ListsTheGamesTypes) {
     for (const auto& [name, type] : manager.Types()) {
         names.push_back(name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"CueComponent", "CueLoopedBhv", "CueManagerBhv", "CueOneShotBhv",
+    EXPECT_EQ(names, (std::vector<std::string>{"B2BodyComponent", "B2FixtureComponent",
+                                               "CueComponent", "CueLoopedBhv", "CueManagerBhv", "CueOneShotBhv",
+                                               "FixtureMouseListenerBhv", "FixtureMouseManagerBhv",
                                                "Pos2dComponent", "PrefabComponent", "SpriteComponent",
                                                "ThingComponent", "TintComponent", "TweensBhv"}));
 }
