@@ -20,6 +20,7 @@
 #include "physics/B2BodyComponent.h"
 #include "physics/B2DebugDrawer.h"
 #include "physics/B2MainContactListener.h"
+#include "physics/PhysicsDebugView.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
@@ -40,6 +41,7 @@ GameApp::GameApp() {
     Engine::Root = new GameObject();
     Engine::RandomManager = new RandomManager();
     Engine::Graphics = new Graphics();
+    Engine::Graphics->Device->PhysicsDebugDraw = [] { DrawPhysicsDebugView(*Engine::Graphics->Device); };
     Engine::TextureManager = new TextureManager();
     Engine::Prefabs = new PrefabManager();
     Engine::FrameTime = new FrameTime();

@@ -1,7 +1,11 @@
 #include "physics/B2DebugDrawer.h"
 
+#include "app/Engine.h"
+#include "graphics/Graphics.h"
+
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -25,6 +29,14 @@ std::uint8_t ToByte(float channel) {
 }
 
 }  // namespace
+
+float B2DebugDrawer::WorldCameraUnitsPerPixel() {
+    const Graphics* graphics = Engine::Graphics;
+    if (graphics == nullptr || graphics->Width <= 0) {
+        return 1.0f / 32.0f;
+    }
+    return std::abs(graphics->WorldCamera.Size.x) / static_cast<float>(graphics->Width);
+}
 
 Color B2DebugDrawer::ToColor(const b2Color& color) {
     return Color(ToByte(color.r), ToByte(color.g), ToByte(color.b), 255);

@@ -18,9 +18,10 @@ public:
     using LineStripSink = std::function<void(const Vector2*, int, Color, bool)>;
 
     LineStripSink LineStrip;
-    // World size of one back-buffer pixel, which keeps the edit-point markers three
-    // pixels wide at any zoom.
-    std::function<float()> WorldUnitsPerPixel = [] { return 1.0f / 32.0f; };
+    // World size of one back-buffer pixel under the world camera, which keeps the
+    // edit-point markers three pixels wide at any zoom.
+    std::function<float()> WorldUnitsPerPixel = WorldCameraUnitsPerPixel;
+    static float WorldCameraUnitsPerPixel();
 
     // World coordinates; the shape editor fills and clears them.
     std::vector<Vector2> EditPoints;

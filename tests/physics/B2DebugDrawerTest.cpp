@@ -1,3 +1,4 @@
+#include "graphics/Graphics.h"
 #include "physics/B2DebugDrawer.h"
 #include "support/PhysicsTestObjects.h"
 
@@ -82,6 +83,22 @@ TEST_F(WorldDebugDrawTest, TheWorldsShapesReachTheSinkThroughTheInstalledDrawer)
     world.DebugDraw();
     ASSERT_EQ(strips.size(), 2u);
     EXPECT_EQ(strips[0].points.size() + strips[1].points.size(), 12u) << "a box and an 8-point circle";
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WorldDebugDrawTest, MarkersStayThreePixelsWideAtAnyZoom) {
+    std::vector<Strip> strips;
+    B2DebugDrawer& drawer = *Engine::DebugDrawer;
+    drawer.LineStrip = [&strips](const Vector2* points, int count, Color colour, bool closed) {
+        strips.push_back({std::vector<Vector2>(points, points + count), colour, closed});
+    };
+    Engine::Graphics->WorldCamera.Size = {80.0f, 45.0f};  // 16 pixels per unit on 1280
+    drawer.DrawPointMarker({0.0f, 0.0f}, b2Color(1, 1, 1));
+    ASSERT_EQ(strips.size(), 1u);
+    EXPECT_FLOAT_EQ(strips[0].points[2].x - strips[0].points[0].x, 3.0f / 16.0f);
 }
 
 }  // namespace
