@@ -16,6 +16,7 @@ B2FixtureComponent::B2FixtureComponent() {
 }
 
 B2FixtureComponent::~B2FixtureComponent() {
+    SetPreSolveHandler(nullptr);
     if (fixture_ != nullptr) {
         fixture_->GetBody()->DestroyFixture(fixture_);
     }
@@ -50,6 +51,11 @@ void B2FixtureComponent::AddMaterialProperty(const std::string& name, float b2Fi
                 (fixture_->*set)(value);
             }
         });
+}
+
+void B2FixtureComponent::SetPreSolveHandler(ContactHandler handler) {
+    preSolveHandlerCount_ += (handler ? 1 : 0) - (preSolveHandler_ ? 1 : 0);
+    preSolveHandler_ = std::move(handler);
 }
 
 std::string B2FixtureComponent::GetShapeText() const {

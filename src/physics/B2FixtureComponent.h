@@ -27,7 +27,11 @@ public:
     ~B2FixtureComponent() override;
 
     ContactHandler BeginContactHandler;
-    ContactHandler PreSolveHandler;
+    const ContactHandler& PreSolveHandler() const { return preSolveHandler_; }
+    // Pre-solve runs for every touching contact in every step, so the contact listener
+    // skips it unless some component has a handler (none in the game so far).
+    void SetPreSolveHandler(ContactHandler handler);
+    static int PreSolveHandlerCount() { return preSolveHandlerCount_; }
 
     // Set while the shape came from a Box text, which then reads back as Box.
     bool IsBox = false;
@@ -54,4 +58,6 @@ private:
     b2FixtureDef definition_;
     std::unique_ptr<b2Shape> shape_;
     b2Fixture* fixture_ = nullptr;
+    ContactHandler preSolveHandler_;
+    static inline int preSolveHandlerCount_ = 0;
 };

@@ -10,23 +10,26 @@ B2FixtureComponent* ComponentOf(b2Fixture* fixture) {
     return reinterpret_cast<B2FixtureComponent*>(fixture->GetUserData().pointer);
 }
 
-void Dispatch(b2Contact* contact, B2FixtureComponent::ContactHandler B2FixtureComponent::*handler) {
+template <class HandlerOf>
+void Dispatch(b2Contact* contact, HandlerOf handlerOf) {
     b2Fixture* a = contact->GetFixtureA();
     b2Fixture* b = contact->GetFixtureB();
-    if (B2FixtureComponent* componentA = ComponentOf(a); componentA != nullptr && componentA->*handler) {
-        (componentA->*handler)(contact, b);
+    if (B2FixtureComponent* componentA = ComponentOf(a); componentA != nullptr && handlerOf(*componentA)) {
+        handlerOf(*componentA)(contact, b);
     }
-    if (B2FixtureComponent* componentB = ComponentOf(b); componentB != nullptr && componentB->*handler) {
-        (componentB->*handler)(contact, a);
+    if (B2FixtureComponent* componentB = ComponentOf(b); componentB != nullptr && handlerOf(*componentB)) {
+        handlerOf(*componentB)(contact, a);
     }
 }
 
 }  // namespace
 
 void B2MainContactListener::BeginContact(b2Contact* contact) {
-    Dispatch(contact, &B2FixtureComponent::BeginContactHandler);
+    Dispatch(contact, [](B2FixtureComponent& c) -> const auto& { return c.BeginContactHandler; });
 }
 
 void B2MainContactListener::PreSolve(b2Contact* contact, const b2Manifold*) {
-    Dispatch(contact, &B2FixtureComponent::PreSolveHandler);
+    if (B2FixtureComponent::PreSolveHandlerCount() > 0) {
+        Dispatch(contact, [](B2FixtureComponent& c) -> const auto& { return c.PreSolveHandler(); });
+    }
 }
