@@ -1,10 +1,10 @@
 #include "core/IComponentShortcuts.h"
 
 #include "game/ThingComponent.h"
-#include "physics/B2BodyComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
+#include "physics/B2BodyComponent.h"
 #include "script/TweensBhv.h"
 
 namespace {

@@ -5,6 +5,9 @@
 #include "graphics/SpriteComponent.h"
 #include "graphics/Texture.h"
 #include "graphics/TintComponent.h"
+#include "physics/B2BodyComponent.h"
+
+#include <box2d/b2_body.h>
 
 #include <algorithm>
 #include <cmath>
@@ -78,11 +81,15 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
     Vector2 position;
     float rotation = 0.0f;
     Vector2 childOffset = parentOffset;
-    // Objects placed by a physics body join here with the body component.
     if (const Pos2dComponent* pos = object->Pos2d()) {
         position = pos->IsRelative ? pos->Pos + parentOffset : pos->Pos;
         rotation = pos->Rotation;
         childOffset = position;
+    } else if (const b2Body* body = object->B2Body() != nullptr ? object->B2Body()->ExistingBody() : nullptr) {
+        // Placed by its physics body; like an object without a position, it passes
+        // its parent's offset on to relative children.
+        position = Vector2(body->GetPosition().x, body->GetPosition().y);
+        rotation = body->GetAngle();
     }
     if (const TintComponent* tint = object->Tint()) {
         colour = colour * tint->Tint;
