@@ -21,9 +21,6 @@ constexpr std::array<Vector2, 8> kCircleDirections{{{1.0f, 0.0f},
                                                     {0.0f, -1.0f},
                                                     {kDiagonal, -kDiagonal}}};
 
-// The pipeline's strips hold at most this many points.
-constexpr int kMaxStripPoints = 99;
-
 std::uint8_t ToByte(float channel) {
     return static_cast<std::uint8_t>(std::clamp(channel, 0.0f, 1.0f) * 255.0f);
 }
@@ -44,7 +41,7 @@ Color B2DebugDrawer::ToColor(const b2Color& color) {
 
 void B2DebugDrawer::Emit(const Vector2* points, int count, const b2Color& color, bool closed) {
     if (LineStrip) {
-        LineStrip(points, std::min(count, kMaxStripPoints), ToColor(color), closed);
+        LineStrip(points, count, ToColor(color), closed);
     }
 }
 

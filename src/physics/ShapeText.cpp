@@ -46,12 +46,32 @@ std::vector<b2Vec2> PointsOf(const std::vector<float>& numbers) {
     return points;
 }
 
+// Box2D's collision code overflows and trips its own checks on coordinates far
+// beyond any object's size, which only a typing slip produces.
+constexpr float kLargestSize = 10000.0f;
+
+bool InRange(float value) {
+    return std::abs(value) <= kLargestSize;
+}
+
+std::string CheckRange(const std::vector<b2Vec2>& points) {
+    for (const b2Vec2& p : points) {
+        if (!InRange(p.x) || !InRange(p.y)) {
+            return "coordinates are limited to 10000";
+        }
+    }
+    return "";
+}
+
 float Cross(b2Vec2 a, b2Vec2 b) {
     return a.x * b.y - a.y * b.x;
 }
 
 // Box2D welds points closer than its linear slop; such text does not say what it means.
 std::string CheckSeparated(const std::vector<b2Vec2>& points, bool consecutiveOnly) {
+    if (std::string error = CheckRange(points); !error.empty()) {
+        return error;
+    }
     for (std::size_t i = 0; i < points.size(); ++i) {
         for (std::size_t j = i + 1; j < points.size(); ++j) {
             if (consecutiveOnly && j != i + 1) {
@@ -117,6 +137,9 @@ void MakeBox(Parsed& parsed, const std::vector<float>& numbers) {
     if (!(hx > 0.0f && hy > 0.0f)) {
         return Reject(parsed, "a box needs positive half-sizes");
     }
+    if (!InRange(hx) || !InRange(hy)) {
+        return Reject(parsed, "sizes are limited to 10000");
+    }
     if (!CheckPolygon({{-hx, -hy}, {hx, -hy}, {hx, hy}, {-hx, hy}}).empty()) {
         return Reject(parsed, "the box is too small");
     }
@@ -130,6 +153,9 @@ void MakeBox(Parsed& parsed, const std::vector<float>& numbers) {
 void MakeCircle(Parsed& parsed, const std::vector<float>& numbers) {
     if (numbers.empty() || !(numbers[0] > 0.0f)) {
         return Reject(parsed, "a circle needs a positive radius");
+    }
+    if (!InRange(numbers[0])) {
+        return Reject(parsed, "sizes are limited to 10000");
     }
     auto circle = std::make_unique<b2CircleShape>();
     circle->m_radius = numbers[0];

@@ -97,6 +97,8 @@ TEST(ShapeTextTest, ShapesBox2DCannotBuildAreRejectedWithAReason) {
         {"Edge 0 0", "two points"},
         {"Edge 1 1 1 1", "coincide"},
         {"Chain 0 0 1 1 1 1 2 0", "coincide"},
+        {"Chain 0 0 1 1 1e30 0", "limited to 10000"},
+        {"Circle 20000", "limited to 10000"},
     };
     for (const auto& [text, reason] : cases) {
         const ShapeText::Parsed parsed = ShapeText::Parse(text);
