@@ -17,9 +17,9 @@ class b2Shape;
 //     Chain 0 0 1 1 2 0     an open chain through all points (at least two)
 //
 // Points are read as pairs; an odd last number is dropped, and so are numbers past
-// what Box and Circle use. Text that Box2D could not build from (a degenerate or
-// non-convex polygon, a radius that is not positive) is rejected here, because
-// Box2D's own checks end the process.
+// what Box and Circle use. Text that Box2D could not build from or collide safely
+// (a degenerate or non-convex polygon, a size that is not positive, coordinates
+// beyond 10000) is rejected here, because Box2D's own checks end the process.
 namespace ShapeText {
 
 struct Parsed {

@@ -72,23 +72,6 @@ TEST_F(B2DebugDrawerTest, EditPointsAreThreePixelSquaresInTheirColours) {
 
 class WorldDebugDrawTest : public PhysicsTest {};
 
-TEST_F(WorldDebugDrawTest, TheWorldsShapesReachTheSinkThroughTheInstalledDrawer) {
-    std::vector<Strip> strips;
-    Engine::DebugDrawer->LineStrip = [&strips](const Vector2* points, int count, Color colour, bool closed) {
-        strips.push_back({std::vector<Vector2>(points, points + count), colour, closed});
-    };
-    AddBody(gameplayRoot, 0, {5.0f, 0.0f}, {"Box 1 2"});
-    AddBody(gameplayRoot, 0, {-5.0f, 0.0f}, {"Circle 1"});
-    Engine::DebugDrawer->SetFlags(b2Draw::e_shapeBit);
-    world.DebugDraw();
-    ASSERT_EQ(strips.size(), 2u);
-    EXPECT_EQ(strips[0].points.size() + strips[1].points.size(), 12u) << "a box and an 8-point circle";
-}
-
-}  // namespace
-
-namespace {
-
 TEST_F(WorldDebugDrawTest, MarkersStayThreePixelsWideAtAnyZoom) {
     std::vector<Strip> strips;
     B2DebugDrawer& drawer = *Engine::DebugDrawer;
