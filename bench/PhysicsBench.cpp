@@ -5,6 +5,7 @@
 // Per-iteration times are per frame; compare the medians of Engine/N and BareBox2D/N
 // of one run:
 //     ALSOFT_DRIVERS=null ./vellimor_bench --benchmark_filter='BM_Engine|BM_BareBox2D'
+//         --benchmark_enable_random_interleaving=true
 #include "app/Engine.h"
 #include "app/GameApp.h"
 #include "core/GameObject.h"
