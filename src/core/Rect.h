@@ -7,5 +7,9 @@ struct Rect {
     float width = 0.0f;
     float height = 0.0f;
 
+    constexpr Rect() = default;
+    constexpr Rect(float xValue, float yValue, float widthValue, float heightValue)
+        : x(xValue), y(yValue), width(widthValue), height(heightValue) {}
+
     constexpr bool operator==(const Rect&) const = default;
 };
