@@ -1,6 +1,7 @@
 #include "app/Engine.h"
 #include "app/GameApp.h"
 #include "app/GameConfig.h"
+#include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
@@ -54,14 +55,20 @@ TEST(ShippedAudioTest, EveryCueAndTheMusicAreAudibleAndNeverClip) {
             continue;
         }
         PlayCue(name.substr(4));
+        ASSERT_EQ(cues->Children().size(), 1u) << name;
+        const bool looped = cues->Children()[0]->GetComponent<CueLoopedBhv>() != nullptr;
         const float peak = Peak(listen(44100));
         EXPECT_GT(peak, 0.05f) << name << " is not heard";
         EXPECT_LT(peak, 0.999f) << name << " clips";
-        for (GameObject* cue : std::vector<GameObject*>(cues->Children())) {
-            cue->Destroy();
-        }
+        cues->Children()[0]->Destroy();
         app.DeletionPhase();
-        EXPECT_EQ(Peak(listen(1024)), 0.0f) << name << " goes on after its object is gone";
+        if (looped) {
+            EXPECT_EQ(Peak(listen(1024)), 0.0f) << name << " goes on after its object is gone";
+        } else {
+            // A one-shot plays to its end; let it, so the next cue is heard alone.
+            listen(4 * 44100);
+            EXPECT_EQ(Peak(listen(1024)), 0.0f) << name << " does not end";
+        }
         ++played;
     }
     EXPECT_EQ(played, 7);
