@@ -3,11 +3,39 @@
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 namespace {
 
 // Room for every pooled channel plus the music stream.
 constexpr ALCint kMonoSources = 128;
+
+// Opening the default device walks OpenAL Soft's backends, and the sound libraries
+// under them print a page of errors when there is no sound card. The game says in
+// one line of its own that it runs without sound, so their chatter is muted while
+// the device opens.
+ALCdevice* OpenDefaultQuietly() {
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved >= 0 && null >= 0) {
+        dup2(null, STDERR_FILENO);
+    }
+    ALCdevice* device = alcOpenDevice(nullptr);
+    if (saved >= 0 && null >= 0) {
+        dup2(saved, STDERR_FILENO);
+    }
+    if (null >= 0) {
+        close(null);
+    }
+    if (saved >= 0) {
+        close(saved);
+    }
+    return device;
+}
 
 LPALCLOOPBACKOPENDEVICESOFT LoopbackOpen() {
     return reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
@@ -19,7 +47,7 @@ AudioDevice::AudioDevice(ALCdevice* device, ALCcontext* context, int frequency, 
     : device_(device), context_(context), frequency_(frequency), channels_(channels) {}
 
 std::unique_ptr<AudioDevice> AudioDevice::OpenDefault(std::string& whyNot) {
-    ALCdevice* device = alcOpenDevice(nullptr);
+    ALCdevice* device = OpenDefaultQuietly();
     if (device == nullptr) {
         whyNot = "no audio output device could be opened";
         return nullptr;
