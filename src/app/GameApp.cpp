@@ -34,6 +34,17 @@
 #include <cstdio>
 #include <filesystem>
 
+namespace {
+
+// Deletes a manager and clears its Engine field, so nothing reaches it afterwards.
+template <class T>
+void DeleteAndClear(T*& field) {
+    delete field;
+    field = nullptr;
+}
+
+}  // namespace
+
 GameApp::GameApp() {
     Engine::App = this;
     Engine::Events = new Events();
@@ -54,36 +65,24 @@ GameApp::GameApp() {
 }
 
 GameApp::~GameApp() {
-    delete Engine::GameConfig;
-    Engine::GameConfig = nullptr;
-    delete Engine::EditorState;
-    Engine::EditorState = nullptr;
+    DeleteAndClear(Engine::GameConfig);
+    DeleteAndClear(Engine::EditorState);
     coroutineManager_.reset();
-    delete Engine::MusicManager;
-    Engine::MusicManager = nullptr;
-    delete Engine::SoundManager;
-    Engine::SoundManager = nullptr;
-    delete Engine::InputManager;
-    Engine::InputManager = nullptr;
-    delete Engine::FrameTime;
-    Engine::FrameTime = nullptr;
-    delete Engine::Prefabs;
-    Engine::Prefabs = nullptr;
-    delete Engine::TextureManager;
-    Engine::TextureManager = nullptr;
-    delete Engine::Graphics;
-    Engine::Graphics = nullptr;
-    delete Engine::RandomManager;
-    Engine::RandomManager = nullptr;
-    delete Engine::Root;
-    Engine::Root = nullptr;
+    DeleteAndClear(Engine::MusicManager);
+    DeleteAndClear(Engine::SoundManager);
+    DeleteAndClear(Engine::InputManager);
+    DeleteAndClear(Engine::FrameTime);
+    DeleteAndClear(Engine::Prefabs);
+    DeleteAndClear(Engine::TextureManager);
+    DeleteAndClear(Engine::Graphics);
+    DeleteAndClear(Engine::RandomManager);
+    DeleteAndClear(Engine::Root);
     Engine::GameplayRoot = nullptr;
     // Objects and components still queued (the loop ended between a Destroy and
     // the deletion phase) are owned by nobody else.
     DeletionPhase();
     DestroyPhysicsWorld();
-    delete Engine::Events;
-    Engine::Events = nullptr;
+    DeleteAndClear(Engine::Events);
     Engine::App = nullptr;
 }
 
@@ -97,10 +96,8 @@ void GameApp::CreatePhysicsWorld() {
 
 // After the tree: bodies are destroyed through the world.
 void GameApp::DestroyPhysicsWorld() {
-    delete Engine::World;
-    Engine::World = nullptr;
-    delete Engine::DebugDrawer;
-    Engine::DebugDrawer = nullptr;
+    DeleteAndClear(Engine::World);
+    DeleteAndClear(Engine::DebugDrawer);
     contactListener_.reset();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/AudioDevice.h"
 #include "script/RandomManager.h"
 #include "support/AudioFiles.h"
+#include "support/LoopbackSound.h"
 #include "support/PrefabTestContent.h"
 
 namespace {
@@ -16,25 +17,14 @@ namespace {
 class CueTest : public PrefabTestContent {
 protected:
     void SetUp() override {
-        // Music and sounds of the app's own device go before the loopback one comes.
-        delete Engine::MusicManager;
-        Engine::MusicManager = nullptr;
-        delete Engine::SoundManager;
-        Engine::SoundManager = nullptr;
-        auto device = AudioDevice::OpenLoopback(44100, 1);
-        if (device == nullptr) {
+        output = UseLoopbackSound(1, dir / "Sounds");
+        if (output == nullptr) {
             GTEST_SKIP() << "OpenAL Soft without the loopback extension";
         }
-        output = device.get();
-        Engine::SoundManager = new SoundManager(std::move(device), dir / "Sounds");
         std::filesystem::create_directories(dir / "Sounds" / "Main");
         WriteSamples(dir / "Sounds" / "Main" / "Tone.wav", Tone(441, 4410));  // 0.1 s
 
-        auto* managerObject = new GameObject();
-        managerObject->AddComponent(new CueManagerBhv());
-        Engine::Root->AddChild(managerObject);
-        managerObject->Behaviors()[0]->Start();
-        cues = managerObject;
+        cues = AddCueManager();
     }
 
     void AddCue(const std::string& name, const std::string& behaviour, const std::string& properties) {

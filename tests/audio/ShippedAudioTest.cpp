@@ -9,6 +9,7 @@
 #include "platform/AudioDevice.h"
 #include "prefabs/PrefabManager.h"
 #include "support/AudioFiles.h"
+#include "support/LoopbackSound.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +21,15 @@ TEST(ShippedAudioTest, EveryCueAndTheMusicAreAudibleAndNeverClip) {
     GameApp app;
     Engine::GameConfig->Load();
     Engine::Prefabs->RegisterTypes();
-    delete Engine::MusicManager;
-    Engine::MusicManager = nullptr;
-    delete Engine::SoundManager;
-    Engine::SoundManager = nullptr;
-    auto device = AudioDevice::OpenLoopback(44100, 2);
-    if (device == nullptr) {
+    AudioDevice* loopback = UseLoopbackSound(2);
+    if (loopback == nullptr) {
         GTEST_SKIP() << "OpenAL Soft without the loopback extension";
     }
-    AudioDevice& output = *device;
-    Engine::SoundManager = new SoundManager(std::move(device));
+    AudioDevice& output = *loopback;
     Engine::SoundManager->LoadBank("Main");
     Engine::MusicManager = new MusicManager(true);
 
-    auto* cues = new GameObject();
-    cues->AddComponent(new CueManagerBhv());
-    Engine::Root->AddChild(cues);
-    cues->Behaviors()[0]->Start();
+    GameObject* cues = AddCueManager();
 
     auto listen = [&](int frames) {
         std::vector<float> heard;
