@@ -1,7 +1,7 @@
 // Runs the real frame loop (pacer, passes, deletion) for 600 frames of an empty
 // scene and, in the same run, a naive loop that sleeps 16 ms per frame. Prints the
 // mean frame rate and the 99th percentile of |frame start - deadline| of each.
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "app/FramePacer.h"
 #include "app/GameApp.h"
 #include "platform/Clock.h"
@@ -36,7 +36,7 @@ Result Summarise(const std::vector<std::int64_t>& starts, const std::vector<std:
 
 Result RunEngineLoop() {
     GameApp app;
-    Engine::EnsureTimerReady();
+    FramePacer::EnsureTimerReady();
     FramePacer pacer({Engine::CounterFrequency, 60, 5, Engine::TimerPeriod}, Clock::Now, Clock::SleepMilliseconds);
     std::vector<std::int64_t> starts;
     std::vector<std::int64_t> deadlines;

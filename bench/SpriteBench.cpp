@@ -5,7 +5,7 @@
 // sprites of 256 px) as a ratio to the plain frame.
 #include "SpriteBenchHarness.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "graphics/Graphics.h"

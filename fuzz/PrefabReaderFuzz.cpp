@@ -5,8 +5,8 @@
 //   to the same bytes (what the program writes loads back unchanged).
 // - odd: a text given to every sub-value of every property type. The value printed
 //   afterwards must parse back to itself.
-#include "app/ContentError.h"
-#include "app/ContentLog.h"
+#include "core/ContentError.h"
+#include "core/ContentLog.h"
 #include "prefabs/ComponentTypes.h"
 #include "prefabs/PrefabManager.h"
 #include "support/AllValuesComponent.h"

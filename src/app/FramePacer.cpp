@@ -1,5 +1,8 @@
 #include "app/FramePacer.h"
 
+#include "core/Engine.h"
+#include "platform/Clock.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -50,4 +53,16 @@ void FramePacer::CountIntervals(std::int64_t now) {
 
 float FramePacer::PhysicsStepSeconds() const {
     return std::min(delta_, 2.0f / static_cast<float>(settings_.frameRate));
+}
+
+void FramePacer::EnsureTimerReady() {
+    if (Engine::TimerReady) {
+        return;
+    }
+    Engine::CounterFrequency = Clock::Frequency();
+    Engine::TimerPeriod = Clock::SleepPeriodMilliseconds();
+    if (Engine::TimerPeriod == 0) {
+        Engine::TimerPeriod = 1;
+    }
+    Engine::TimerReady = true;
 }

@@ -23,6 +23,10 @@ public:
 
     FramePacer(Settings settings, NowFunction now, SleepFunction sleep);
 
+    // Makes Engine::CounterFrequency and Engine::TimerPeriod known from the system
+    // clock; idempotent.
+    static void EnsureTimerReady();
+
     // Puts the next deadline one interval after now.
     void Start();
 

@@ -1,19 +1,20 @@
 #include "app/GameApp.h"
 
-#include "app/ContentError.h"
-#include "app/Engine.h"
-#include "app/FrameTime.h"
-#include "app/GameConfig.h"
-#include "app/StartupError.h"
+#include "core/ContentError.h"
+#include "core/Engine.h"
+#include "core/FrameTime.h"
+#include "core/GameConfig.h"
+#include "core/StartupError.h"
 #include "app/Watchdog.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
 #include "core/Behavior.h"
+#include "core/DeletionQueues.h"
 #include "core/GameObject.h"
 #include "editor/EditorState.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
-#include "input/KeyCode.h"
+#include "core/KeyCode.h"
 #include "graphics/GraphicsDevice.h"
 #include "graphics/LitTestScene.h"
 #include "graphics/TextureManager.h"
@@ -47,6 +48,7 @@ void DeleteAndClear(T*& field) {
 
 GameApp::GameApp() {
     Engine::App = this;
+    Engine::Deletions = new DeletionQueues();
     Engine::Events = new Events();
     CreatePhysicsWorld();
     Engine::Root = new GameObject();
@@ -83,6 +85,7 @@ GameApp::~GameApp() {
     DeletionPhase();
     DestroyPhysicsWorld();
     DeleteAndClear(Engine::Events);
+    DeleteAndClear(Engine::Deletions);
     Engine::App = nullptr;
 }
 
@@ -167,7 +170,7 @@ void GameApp::ShowLitTestSceneWithoutArt() const {
 }
 
 void GameApp::StartFramePacing() {
-    Engine::EnsureTimerReady();
+    FramePacer::EnsureTimerReady();
     const Graphics& graphics = *Engine::Graphics;
     FramePacer::Settings settings{Engine::CounterFrequency, graphics.FrameRate, graphics.MaxFrameSkip,
                                   Engine::TimerPeriod};
@@ -244,24 +247,7 @@ void GameApp::PhysicsStep(float deltaSeconds) {
 }
 
 void GameApp::DeletionPhase() {
-    for (std::size_t i = 0; i < ObjectsToDelete.size(); ++i) {
-        delete ObjectsToDelete[i];
-    }
-    ObjectsToDelete.clear();
-    for (std::size_t i = 0; i < ComponentsToDelete.size(); ++i) {
-        delete ComponentsToDelete[i];
-    }
-    ComponentsToDelete.clear();
-}
-
-void GameApp::ForgetQueuedObject(const GameObject* object) {
-    std::replace(ObjectsToDelete.begin(), ObjectsToDelete.end(), const_cast<GameObject*>(object),
-                 static_cast<GameObject*>(nullptr));
-}
-
-void GameApp::ForgetQueuedComponent(const Component* component) {
-    std::replace(ComponentsToDelete.begin(), ComponentsToDelete.end(), const_cast<Component*>(component),
-                 static_cast<Component*>(nullptr));
+    Engine::Deletions->DeleteQueued();
 }
 
 void GameApp::Render() {

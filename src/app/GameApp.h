@@ -6,14 +6,12 @@
 #include <vector>
 
 class B2MainContactListener;
-class Component;
 class CoroutineManager;
 class GameObject;
 class Watchdog;
 
 // The application: creates the managers in a fixed order (and destroys them in a
-// fixed order), runs start-up, the paced frame loop and shut-down, and owns the two
-// deletion queues that make destruction during a frame safe.
+// fixed order), runs start-up, the paced frame loop and shut-down.
 class GameApp {
 public:
     GameApp();
@@ -42,11 +40,6 @@ public:
     // Deletes the queued objects, then the queued components, each in queue order.
     void DeletionPhase();
 
-    // Called by destructors: a queued object or component deleted before the
-    // deletion phase (with an ancestor, say) must not be deleted a second time.
-    void ForgetQueuedObject(const GameObject* object);
-    void ForgetQueuedComponent(const Component* component);
-
     // Start-up steps that need no window: the configuration, then the component
     // types and every prefab. A content file that cannot be used throws a
     // ContentError naming it.
@@ -54,9 +47,6 @@ public:
     // Names Root "Root" and gives it its only child, an instance of "GameplayRoot"
     // (a ContentError when no such prefab exists).
     void CreateGameplayRoot();
-
-    std::vector<GameObject*> ObjectsToDelete;
-    std::vector<Component*> ComponentsToDelete;
 
 private:
     void CreatePhysicsWorld();

@@ -1,7 +1,7 @@
 #include "app/CrashHandler.h"
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
-#include "app/StartupError.h"
+#include "core/StartupError.h"
 #include "platform/ExecutablePath.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "audio/CueManagerBhv.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "audio/CueComponent.h"
 #include "audio/CueLoopedBhv.h"
 #include "core/GameObject.h"

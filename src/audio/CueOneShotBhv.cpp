@@ -1,6 +1,6 @@
 #include "audio/CueOneShotBhv.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "audio/CueComponent.h"
 #include "audio/CuePlayback.h"
 #include "core/GameObject.h"

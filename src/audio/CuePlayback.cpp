@@ -1,6 +1,6 @@
 #include "audio/CuePlayback.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "audio/ChannelPool.h"
 #include "audio/SoundManager.h"
 

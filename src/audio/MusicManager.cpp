@@ -1,6 +1,6 @@
 #include "audio/MusicManager.h"
 
-#include "app/StartupError.h"
+#include "core/StartupError.h"
 #include "audio/MusicStream.h"
 
 #include <AL/al.h>

@@ -3,7 +3,7 @@
 #include "core/Component.h"
 #include "core/IComponentShortcuts.h"
 #include "core/IEditable.h"
-#include "script/Coroutine.h"
+#include "core/Coroutine.h"
 
 #include <functional>
 #include <map>

@@ -1,8 +1,8 @@
 #include "core/Component.h"
 
-#include "app/Engine.h"
-#include "app/GameApp.h"
+#include "core/Engine.h"
 #include "core/Behavior.h"
+#include "core/DeletionQueues.h"
 #include "core/GameObject.h"
 
 #include <algorithm>
@@ -27,8 +27,8 @@ std::size_t ClampedTarget(const std::vector<T*>& list, std::size_t index, int of
 }  // namespace
 
 Component::~Component() {
-    if (queued_ && Engine::App != nullptr) {
-        Engine::App->ForgetQueuedComponent(this);
+    if (queued_ && Engine::Deletions != nullptr) {
+        Engine::Deletions->Forget(this);
     }
     if (owner_ != nullptr) {
         owner_->RemoveComponent(this);
@@ -36,10 +36,10 @@ Component::~Component() {
 }
 
 void Component::QueueDelete() {
-    if (queued_ || Engine::App == nullptr) {
+    if (queued_ || Engine::Deletions == nullptr) {
         return;
     }
-    Engine::App->ComponentsToDelete.push_back(this);
+    Engine::Deletions->Queue(this);
     queued_ = true;
 }
 

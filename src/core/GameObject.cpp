@@ -1,12 +1,14 @@
 #include "core/GameObject.h"
 
-#include "app/Engine.h"
-#include "app/GameApp.h"
+#include "core/Engine.h"
 #include "core/Behavior.h"
+#include "core/DeletionQueues.h"
 #include "editor/EditorState.h"
 #include "graphics/Pos2dComponent.h"
 #include "physics/B2BodyComponent.h"
 #include "prefabs/PrefabManager.h"
+
+#include <box2d/b2_body.h>
 
 #include <algorithm>
 
@@ -28,8 +30,8 @@ GameObject::GameObject(std::string prefabName) {
 
 GameObject::~GameObject() {
     FixEditorReferences();
-    if (queued_ && Engine::App != nullptr) {
-        Engine::App->ForgetQueuedObject(this);
+    if (queued_ && Engine::Deletions != nullptr) {
+        Engine::Deletions->Forget(this);
     }
     DeleteContents();
 }
@@ -134,10 +136,10 @@ void GameObject::Destroy() {
 }
 
 void GameObject::QueueForDeletion() {
-    if (queued_ || Engine::App == nullptr) {
+    if (queued_ || Engine::Deletions == nullptr) {
         return;
     }
-    Engine::App->ObjectsToDelete.push_back(this);
+    Engine::Deletions->Queue(this);
     queued_ = true;
 }
 
@@ -197,4 +199,15 @@ void GameObject::SetRotation(float radians) {
     } else if (B2BodyComponent* body = B2Body()) {
         body->SetAngle(radians);
     }
+}
+
+bool GameObject::GetBodyPlacement(Vector2& position, float& rotation) const {
+    const B2BodyComponent* body = B2Body();
+    if (body == nullptr || body->ExistingBody() == nullptr) {
+        return false;
+    }
+    const b2Body& b = *body->ExistingBody();
+    position = Vector2(b.GetPosition().x, b.GetPosition().y);
+    rotation = b.GetAngle();
+    return true;
 }

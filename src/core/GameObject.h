@@ -65,6 +65,9 @@ public:
     void SetPosition(Vector2 p);
     float GetRotation() const;
     void SetRotation(float radians);
+    // Where an object without a position component is drawn: its body's position
+    // and angle when the body exists. False otherwise; never makes the body.
+    bool GetBodyPlacement(Vector2& position, float& rotation) const;
 
     // The first component that is a T (subclasses included), in attachment order.
     template <class T>

@@ -1,7 +1,7 @@
 #include "graphics/AtlasLoader.h"
 
-#include "app/ContentError.h"
-#include "app/ContentLog.h"
+#include "core/ContentError.h"
+#include "core/ContentLog.h"
 #include "graphics/Image.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureUploader.h"

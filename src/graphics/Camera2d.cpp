@@ -1,6 +1,6 @@
 #include "graphics/Camera2d.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "graphics/Graphics.h"
 
 #include <cmath>

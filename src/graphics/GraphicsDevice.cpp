@@ -1,6 +1,6 @@
 #include "graphics/GraphicsDevice.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "graphics/Graphics.h"
 #include "graphics/ShaderSources.h"

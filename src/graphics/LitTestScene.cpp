@@ -1,7 +1,7 @@
 #include "graphics/LitTestScene.h"
 
-#include "app/Engine.h"
-#include "app/FrameTime.h"
+#include "core/Engine.h"
+#include "core/FrameTime.h"
 #include "core/Behavior.h"
 #include "core/GameObject.h"
 #include "graphics/Image.h"

@@ -1,6 +1,6 @@
 #include "graphics/RenderTargets.h"
 
-#include "app/StartupError.h"
+#include "core/StartupError.h"
 
 #include <epoxy/gl.h>
 

@@ -1,6 +1,6 @@
 #include "graphics/ShaderProgram.h"
 
-#include "app/StartupError.h"
+#include "core/StartupError.h"
 
 #include <epoxy/gl.h>
 

@@ -5,9 +5,6 @@
 #include "graphics/SpriteComponent.h"
 #include "graphics/Texture.h"
 #include "graphics/TintComponent.h"
-#include "physics/B2BodyComponent.h"
-
-#include <box2d/b2_body.h>
 
 #include <algorithm>
 #include <cmath>
@@ -85,11 +82,10 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
         position = pos->IsRelative ? pos->Pos + parentOffset : pos->Pos;
         rotation = pos->Rotation;
         childOffset = position;
-    } else if (const b2Body* body = object->B2Body() != nullptr ? object->B2Body()->ExistingBody() : nullptr) {
-        // Placed by its physics body; like an object without a position, it passes
-        // its parent's offset on to relative children.
-        position = Vector2(body->GetPosition().x, body->GetPosition().y);
-        rotation = body->GetAngle();
+    } else {
+        // Placed by its physics body, if any; like an object without a position, it
+        // passes its parent's offset on to relative children.
+        object->GetBodyPlacement(position, rotation);
     }
     if (const TintComponent* tint = object->Tint()) {
         colour = colour * tint->Tint;

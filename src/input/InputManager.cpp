@@ -1,9 +1,9 @@
 #include "input/InputManager.h"
 
-#include "app/ContentError.h"
-#include "app/ContentLog.h"
-#include "app/Engine.h"
-#include "app/FrameTime.h"
+#include "core/ContentError.h"
+#include "core/ContentLog.h"
+#include "core/Engine.h"
+#include "core/FrameTime.h"
 #include "graphics/Graphics.h"
 #include "input/KeyboardLayout.h"
 #include "platform/Clipboard.h"

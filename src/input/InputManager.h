@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Vector2.h"
-#include "input/KeyCode.h"
+#include "core/KeyCode.h"
 
 #include <array>
 #include <bitset>

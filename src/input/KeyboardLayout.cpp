@@ -1,6 +1,6 @@
 #include "input/KeyboardLayout.h"
 
-#include "input/KeyCode.h"
+#include "core/KeyCode.h"
 
 #include <array>
 #include <string_view>

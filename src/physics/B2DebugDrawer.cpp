@@ -1,6 +1,6 @@
 #include "physics/B2DebugDrawer.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "graphics/Graphics.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "physics/B2FixtureComponent.h"
 
-#include "app/ContentLog.h"
-#include "app/Engine.h"
+#include "core/ContentLog.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/ShapeText.h"

@@ -1,6 +1,6 @@
 #include "physics/FixtureMouseManagerBhv.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "graphics/Camera2d.h"
 #include "graphics/Graphics.h"

@@ -1,6 +1,6 @@
 #include "physics/FixtureQueries.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "physics/B2FixtureComponent.h"
 
 #include <box2d/box2d.h>

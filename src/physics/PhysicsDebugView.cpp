@@ -1,6 +1,6 @@
 #include "physics/PhysicsDebugView.h"
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "graphics/GraphicsDevice.h"
 #include "physics/B2DebugDrawer.h"
 

@@ -1,6 +1,6 @@
 #include "platform/EventPump.h"
 
-#include "input/KeyCode.h"
+#include "core/KeyCode.h"
 #include "platform/KeyTranslation.h"
 
 #include <SDL.h>

@@ -1,6 +1,6 @@
 #include "platform/KeyTranslation.h"
 
-#include "input/KeyCode.h"
+#include "core/KeyCode.h"
 
 #include <SDL.h>
 

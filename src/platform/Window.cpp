@@ -1,6 +1,6 @@
 #include "platform/Window.h"
 
-#include "app/StartupError.h"
+#include "core/StartupError.h"
 
 #include <SDL.h>
 

@@ -1,7 +1,7 @@
 #include "prefabs/Prefab.h"
 
-#include "app/ContentError.h"
-#include "app/ContentLog.h"
+#include "core/ContentError.h"
+#include "core/ContentLog.h"
 #include "core/Behavior.h"
 #include "core/GameObject.h"
 #include "platform/AtomicFile.h"

@@ -1,9 +1,9 @@
 #include "prefabs/PrefabManager.h"
 
-#include "app/ContentError.h"
-#include "app/Engine.h"
-#include "app/GameConfig.h"
-#include "app/ContentLog.h"
+#include "core/ContentError.h"
+#include "core/Engine.h"
+#include "core/GameConfig.h"
+#include "core/ContentLog.h"
 #include "prefabs/ComponentTypes.h"
 
 #include <algorithm>

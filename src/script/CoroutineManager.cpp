@@ -1,7 +1,7 @@
 #include "script/CoroutineManager.h"
 
-#include "app/Engine.h"
-#include "app/FrameTime.h"
+#include "core/Engine.h"
+#include "core/FrameTime.h"
 #include "core/Behavior.h"
 
 void CoroutineManager::StepCoroutines(Behavior& behavior) const {

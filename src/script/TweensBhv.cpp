@@ -1,7 +1,7 @@
 #include "script/TweensBhv.h"
 
-#include "app/Engine.h"
-#include "app/FrameTime.h"
+#include "core/Engine.h"
+#include "core/FrameTime.h"
 
 void TweensBhv::Update() {
     const float delta = Engine::FrameTime->DeltaSeconds;

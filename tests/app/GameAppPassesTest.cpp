@@ -1,5 +1,6 @@
-#include "app/Engine.h"
-#include "app/FrameTime.h"
+#include "core/DeletionQueues.h"
+#include "core/Engine.h"
+#include "core/FrameTime.h"
 #include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "editor/EditorState.h"
@@ -138,8 +139,8 @@ TEST_F(GameAppPassesTest, DeletionPhaseDeletesObjectsBeforeComponents) {
     b->Destroy();
     app.DeletionPhase();
     EXPECT_EQ(log, (Log{"b.deleted", "a.deleted"}));
-    EXPECT_TRUE(app.ObjectsToDelete.empty());
-    EXPECT_TRUE(app.ComponentsToDelete.empty());
+    EXPECT_TRUE(Engine::Deletions->ObjectsToDelete.empty());
+    EXPECT_TRUE(Engine::Deletions->ComponentsToDelete.empty());
 }
 
 TEST_F(GameAppPassesTest, RunFrameAccumulatesGameTimeAndRunsPassesInOrder) {

@@ -1,4 +1,4 @@
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "core/GameObject.h"
 #include "support/PrefabTestContent.h"
 

@@ -4,6 +4,7 @@
 #include "audio/CueOneShotBhv.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
+#include "core/DeletionQueues.h"
 #include "core/GameObject.h"
 #include "platform/AudioDevice.h"
 #include "script/RandomManager.h"
@@ -122,7 +123,7 @@ TEST_F(CueTest, StopLoopSilencesAndQueuesOnce) {
     ASSERT_NE(loop, nullptr);
     loop->StopLoop();
     loop->StopLoop();
-    EXPECT_EQ(app.ObjectsToDelete.size(), 1u);
+    EXPECT_EQ(Engine::Deletions->ObjectsToDelete.size(), 1u);
     EXPECT_EQ(Peak(Render(1000)), 0.0f);
 }
 

@@ -1,4 +1,4 @@
-#include "app/StartupError.h"
+#include "core/StartupError.h"
 #include "audio/MusicManager.h"
 #include "audio/MusicStream.h"
 #include "audio/SoundManager.h"

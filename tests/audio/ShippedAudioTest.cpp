@@ -1,6 +1,6 @@
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
-#include "app/GameConfig.h"
+#include "core/GameConfig.h"
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/MusicManager.h"

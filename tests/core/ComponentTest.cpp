@@ -1,4 +1,5 @@
-#include "app/Engine.h"
+#include "core/DeletionQueues.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "support/RecordingBehavior.h"
@@ -56,7 +57,7 @@ TEST_F(ComponentTest, QueuedBehaviorStillUpdatesThisFrameAndIsDeletedAfterwards)
     object->AddComponent(doomed);
 
     app.UpdatePass(Engine::Root);
-    EXPECT_EQ(app.ComponentsToDelete.size(), 1u);
+    EXPECT_EQ(Engine::Deletions->ComponentsToDelete.size(), 1u);
     EXPECT_EQ(doomed->Owner(), object) << "stays attached until the deletion phase";
     app.DeletionPhase();
     EXPECT_EQ(log, (Log{"killer.update", "doomed.update", "doomed.deleted"}));

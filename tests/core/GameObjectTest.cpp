@@ -1,4 +1,5 @@
-#include "app/Engine.h"
+#include "core/DeletionQueues.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "editor/EditorState.h"
@@ -98,9 +99,9 @@ TEST_F(GameObjectTest, DestroyDetachesAtOnceAndQueuesOnce) {
     object->Destroy();
     EXPECT_EQ(object->Parent(), nullptr);
     EXPECT_TRUE(root.Children().empty());
-    EXPECT_EQ(app.ObjectsToDelete.size(), 1u);
+    EXPECT_EQ(Engine::Deletions->ObjectsToDelete.size(), 1u);
     app.DeletionPhase();
-    EXPECT_TRUE(app.ObjectsToDelete.empty());
+    EXPECT_TRUE(Engine::Deletions->ObjectsToDelete.empty());
 }
 
 TEST_F(GameObjectTest, QueuedComponentOfADeletedObjectIsNotDeletedTwice) {

@@ -1,5 +1,5 @@
-#include "app/ContentError.h"
-#include "app/ContentLog.h"
+#include "core/ContentError.h"
+#include "core/ContentLog.h"
 #include "core/GameObject.h"
 #include "graphics/AtlasLoader.h"
 #include "graphics/SpriteComponent.h"

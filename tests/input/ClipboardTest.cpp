@@ -1,4 +1,4 @@
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
 #include "input/InputManager.h"
 

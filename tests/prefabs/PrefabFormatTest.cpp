@@ -1,4 +1,4 @@
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "support/PrefabTestContent.h"
 
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+#include "core/DeletionQueues.h"
 #include "core/GameObject.h"
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
@@ -143,10 +144,10 @@ TEST_F(PrefabInstancingTest, AQueuedObjectDeletedWithItsParentIsNotDeletedAgain)
     root.AddChild(parent);
     GameObject* trunk = parent->FindChild("Trunk");
     ASSERT_NE(trunk->Reinstance(), nullptr);
-    ASSERT_EQ(app.ObjectsToDelete.size(), 1u);
+    ASSERT_EQ(Engine::Deletions->ObjectsToDelete.size(), 1u);
 
     delete parent;  // takes the queued trunk with it
-    EXPECT_EQ(app.ObjectsToDelete[0], nullptr);
+    EXPECT_EQ(Engine::Deletions->ObjectsToDelete[0], nullptr);
     app.DeletionPhase();  // would be a double delete (caught by the sanitizers, or a crash)
     EXPECT_TRUE(root.Children().empty());
 }
@@ -157,7 +158,7 @@ TEST_F(PrefabInstancingTest, ReinstanceNeedsAParentAndAPrefab) {
     auto* handmade = new GameObject();
     Engine::Root->AddChild(handmade);
     EXPECT_EQ(handmade->Reinstance(), nullptr);
-    EXPECT_TRUE(app.ObjectsToDelete.empty());
+    EXPECT_TRUE(Engine::Deletions->ObjectsToDelete.empty());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "graphics/Pos2dComponent.h"
 #include "support/PrefabTestContent.h"
 

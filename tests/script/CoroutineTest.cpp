@@ -1,6 +1,6 @@
 #include "app/CrashHandler.h"
-#include "app/Engine.h"
-#include "app/FrameTime.h"
+#include "core/Engine.h"
+#include "core/FrameTime.h"
 #include "app/GameApp.h"
 #include "core/Behavior.h"
 #include "core/GameObject.h"

@@ -1,5 +1,5 @@
-#include "app/Engine.h"
-#include "app/FrameTime.h"
+#include "core/Engine.h"
+#include "core/FrameTime.h"
 #include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "script/TweensBhv.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"

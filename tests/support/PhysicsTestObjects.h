@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "physics/B2BodyComponent.h"

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
-#include "app/GameConfig.h"
-#include "app/ContentLog.h"
+#include "core/GameConfig.h"
+#include "core/ContentLog.h"
 #include "prefabs/ComponentTypes.h"
 #include "prefabs/PrefabManager.h"
 #include "support/AllValuesComponent.h"

@@ -2,7 +2,7 @@
 
 // A real OpenGL 3.3 context (SDL's offscreen driver, Mesa) with the graphics device
 // initialised over a fresh GameApp, for tests that read pixels back.
-#include "app/Engine.h"
+#include "core/Engine.h"
 #include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "graphics/GlTextureUploader.h"

@@ -1,5 +1,5 @@
 #include "AtlasPacker.h"
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "ContentTestSupport.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"

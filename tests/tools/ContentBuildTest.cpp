@@ -1,5 +1,5 @@
 #include "ContentBuild.h"
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "ContentTestSupport.h"
 
 #include <gtest/gtest.h>

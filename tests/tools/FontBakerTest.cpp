@@ -1,4 +1,4 @@
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "ContentTestSupport.h"
 #include "FontBaker.h"
 

@@ -1,6 +1,6 @@
 #include "FlacFile.h"
 
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 
 #include <sndfile.h>
 

@@ -1,6 +1,6 @@
 #include "AtlasPacker.h"
 
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "platform/AtomicFile.h"
 #include "SourceFile.h"
 #include "XmlText.h"

@@ -1,7 +1,7 @@
 #include "ContentBuild.h"
 
 #include "AtlasPacker.h"
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "FontBaker.h"
 #include "platform/AtomicFile.h"
 #include "SourceChecks.h"

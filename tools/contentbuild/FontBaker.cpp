@@ -1,6 +1,6 @@
 #include "FontBaker.h"
 
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "platform/AtomicFile.h"
 #include "XmlText.h"
 

@@ -1,6 +1,6 @@
 #include "Image.h"
 
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 #include "platform/AtomicFile.h"
 
 #include <stb/stb_image.h>

@@ -1,7 +1,7 @@
 #include "SourceChecks.h"
 
 #include "SourceFile.h"
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>

@@ -1,6 +1,6 @@
 #include "SourceFile.h"
 
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -3,7 +3,7 @@
 // --development the output's Config/GameConfig.json names the source tree, so the
 // game edits and watches the sources.
 #include "ContentBuild.h"
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 
 #include <cstring>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "input/KeyCode.h"
+#include "core/KeyCode.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "app/GameConfig.h"
+#include "core/GameConfig.h"
 
-#include "app/ContentError.h"
+#include "core/ContentError.h"
 
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>

@@ -1,4 +1,4 @@
-#include "script/Coroutine.h"
+#include "core/Coroutine.h"
 
 #include <stdexcept>
 

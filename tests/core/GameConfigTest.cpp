@@ -1,5 +1,5 @@
-#include "app/ContentError.h"
-#include "app/GameConfig.h"
+#include "core/ContentError.h"
+#include "core/GameConfig.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "app/ContentLog.h"
+#include "core/ContentLog.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "script/CoCommand.h"
+#include "core/CoCommand.h"
 
 #include <functional>
 

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+class B2DebugDrawer;
+class CueManagerBhv;
+class DeletionQueues;
+class EditorState;
+class Events;
+class GameApp;
+class GameConfig;
+class GameObject;
+class Graphics;
+class InputManager;
+class MusicManager;
+class PrefabManager;
+class RandomManager;
+class SoundManager;
+class TextureManager;
+struct FrameTime;
+class b2World;
+
+// The process-wide record through which every subsystem reaches the managers.
+//
+// Null policy: a field is null until its owner sets it and null again once its
+// target is gone. GameApp sets the managers in its constructor and clears each as it
+// deletes it; a behaviour that registers itself (the cue manager ...) clears its field
+// in its destructor only if the field still names it. Code that may run outside a
+// running game (destructors, tests building a bare tree, tools) checks for null; code
+// that only runs inside the frame loop may rely on the managers being there.
+struct Engine {
+    // The application and its managers, in creation order (destroyed in reverse).
+    static inline GameApp* App = nullptr;
+    static inline DeletionQueues* Deletions = nullptr;
+    static inline ::Events* Events = nullptr;
+    static inline B2DebugDrawer* DebugDrawer = nullptr;
+    static inline b2World* World = nullptr;
+    static inline ::RandomManager* RandomManager = nullptr;
+    static inline ::Graphics* Graphics = nullptr;
+    static inline ::TextureManager* TextureManager = nullptr;
+    static inline PrefabManager* Prefabs = nullptr;
+    static inline ::FrameTime* FrameTime = nullptr;
+    static inline ::InputManager* InputManager = nullptr;
+    static inline ::SoundManager* SoundManager = nullptr;
+    static inline ::MusicManager* MusicManager = nullptr;
+    static inline ::EditorState* EditorState = nullptr;
+    static inline ::GameConfig* GameConfig = nullptr;
+
+    // Scene roots.
+    static inline GameObject* Root = nullptr;
+    static inline GameObject* GameplayRoot = nullptr;
+
+    // Game state: behaviours that register themselves, and shared counts.
+    static inline CueManagerBhv* CueManager = nullptr;
+    static inline int BurningAnts = 0;
+    static inline int ExitCode = 0;
+
+    // Timing. Clock ticks at which the current frame's work began: written by the
+    // main loop, read by the watchdog thread.
+    static inline std::atomic<std::int64_t> LastStepCounter{0};
+    static inline bool TimerReady = false;
+    static inline std::int64_t CounterFrequency = 0;
+    // Sleep granularity in milliseconds.
+    static inline unsigned TimerPeriod = 1;
+};
