@@ -22,6 +22,7 @@
 #include "physics/B2DebugDrawer.h"
 #include "physics/B2MainContactListener.h"
 #include "physics/PhysicsDebugView.h"
+#include "physics/PhysicsEditQueue.h"
 #include "platform/Clock.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
@@ -95,10 +96,12 @@ void GameApp::CreatePhysicsWorld() {
     Engine::World = new b2World(b2Vec2(0.0f, -10.0f));
     Engine::World->SetDebugDraw(Engine::DebugDrawer);
     Engine::World->SetContactListener(contactListener_.get());
+    Engine::PhysicsEdits = new PhysicsEditQueue();
 }
 
 // After the tree: bodies are destroyed through the world.
 void GameApp::DestroyPhysicsWorld() {
+    DeleteAndClear(Engine::PhysicsEdits);
     DeleteAndClear(Engine::World);
     DeleteAndClear(Engine::DebugDrawer);
     contactListener_.reset();
@@ -244,6 +247,8 @@ void GameApp::PhysicsActivePass(GameObject* object, bool parentActive) {
 void GameApp::PhysicsStep(float deltaSeconds) {
     const float limit = 2.0f / static_cast<float>(Engine::Graphics->FrameRate);
     Engine::World->Step(std::min(deltaSeconds, limit), 8, 3);
+    // What contact handlers asked to make or destroy during the step.
+    Engine::PhysicsEdits->Apply();
 }
 
 void GameApp::DeletionPhase() {

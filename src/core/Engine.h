@@ -14,6 +14,7 @@ class GameObject;
 class Graphics;
 class InputManager;
 class MusicManager;
+class PhysicsEditQueue;
 class PrefabManager;
 class RandomManager;
 class SoundManager;
@@ -36,6 +37,7 @@ struct Engine {
     static inline ::Events* Events = nullptr;
     static inline B2DebugDrawer* DebugDrawer = nullptr;
     static inline b2World* World = nullptr;
+    static inline PhysicsEditQueue* PhysicsEdits = nullptr;
     static inline ::RandomManager* RandomManager = nullptr;
     static inline ::Graphics* Graphics = nullptr;
     static inline ::TextureManager* TextureManager = nullptr;
