@@ -4,11 +4,10 @@
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "physics/B2BodyComponent.h"
+#include "physics/PhysicsEditQueue.h"
 #include "physics/ShapeText.h"
 
 #include <box2d/box2d.h>
-
-#include <stdexcept>
 
 B2FixtureComponent::B2FixtureComponent() {
     definition_.density = 1.0f;
@@ -17,8 +16,28 @@ B2FixtureComponent::B2FixtureComponent() {
 
 B2FixtureComponent::~B2FixtureComponent() {
     SetPreSolveHandler(nullptr);
+    if (rebuildPending_ && Engine::PhysicsEdits != nullptr) {
+        Engine::PhysicsEdits->Forget(this);
+    }
     if (fixture_ != nullptr) {
-        fixture_->GetBody()->DestroyFixture(fixture_);
+        DestroyFixture();
+    }
+}
+
+void B2FixtureComponent::ForgetFixture() {
+    fixture_->GetUserData().pointer = 0;
+    fixture_ = nullptr;
+}
+
+// During the step the fixture stays on its body until the step ends, naming no
+// component, so the rest of the step's contacts pass it over.
+void B2FixtureComponent::DestroyFixture() {
+    b2Fixture* fixture = fixture_;
+    ForgetFixture();
+    if (PhysicsWorldIsStepping()) {
+        Engine::PhysicsEdits->Queue(nullptr, [fixture] { fixture->GetBody()->DestroyFixture(fixture); });
+    } else {
+        fixture->GetBody()->DestroyFixture(fixture);
     }
 }
 
@@ -82,20 +101,37 @@ void B2FixtureComponent::SetShapeText(const std::string& text) {
 }
 
 void B2FixtureComponent::RebuildFixture() {
-    B2BodyComponent* bodyComponent = Owner() != nullptr ? Owner()->B2Body() : nullptr;
+    const B2BodyComponent* bodyComponent = Owner() != nullptr ? Owner()->B2Body() : nullptr;
     b2Body* body = bodyComponent != nullptr ? bodyComponent->ExistingBody() : nullptr;
-    if (body == nullptr) {
+    if (body == nullptr && (bodyComponent == nullptr || !bodyComponent->IsBodyPending())) {
         return;
     }
-    if (Engine::World != nullptr && Engine::World->IsLocked()) {
-        throw std::logic_error("B2FixtureComponent: a fixture cannot be made during the physics step");
+    if (body == nullptr || PhysicsWorldIsStepping()) {
+        RebuildAfterStep();
+        return;
+    }
+    // The shape may have been rejected after the rebuild was queued.
+    if (definition_.shape == nullptr) {
+        return;
     }
     if (fixture_ != nullptr) {
-        fixture_->GetBody()->DestroyFixture(fixture_);
-        fixture_ = nullptr;
+        DestroyFixture();
     }
     fixture_ = body->CreateFixture(&definition_);
     fixture_->GetUserData().pointer = reinterpret_cast<uintptr_t>(this);
+}
+
+// Queued after the body's own making when that is pending too, so the body exists
+// by the time this runs. Several writes during one step rebuild once, from the last.
+void B2FixtureComponent::RebuildAfterStep() {
+    if (rebuildPending_) {
+        return;
+    }
+    rebuildPending_ = true;
+    Engine::PhysicsEdits->Queue(this, [this] {
+        rebuildPending_ = false;
+        RebuildFixture();
+    });
 }
 
 void B2FixtureComponent::WarnRejected(const std::string& text, const std::string& why) const {
