@@ -3,6 +3,7 @@
 #include "app/GameApp.h"
 #include "core/StartupError.h"
 #include "platform/ExecutablePath.h"
+#include "platform/Window.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -27,6 +28,8 @@ int main() {
     Engine::ExitCode = 0;
     try {
         CheckContentDirectory();
+        // Before the game opens anything (the audio device would speak first).
+        Window::RequireDisplay();
         GameApp app;
         app.Run();
     } catch (const StartupError& e) {

@@ -126,6 +126,9 @@ bool InputManager::Poll() {
         Cursor = window->CursorInClient();
         Engine::Graphics->HasFocus = window->HasInputFocus();
     }
+    CurrentKeys &= ~releaseAtNextPoll_;
+    releaseAtNextPoll_.reset();
+    wentDownThisPoll_.reset();
     bool keepRunning = true;
     PumpEvents([&](const InputEvent& event) { keepRunning = Apply(event) && keepRunning; });
     return keepRunning;
@@ -134,10 +137,15 @@ bool InputManager::Poll() {
 bool InputManager::Apply(const InputEvent& event) {
     switch (event.kind) {
         case InputEvent::Kind::KeyDown:
+            // An auto-repeat of a held key is no new press.
+            if (!CurrentKeys.test(event.key)) {
+                wentDownThisPoll_.set(event.key);
+            }
             CurrentKeys.set(event.key);
+            releaseAtNextPoll_.reset(event.key);
             break;
         case InputEvent::Kind::KeyUp:
-            CurrentKeys.reset(event.key);
+            ApplyKeyUp(event.key);
             break;
         case InputEvent::Kind::FocusGained:
         case InputEvent::Kind::FocusLost:
@@ -147,6 +155,16 @@ bool InputManager::Apply(const InputEvent& event) {
             return false;
     }
     return true;
+}
+
+void InputManager::ApplyKeyUp(int code) {
+    // A key that went down in this poll stays down for this frame, or the input and
+    // update passes would never see a tap shorter than a frame.
+    if (wentDownThisPoll_.test(code)) {
+        releaseAtNextPoll_.set(code);
+    } else {
+        CurrentKeys.reset(code);
+    }
 }
 
 std::string InputManager::ReadClipboardText() const { return CutUtf8(ReadClipboard(), kClipboardLimit); }

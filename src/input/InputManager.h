@@ -13,6 +13,9 @@ struct InputEvent;
 // Keyboard and mouse state for the input and update passes. The poll gathers the
 // state from the system, the per-frame update derives press edges, auto-repeat and
 // the typed text from it, and the key mappings let menus react to named actions.
+// A key or button that went down during a poll is down for that frame even when it
+// came up again before the poll ended; that release applies at the next poll, so a
+// tap shorter than a frame is still seen.
 // Every query answers false while the game window does not have the focus, though
 // the state is still tracked.
 class InputManager {
@@ -39,8 +42,9 @@ public:
     // Once per frame, before the poll: typed keys and text, auto-repeat, and the
     // copy of this frame's state into the previous-frame fields.
     void Update();
-    // Once per frame: cursor, focus, then the event queue (keys, mouse buttons).
-    // Returns false when the application must quit.
+    // Once per frame: cursor, focus, the releases held back by the previous poll,
+    // then the event queue (keys, mouse buttons). Returns false when the application
+    // must quit.
     bool Poll();
 
     // Plain text, at most 1024 characters; "" when there is none or on failure.
@@ -62,4 +66,8 @@ private:
     void UpdateKey(int code, float deltaSeconds);
     // Applies one event of the queue; returns false for a quit request.
     bool Apply(const InputEvent& event);
+    void ApplyKeyUp(int code);
+
+    KeySet wentDownThisPoll_;
+    KeySet releaseAtNextPoll_;
 };

@@ -12,6 +12,11 @@ namespace {
     throw StartupError(what + ": " + SDL_GetError());
 }
 
+bool IsSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
 void RequestCoreContext() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
@@ -21,7 +26,19 @@ void RequestCoreContext() {
 
 }  // namespace
 
+void Window::RequireDisplay() {
+    // Without one SDL falls back to its offscreen driver, and the game would run
+    // with no window and no word. A driver named on purpose ("offscreen" for the
+    // render tests) is taken as meant.
+    if (IsSet("SDL_VIDEODRIVER") || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY")) {
+        return;
+    }
+    throw StartupError(
+        "no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); run it in a desktop session, or set DISPLAY");
+}
+
 Window::Window(const std::string& title, int width, int height) {
+    RequireDisplay();
     // The X11 class name of the window, as window managers and scripts see it.
     setenv("SDL_VIDEO_X11_WMCLASS", "WindowClass1", 0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {

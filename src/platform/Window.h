@@ -12,6 +12,11 @@ class Window {
 public:
     Window(const std::string& title, int width, int height);
     ~Window();
+
+    // Throws StartupError when there is no display to open the window on and no video
+    // driver was asked for by name (SDL_VIDEODRIVER). The entry point calls it before
+    // anything else is opened, so the game stops with that one line.
+    static void RequireDisplay();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # F12 in the running game writes "Screenshot-<n>.png" beside the executable: the
 # picture of the frame (1280 x 720, not black), never overwriting an earlier one.
+# A tap (press and release between two frames) takes one too.
 set -euo pipefail
 game="$1"
 xclose="$2"
@@ -31,12 +32,24 @@ for _ in $(seq 1 5); do
     sleep 0.1
   done
 done
+shots() { find "$dir" -name 'Screenshot-*.png' | wc -l; }
+before=$(shots)
+xdotool windowfocus --sync "$window" || true
+xdotool key F12
+for _ in $(seq 1 50); do
+  [ "$(shots)" -gt "$before" ] && break
+  sleep 0.1
+done
+tapped=$(shots)
 sleep 0.5
 "$xclose" Vellimor
 wait "$pid"
 
 if [ ! -s "$dir/Screenshot-2.png" ]; then
   echo "no Screenshot-2.png"; ls "$dir"; cat "$dir/err"; exit 1
+fi
+if [ "$tapped" -le "$before" ]; then
+  echo "a tap of F12 wrote no screenshot"; ls "$dir"; exit 1
 fi
 size=$(identify -format '%wx%h' "$dir/Screenshot-2.png")
 mean=$(convert "$dir/Screenshot-2.png" -colorspace Gray -format '%[fx:mean]' info:)

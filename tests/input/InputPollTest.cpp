@@ -41,6 +41,12 @@ protected:
         ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
     }
 
+    // The frame's input steps as the loop runs them: update, then poll.
+    void Frame() {
+        input.Update();
+        ASSERT_TRUE(input.Poll());
+    }
+
     std::vector<std::string> log;  // outlives the app, whose tree logs deletions
     GameApp app;
     InputManager& input = *Engine::InputManager;
@@ -112,6 +118,33 @@ TEST_F(InputPollTest, MouseButtonsAreKeys) {
     ASSERT_TRUE(input.Poll());
     EXPECT_FALSE(input.IsKeyDown(KeyLeftMouse));
     EXPECT_TRUE(input.IsKeyDown(KeyMiddleMouse));
+}
+
+TEST_F(InputPollTest, TapWithinOnePollIsDownForThatFrameAndUpAtTheNext) {
+    PushKey(SDL_SCANCODE_F12, true);
+    PushKey(SDL_SCANCODE_F12, false);
+    PushButton(SDL_BUTTON_LEFT, true);
+    PushButton(SDL_BUTTON_LEFT, false);
+    PushKey(SDL_SCANCODE_S, true);
+    PushKey(SDL_SCANCODE_S, false);
+    PushKey(SDL_SCANCODE_S, true);
+    Frame();
+    EXPECT_TRUE(input.IsKeyPressed(KeyF12));
+    EXPECT_TRUE(input.IsKeyPressed(KeyLeftMouse));
+    EXPECT_TRUE(input.IsKeyPressed(KeyS));
+
+    Frame();
+    EXPECT_EQ(input.TypedText, "s") << "the tap types";
+    EXPECT_FALSE(input.IsKeyDown(KeyF12));
+    EXPECT_FALSE(input.IsKeyPressed(KeyF12));
+    EXPECT_FALSE(input.IsKeyDown(KeyLeftMouse));
+    EXPECT_TRUE(input.IsKeyDown(KeyS)) << "down, up, down ends down";
+
+    // A key held since an earlier poll comes up at once, auto-repeat or not.
+    PushKey(SDL_SCANCODE_S, true);
+    PushKey(SDL_SCANCODE_S, false);
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(KeyS));
 }
 
 TEST_F(InputPollTest, FocusLostAndRegained) {

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Started where there is no display (no DISPLAY, no WAYLAND_DISPLAY, no video driver
+# asked for), the game stops at once with one line saying so, not a crash report,
+# instead of running on without a window.
+set -euo pipefail
+game="$1"
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+cp "$game" "$dir/vellimor"
+cp -r "$(dirname "$game")/Content" "$dir/Content"
+
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 10 "$dir/vellimor" 2>"$dir/err" || status=$?
+if [ "$status" -ne 1 ]; then
+  echo "expected exit status 1, got $status"; cat "$dir/err"; exit 1
+fi
+if [ "$(wc -l <"$dir/err")" -ne 1 ] || ! grep -q "no display" "$dir/err" || ! grep -q "DISPLAY" "$dir/err"; then
+  echo "unexpected message:"; cat "$dir/err"; exit 1
+fi
+if [ -e "$dir/CrashInfo.dmp" ]; then
+  echo "no display must not be reported as a crash"; exit 1
+fi
+echo "no display reported: $(cat "$dir/err")"
