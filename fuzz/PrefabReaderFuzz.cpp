@@ -21,7 +21,7 @@ namespace {
 
 PrefabManager& Manager() {
     static PrefabManager* manager = [] {
-        ContentLog::SetSink([](const std::string&) {});
+        ContentLog::SetSink([](ContentLog::Level, const std::string&) {});
         auto* made = new PrefabManager();
         RegisterComponentTypes(*made);
         made->Register<AllValuesComponent>("AllValuesComponent");

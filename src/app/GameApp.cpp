@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include "core/ContentError.h"
+#include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "core/GameConfig.h"
@@ -33,7 +34,6 @@
 #include <box2d/box2d.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -273,7 +273,7 @@ void GameApp::WriteScreenshot() const {
         const std::string name = "Screenshot-" + std::to_string(n) + ".png";
         if (!std::filesystem::exists(name)) {
             if (!Engine::Graphics->Device->WriteScreenshot(name)) {
-                std::fprintf(stderr, "Vellimor: cannot write %s\n", name.c_str());
+                ContentLog::Warning("cannot write " + name);
             }
             return;
         }

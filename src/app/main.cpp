@@ -1,11 +1,11 @@
 #include "app/CrashHandler.h"
 #include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/ContentLog.h"
 #include "core/StartupError.h"
 #include "platform/ExecutablePath.h"
 #include "platform/Window.h"
 
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -33,7 +33,7 @@ int main() {
         GameApp app;
         app.Run();
     } catch (const StartupError& e) {
-        std::fprintf(stderr, "Vellimor cannot start: %s\n", e.what());
+        ContentLog::Error(std::string("cannot start: ") + e.what());
         return 1;
     }
     return Engine::ExitCode;

@@ -1,9 +1,8 @@
 #include "audio/SoundManager.h"
 
 #include "audio/ChannelPool.h"
+#include "core/ContentLog.h"
 #include "platform/AudioDevice.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -11,7 +10,7 @@ std::unique_ptr<AudioDevice> OpenDefaultOrSayWhy() {
     std::string whyNot;
     auto device = AudioDevice::OpenDefault(whyNot);
     if (device == nullptr) {
-        std::fprintf(stderr, "Vellimor: %s; running without sound\n", whyNot.c_str());
+        ContentLog::Warning(whyNot + "; running without sound");
     }
     return device;
 }

@@ -17,7 +17,7 @@ class Sound;
 // play gives a channel that reports "not playing", so cues still clean up.
 class SoundManager {
 public:
-    // Opens the default device; says once on standard error when there is none.
+    // Opens the default device; says so in one log warning when there is none.
     SoundManager();
     // Takes the given device (a loopback one in tests); null means silent.
     explicit SoundManager(std::unique_ptr<AudioDevice> device,

@@ -6,9 +6,9 @@ namespace {
 ContentLog::Sink g_sink;
 }
 
-void ContentLog::Warning(const std::string& text) {
+void ContentLog::Write(Level level, const std::string& text) {
     if (g_sink) {
-        g_sink(text);
+        g_sink(level, text);
     } else {
         std::fprintf(stderr, "Vellimor: %s\n", text.c_str());
     }

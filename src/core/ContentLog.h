@@ -3,13 +3,19 @@
 #include <functional>
 #include <string>
 
-// Messages about content that the game works around (a skipped entry, say): one line
-// each on standard error. Tests replace the sink to read them.
+// The game's one log: one line each on standard error ("Vellimor: <text>"). Warnings
+// are for what the game works around (a skipped entry, a track that loops whole), errors
+// for what stops it before it runs. Tests replace the sink to read the lines.
 class ContentLog {
 public:
-    static void Warning(const std::string& text);
+    enum class Level { Info, Warning, Error };
 
-    using Sink = std::function<void(const std::string&)>;
+    static void Info(const std::string& text) { Write(Level::Info, text); }
+    static void Warning(const std::string& text) { Write(Level::Warning, text); }
+    static void Error(const std::string& text) { Write(Level::Error, text); }
+    static void Write(Level level, const std::string& text);
+
+    using Sink = std::function<void(Level, const std::string&)>;
     // An empty sink restores standard error.
     static void SetSink(Sink sink);
 };

@@ -15,7 +15,7 @@ namespace {
 class TextureManagerTest : public ::testing::Test {
 protected:
     TextureManagerTest() {
-        ContentLog::SetSink([this](const std::string& text) { warnings.push_back(text); });
+        ContentLog::SetSink([this](ContentLog::Level, const std::string& text) { warnings.push_back(text); });
         auto fake = std::make_unique<FakeUploader>();
         uploader = fake.get();
         textures = std::make_unique<TextureManager>(scratch.Path, std::move(fake));

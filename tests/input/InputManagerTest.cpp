@@ -161,7 +161,7 @@ TEST_F(KeyMappingsTest, AnActionMayBeBoundToSeveralKeys) {
 
 TEST_F(KeyMappingsTest, UnknownNamesBindCodeZeroWithOneWarningEach) {
     std::vector<std::string> warnings;
-    ContentLog::SetSink([&](const std::string& text) { warnings.push_back(text); });
+    ContentLog::SetSink([&](ContentLog::Level, const std::string& text) { warnings.push_back(text); });
     const std::string path = Write(R"({"Jump": "Space", "MenuCancel": "Escape", "MoveDown": "S"})");
     input.LoadKeyMappings(path);
     ContentLog::SetSink(nullptr);

@@ -8,7 +8,7 @@ namespace {
 class B2FixtureComponentTest : public PhysicsTest {
 protected:
     B2FixtureComponentTest() {
-        ContentLog::SetSink([this](const std::string& text) { warnings.push_back(text); });
+        ContentLog::SetSink([this](ContentLog::Level, const std::string& text) { warnings.push_back(text); });
     }
     ~B2FixtureComponentTest() override { ContentLog::SetSink(nullptr); }
 

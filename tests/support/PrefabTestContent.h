@@ -33,7 +33,7 @@ protected:
         manager.Register<AllValuesComponent>("AllValuesComponent");
         manager.Register<StartLogBehavior>("StartLogBehavior");
         manager.CreatePrototypes();
-        ContentLog::SetSink([this](const std::string& text) { warnings.push_back(text); });
+        ContentLog::SetSink([this](ContentLog::Level, const std::string& text) { warnings.push_back(text); });
         StartLogBehavior::Log = &starts;
     }
 
