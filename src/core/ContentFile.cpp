@@ -1,0 +1,42 @@
+#include "core/ContentFile.h"
+
+#include <boost/property_tree/json_parser.hpp>
+#include <boost/property_tree/xml_parser.hpp>
+
+namespace pt = boost::property_tree;
+
+namespace {
+
+// Both parsers report a file they cannot open as line 0.
+std::string Describe(const pt::file_parser_error& e) {
+    return e.line() == 0 ? e.message() : "line " + std::to_string(e.line()) + ": " + e.message();
+}
+
+}  // namespace
+
+ContentFile ContentFile::ReadJson(const std::filesystem::path& file) {
+    Tree root;
+    try {
+        pt::read_json(file.string(), root);
+    } catch (const pt::file_parser_error& e) {
+        throw ContentError(file, Describe(e));
+    }
+    return ContentFile(file, std::move(root));
+}
+
+ContentFile ContentFile::ReadXml(const std::filesystem::path& file) {
+    Tree root;
+    try {
+        pt::read_xml(file.string(), root);
+    } catch (const pt::file_parser_error& e) {
+        throw ContentError(file, Describe(e));
+    }
+    return ContentFile(file, std::move(root));
+}
+
+const ContentFile::Tree& ContentFile::Child(const Tree& node, const std::string& key) const {
+    if (const auto child = node.get_child_optional(key)) {
+        return *child;
+    }
+    Fail("No such node (" + key + ")");
+}
