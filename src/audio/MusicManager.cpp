@@ -1,16 +1,15 @@
 #include "audio/MusicManager.h"
 
-#include "core/StartupError.h"
 #include "audio/MusicStream.h"
+#include "core/ContentFile.h"
+#include "core/ContentLog.h"
+#include "core/StartupError.h"
 
 #include <AL/al.h>
-#include <boost/property_tree/json_parser.hpp>
-#include <boost/property_tree/ptree.hpp>
 #include <sndfile.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 
 namespace {
 
@@ -19,15 +18,10 @@ std::string Lowered(std::string text) {
     return text;
 }
 
-MusicMetadata ReadLoopFile(const std::filesystem::path& file, MusicMetadata track) {
-    try {
-        boost::property_tree::ptree tree;
-        boost::property_tree::read_json(file.string(), tree);
-        track.LoopStartSample = tree.get<long long>("LoopStartSample");
-        track.LoopEndSample = tree.get<long long>("LoopEndSample");
-    } catch (const boost::property_tree::ptree_error& e) {
-        throw StartupError("bad music loop file " + file.string() + ": " + e.what());
-    }
+MusicMetadata ReadLoopFile(const std::filesystem::path& path, MusicMetadata track) {
+    const ContentFile file = ContentFile::ReadJson(path);
+    track.LoopStartSample = file.Get<long long>("LoopStartSample");
+    track.LoopEndSample = file.Get<long long>("LoopEndSample");
     return track;
 }
 
@@ -48,9 +42,9 @@ void CheckLoop(const std::filesystem::path& loopFile, MusicMetadata& track) {
         return;
     }
     if (track.LoopStartSample < 0 || track.LoopEndSample < track.LoopStartSample || track.LoopEndSample >= frames) {
-        std::fprintf(stderr, "Vellimor: %s: loop %lld..%lld does not fit the %lld samples of %s; the whole track loops\n",
-                     loopFile.string().c_str(), track.LoopStartSample, track.LoopEndSample, frames,
-                     track.Path.c_str());
+        ContentLog::Warning(loopFile.string() + ": loop " + std::to_string(track.LoopStartSample) + ".." +
+                            std::to_string(track.LoopEndSample) + " does not fit the " + std::to_string(frames) +
+                            " samples of " + track.Path + "; the whole track loops");
         track.LoopStartSample = -1;
         track.LoopEndSample = -1;
     }

@@ -17,7 +17,8 @@ class MusicStream;
 class MusicManager {
 public:
     // Scans the directory. A loop file that is not valid JSON, lacks a member or
-    // holds a non-integer stops start-up with an error naming the file.
+    // holds a non-integer throws a ContentError "<path>: <what>"; loop points outside
+    // the track are a log warning and the whole track loops.
     MusicManager(bool audible, std::filesystem::path musicDirectory = "Content/Music");
     ~MusicManager();
     MusicManager(const MusicManager&) = delete;

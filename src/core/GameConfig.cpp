@@ -1,13 +1,8 @@
 #include "core/GameConfig.h"
 
-#include "core/ContentError.h"
-
-#include <boost/property_tree/json_parser.hpp>
-#include <boost/property_tree/ptree.hpp>
+#include "core/ContentFile.h"
 
 #include <system_error>
-
-namespace pt = boost::property_tree;
 
 void GameConfig::Load() {
     const std::filesystem::path file = ConfigFile();
@@ -15,15 +10,7 @@ void GameConfig::Load() {
     if (!std::filesystem::exists(file, error)) {
         return;
     }
-    try {
-        pt::ptree tree;
-        pt::read_json(file.string(), tree);
-        DevelopmentContentPath = tree.get<std::string>("DevelopmentContentPath");
-    } catch (const pt::json_parser_error& e) {
-        throw ContentError(file, "line " + std::to_string(e.line()) + ": " + e.message());
-    } catch (const pt::ptree_error& e) {
-        throw ContentError(file, e.what());
-    }
+    DevelopmentContentPath = ContentFile::ReadJson(file).Get<std::string>("DevelopmentContentPath");
 }
 
 std::filesystem::path GameConfig::DevelopmentDirectory(const std::string& kind) const {

@@ -1,13 +1,11 @@
 #include "graphics/AtlasLoader.h"
 
-#include "core/ContentError.h"
+#include "core/ContentFile.h"
 #include "core/ContentLog.h"
 #include "graphics/Image.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureUploader.h"
 
-#include <boost/property_tree/ptree.hpp>
-#include <boost/property_tree/xml_parser.hpp>
 #include <boost/regex.hpp>
 
 #include <filesystem>
@@ -19,15 +17,15 @@ namespace pt = boost::property_tree;
 namespace {
 
 // Reads one integer attribute of a sprite; `fallback` null means it is required.
-// `file` and `sprite` name where a problem is.
+// `sprite` names where in the file a problem is.
 int ReadInt(const pt::ptree& attributes, const char* key, const std::optional<int>& fallback,
-            const std::string& file, const std::string& sprite) {
+            const ContentFile& file, const std::string& sprite) {
     const auto text = attributes.get_optional<std::string>(key);
     if (!text) {
         if (fallback) {
             return *fallback;
         }
-        throw ContentError(file, sprite + ": missing attribute \"" + key + "\"");
+        file.Fail(sprite + ": missing attribute \"" + key + "\"");
     }
     try {
         std::size_t used = 0;
@@ -37,15 +35,15 @@ int ReadInt(const pt::ptree& attributes, const char* key, const std::optional<in
         }
     } catch (const std::logic_error&) {
     }
-    throw ContentError(file, sprite + ": attribute \"" + key + "\" is not an integer: \"" + *text + "\"");
+    file.Fail(sprite + ": attribute \"" + key + "\" is not an integer: \"" + *text + "\"");
 }
 
-void AddSprite(Texture& texture, const pt::ptree& sprite, const std::string& file, const std::string& where) {
+void AddSprite(Texture& texture, const pt::ptree& sprite, const ContentFile& file, const std::string& where) {
     static const pt::ptree kNoAttributes;
     const pt::ptree& a = sprite.get_child("<xmlattr>", kNoAttributes);
     const auto name = a.get_optional<std::string>("n");
     if (!name) {
-        throw ContentError(file, where + ": missing attribute \"n\"");
+        file.Fail(where + ": missing attribute \"n\"");
     }
     const int x = ReadInt(a, "x", std::nullopt, file, where);
     const int y = ReadInt(a, "y", std::nullopt, file, where);
@@ -63,16 +61,6 @@ void AddSprite(Texture& texture, const pt::ptree& sprite, const std::string& fil
     texture.ImageNames.push_back(rewritten);
     // A repeated name maps to its last entry; both entries stay in the lists.
     texture.ImageIndex[rewritten] = static_cast<int>(texture.ImageNames.size()) - 1;
-}
-
-pt::ptree ReadXml(const std::string& xmlPath) {
-    pt::ptree document;
-    try {
-        pt::read_xml(xmlPath, document);
-    } catch (const pt::xml_parser_error& e) {
-        throw ContentError(xmlPath, e.message() + (e.line() > 0 ? " (line " + std::to_string(e.line()) + ")" : ""));
-    }
-    return document;
 }
 
 std::optional<Image> DecodeOrWarn(const fs::path& path, const char* what) {
@@ -133,14 +121,14 @@ void LoadTextureFile(Texture& texture, const std::string& imagePath, TextureUplo
 }
 
 void LoadAtlas(Texture& texture, const std::string& xmlPath, TextureUploader& uploader) {
-    const pt::ptree document = ReadXml(xmlPath);
-    const auto atlas = document.get_child_optional("TextureAtlas");
+    const ContentFile file = ContentFile::ReadXml(xmlPath);
+    const auto atlas = file.Root().get_child_optional("TextureAtlas");
     if (!atlas) {
-        throw ContentError(xmlPath, "no root element \"TextureAtlas\"");
+        file.Fail("no root element \"TextureAtlas\"");
     }
     const auto imagePath = atlas->get_optional<std::string>("<xmlattr>.imagePath");
     if (!imagePath) {
-        throw ContentError(xmlPath, "missing attribute \"imagePath\"");
+        file.Fail("missing attribute \"imagePath\"");
     }
     fs::path sheet = fs::path(xmlPath).parent_path() / *imagePath;
     sheet.replace_extension("sheet");
@@ -148,7 +136,7 @@ void LoadAtlas(Texture& texture, const std::string& xmlPath, TextureUploader& up
     int index = 0;
     for (const auto& [tag, child] : *atlas) {
         if (tag == "sprite") {
-            AddSprite(texture, child, xmlPath, "sprite " + std::to_string(index++));
+            AddSprite(texture, child, file, "sprite " + std::to_string(index++));
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "input/InputManager.h"
 
-#include "core/ContentError.h"
+#include "core/ContentFile.h"
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
@@ -9,9 +9,6 @@
 #include "platform/Clipboard.h"
 #include "platform/EventPump.h"
 #include "platform/Window.h"
-
-#include <boost/property_tree/json_parser.hpp>
-#include <boost/property_tree/ptree.hpp>
 
 namespace {
 
@@ -69,14 +66,8 @@ bool InputManager::IsActionDown(int action, const KeySet& keys) const {
 }
 
 void InputManager::LoadKeyMappings(const std::string& path) {
-    boost::property_tree::ptree tree;
-    try {
-        boost::property_tree::read_json(path, tree);
-    } catch (const boost::property_tree::json_parser_error& e) {
-        const bool unreadable = e.line() == 0;
-        throw ContentError(path, unreadable ? e.message() : "line " + std::to_string(e.line()) + ": " + e.message());
-    }
-    for (const auto& [actionName, value] : tree) {
+    const ContentFile file = ContentFile::ReadJson(path);
+    for (const auto& [actionName, value] : file.Root()) {
         const std::string keyName = value.data();
         const int action = CodeOrFirst(FindActionCode(actionName), "action", actionName, path);
         const int key = CodeOrFirst(FindKeyCode(keyName), "key", keyName, path);

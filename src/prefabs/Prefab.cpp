@@ -1,6 +1,6 @@
 #include "prefabs/Prefab.h"
 
-#include "core/ContentError.h"
+#include "core/ContentFile.h"
 #include "core/ContentLog.h"
 #include "core/Behavior.h"
 #include "core/GameObject.h"
@@ -80,19 +80,9 @@ void ReadProperty(const pt::ptree& members, const std::string& name, PropertyReg
 
 Prefab::Prefab(PrefabManager& manager, std::string name) : Name(std::move(name)), manager_(&manager) {}
 
-void Prefab::Load(const std::filesystem::path& file) {
-    pt::ptree tree;
-    try {
-        pt::read_json(file.string(), tree);
-    } catch (const pt::json_parser_error& e) {
-        const bool unreadable = e.line() == 0;
-        throw ContentError(file, unreadable ? e.message() : "line " + std::to_string(e.line()) + ": " + e.message());
-    }
-    try {
-        Read(tree);
-    } catch (const std::runtime_error& e) {
-        throw ContentError(file, e.what());
-    }
+void Prefab::Load(const std::filesystem::path& path) {
+    const ContentFile file = ContentFile::ReadJson(path);
+    file.Reading([&] { Read(file.Root()); });
 }
 
 void Prefab::Read(const pt::ptree& tree) {

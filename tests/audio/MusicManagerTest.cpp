@@ -1,8 +1,9 @@
-#include "core/StartupError.h"
 #include "audio/MusicManager.h"
 #include "audio/MusicStream.h"
 #include "audio/SoundManager.h"
 #include "platform/AudioDevice.h"
+#include "core/ContentError.h"
+#include "core/ContentLog.h"
 #include "support/AudioFiles.h"
 
 #include <gtest/gtest.h>
@@ -93,22 +94,33 @@ TEST_F(MusicManagerTest, LoopFilesMatchTracksByStemInAnyCase) {
     EXPECT_EQ(music.Tracks().at("Ambient").LoopEndSample, 9000);
 }
 
-TEST_F(MusicManagerTest, BrokenLoopFilesStopStartUpNamingTheFile) {
+TEST_F(MusicManagerTest, BrokenLoopFilesAreContentErrorsNamingTheFile) {
     WriteSamples(dir / "Ambient.wav", Ramp(10000));
-    for (const char* json : {R"({"LoopStartSample": 1)", R"({"LoopStartSample": 1})",
-                             R"({"LoopStartSample": 1, "LoopEndSample": 2.5})"}) {
+    const std::pair<const char*, const char*> cases[] = {
+        {R"({"LoopStartSample": 1)", "line 1: "},
+        {R"({"LoopStartSample": 1})", "No such node (LoopEndSample)"},
+        {R"({"LoopStartSample": 1, "LoopEndSample": 2.5})", "\"LoopEndSample\" is not an integer: \"2.5\""},
+    };
+    for (const auto& [json, problem] : cases) {
         WriteLoopFile("Ambient.json", json);
         try {
             MusicManager music(false, dir);
             FAIL() << "accepted " << json;
-        } catch (const StartupError& e) {
-            EXPECT_NE(std::string(e.what()).find("Ambient.json"), std::string::npos) << e.what();
+        } catch (const ContentError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind((dir / "Ambient.json").string() + ": " + problem, 0), 0u)
+                << e.what();
         }
     }
 }
 
-TEST_F(MusicManagerTest, LoopPointsOutsideTheTrackFallBackToTheWholeTrack) {
+TEST_F(MusicManagerTest, LoopPointsOutsideTheTrackFallBackToTheWholeTrackWithAWarning) {
     WriteSamples(dir / "Ambient.wav", Ramp(10000));
+    std::vector<std::string> warnings;
+    ContentLog::SetSink([&](ContentLog::Level level, const std::string& text) {
+        if (level == ContentLog::Level::Warning) {
+            warnings.push_back(text);
+        }
+    });
     for (const char* json : {R"({"LoopStartSample": 100, "LoopEndSample": 10000})",
                              R"({"LoopStartSample": 500, "LoopEndSample": 400})",
                              R"({"LoopStartSample": -5, "LoopEndSample": 400})"}) {
@@ -116,6 +128,10 @@ TEST_F(MusicManagerTest, LoopPointsOutsideTheTrackFallBackToTheWholeTrack) {
         MusicManager music(false, dir);
         EXPECT_FALSE(music.Tracks().at("Ambient").HasLoop()) << json;
     }
+    ContentLog::SetSink(nullptr);
+    ASSERT_EQ(warnings.size(), 3u);
+    EXPECT_EQ(warnings[0].rfind((dir / "Ambient.json").string() + ": loop 100..10000 does not fit", 0), 0u)
+        << warnings[0];
 }
 
 TEST_F(MusicManagerTest, RenderedMusicFollowsTheLoopPointsAndRestartsOnReplay) {

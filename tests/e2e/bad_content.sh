@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# A prefab or configuration file that cannot be used stops start-up through the crash
-# report, with one line on standard error naming the file and the problem.
+# A content file that cannot be used (a prefab, the configuration, the key mappings, a
+# music loop file) is a ContentError: it stops start-up through the crash report, with
+# one line on standard error that says "<path>: <what>".
 set -euo pipefail
 game="$1"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cp "$game" "$dir/vellimor"
 
-expect_stop() {  # <what> <text the message must hold>
+expect_stop() {  # <what> <"path: problem" the message must hold>
   rm -f "$dir/CrashInfo.dmp"
   status=0
   "$dir/vellimor" 2>"$dir/err" || status=$?
   if [ "$status" -eq 0 ]; then
     echo "$1: expected a failing exit status"; exit 1
   fi
-  if [ "$(wc -l <"$dir/err")" -ne 1 ] || ! grep -qF "$2" "$dir/err"; then
+  if [ "$(wc -l <"$dir/err")" -ne 1 ] || ! grep -qF "ContentError: $2" "$dir/err"; then
     echo "$1: unexpected message:"; cat "$dir/err"; exit 1
   fi
   if ! grep -qF "$2" "$dir/CrashInfo.dmp"; then
@@ -41,6 +42,9 @@ rm "$dir/Content/Prefabs/Broken.json"
 echo '{}' >"$dir/Content/Config/GameConfig.json"
 expect_stop "configuration" "Content/Config/GameConfig.json: No such node (DevelopmentContentPath)"
 
+echo '{ "DevelopmentContentPath": ' >"$dir/Content/Config/GameConfig.json"
+expect_stop "configuration not JSON" "Content/Config/GameConfig.json: line 2"
+
 rm "$dir/Content/Config/GameConfig.json" "$dir/Content/Prefabs/GameplayRoot.json"
 expect_stop "no GameplayRoot" "Content/Prefabs: no prefab named \"GameplayRoot\""
 
@@ -49,3 +53,16 @@ expect_stop "key mappings not JSON" "Content/Config/KeyMappings.json: line 1"
 
 rm "$dir/Content/Config/KeyMappings.json"
 expect_stop "no key mappings" "Content/Config/KeyMappings.json: cannot open file"
+
+# The music manager reads the loop files while the game is being built, before the
+# rest of the content. A track need not decode for its loop file to be read.
+echo '{ "MenuCancel": "Esc" }' >"$dir/Content/Config/KeyMappings.json"
+echo 'not a sound' >"$dir/Content/Music/Theme.wav"
+echo '{ "LoopStartSample": 10' >"$dir/Content/Music/Theme.json"
+expect_stop "loop file not JSON" "Content/Music/Theme.json: line 2"
+
+echo '{ "LoopStartSample": 10 }' >"$dir/Content/Music/Theme.json"
+expect_stop "loop file member" "Content/Music/Theme.json: No such node (LoopEndSample)"
+
+echo '{ "LoopStartSample": 10, "LoopEndSample": "end" }' >"$dir/Content/Music/Theme.json"
+expect_stop "loop file value" "Content/Music/Theme.json: \"LoopEndSample\" is not an integer: \"end\""

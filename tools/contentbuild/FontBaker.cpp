@@ -1,11 +1,10 @@
 #include "FontBaker.h"
 
 #include "core/ContentError.h"
+#include "core/ContentFile.h"
 #include "platform/AtomicFile.h"
 #include "XmlText.h"
 
-#include <boost/property_tree/json_parser.hpp>
-#include <boost/property_tree/ptree.hpp>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include <stb/stb_rect_pack.h>
@@ -111,25 +110,21 @@ std::string FntXml(const FontBaker::Baked& font) {
 }  // namespace
 
 FontBaker::Spec FontBaker::ReadSpec(const fs::path& specFile) {
-    boost::property_tree::ptree tree;
-    try {
-        boost::property_tree::read_json(specFile.string(), tree);
-    } catch (const boost::property_tree::json_parser_error& error) {
-        throw ContentError(specFile, "line " + std::to_string(error.line()) + ": " + error.message());
-    }
+    const ContentFile file = ContentFile::ReadJson(specFile);
     Spec spec;
-    const std::string face = tree.get<std::string>("Face", "");
-    spec.Size = tree.get<int>("Size", 0);
+    // Both are looked up leniently so that the messages can say what the member is for.
+    const std::string face = file.Root().get<std::string>("Face", "");
+    spec.Size = file.Root().get<int>("Size", 0);
     if (face.empty())
-        throw ContentError(specFile, "needs a \"Face\", the TrueType file to bake");
+        file.Fail("needs a \"Face\", the TrueType file to bake");
     if (spec.Size < 4 || spec.Size > 256)
-        throw ContentError(specFile, "needs a \"Size\" in pixels between 4 and 256");
+        file.Fail("needs a \"Size\" in pixels between 4 and 256");
     for (const fs::path& candidate : {specFile.parent_path() / face, kSystemFontDirectory / face})
         if (fs::is_regular_file(candidate)) {
             spec.Face = candidate;
             return spec;
         }
-    throw ContentError(specFile, "face \"" + face + "\" not found beside it nor in " + kSystemFontDirectory.string());
+    file.Fail("face \"" + face + "\" not found beside it nor in " + kSystemFontDirectory.string());
 }
 
 FontBaker::Baked FontBaker::Bake(const std::string& name, const Spec& spec) {

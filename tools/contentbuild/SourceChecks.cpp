@@ -2,9 +2,8 @@
 
 #include "SourceFile.h"
 #include "core/ContentError.h"
+#include "core/ContentFile.h"
 
-#include <boost/property_tree/json_parser.hpp>
-#include <boost/property_tree/ptree.hpp>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -16,28 +15,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-boost::property_tree::ptree ReadJson(const fs::path& file) {
-    boost::property_tree::ptree tree;
-    try {
-        boost::property_tree::read_json(file.string(), tree);
-    } catch (const boost::property_tree::json_parser_error& error) {
-        throw ContentError(file, "line " + std::to_string(error.line()) + ": " + error.message());
-    }
-    return tree;
-}
-
-long ReadLoopPoint(const boost::property_tree::ptree& tree, const char* key, const fs::path& file) {
-    const auto value = tree.get_optional<std::string>(key);
-    if (!value)
-        throw ContentError(file, std::string("has no \"") + key + "\"");
-    try {
-        std::size_t used = 0;
-        const long sample = std::stol(*value, &used);
-        if (used == value->size() && sample >= 0)
-            return sample;
-    } catch (const std::exception&) {
-    }
-    throw ContentError(file, std::string("\"") + key + "\" must be a sample number, not \"" + *value + "\"");
+// The game reads the same members the same way; negative points are caught here only.
+long ReadLoopPoint(const ContentFile& file, const std::string& key) {
+    const long sample = file.Get<long>(key);
+    if (sample < 0)
+        file.Fail("\"" + key + "\" must be a sample number, not " + std::to_string(sample));
+    return sample;
 }
 
 std::optional<long> FrameCountOfTrackBeside(const fs::path& loopFile) {
@@ -61,18 +44,18 @@ bool HasSoundExtension(const fs::path& file) {
 }
 
 void CheckJsonFile(const fs::path& file) {
-    ReadJson(file);
+    ContentFile::ReadJson(file);
 }
 
-void CheckMusicLoopFile(const fs::path& file) {
-    const auto tree = ReadJson(file);
-    const long start = ReadLoopPoint(tree, "LoopStartSample", file);
-    const long end = ReadLoopPoint(tree, "LoopEndSample", file);
+void CheckMusicLoopFile(const fs::path& path) {
+    const ContentFile file = ContentFile::ReadJson(path);
+    const long start = ReadLoopPoint(file, "LoopStartSample");
+    const long end = ReadLoopPoint(file, "LoopEndSample");
     if (start > end)
-        throw ContentError(file, "\"LoopStartSample\" lies after \"LoopEndSample\"");
-    if (const auto frames = FrameCountOfTrackBeside(file); frames && end >= *frames)
-        throw ContentError(file, "\"LoopEndSample\" " + std::to_string(end) + " lies beyond the track's " +
-                                     std::to_string(*frames) + " samples");
+        file.Fail("\"LoopStartSample\" lies after \"LoopEndSample\"");
+    if (const auto frames = FrameCountOfTrackBeside(path); frames && end >= *frames)
+        file.Fail("\"LoopEndSample\" " + std::to_string(end) + " lies beyond the track's " + std::to_string(*frames) +
+                  " samples");
 }
 
 void CheckSoundFile(const fs::path& file) {
