@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/Behavior.h"
 #include "core/DeletionQueues.h"
+#include "core/DrawableComponent.h"
 #include "editor/EditorState.h"
 #include "graphics/Pos2dComponent.h"
 #include "physics/B2BodyComponent.h"
@@ -86,6 +87,9 @@ void GameObject::AddComponent(Component* c) {
         behaviors_.push_back(behavior);
         behavior->CopyShortcutsFrom(*this);
     }
+    if (const auto* drawable = dynamic_cast<const DrawableComponent*>(c)) {
+        AddDrawable(drawable);
+    }
     OfferShortcut(c);
     for (Behavior* b : behaviors_) {
         b->OfferShortcut(c);
@@ -105,9 +109,19 @@ void GameObject::RemoveComponent(Component* c) {
     if (bat != behaviors_.end()) {
         behaviors_.erase(bat);
     }
+    std::erase_if(drawables_, [c](const DrawableComponent* d) { return static_cast<const Component*>(d) == c; });
     ForgetShortcut(c);
     for (Behavior* b : behaviors_) {
         b->ForgetShortcut(c);
+    }
+}
+
+void GameObject::AddDrawable(const DrawableComponent* drawable) {
+    // Like a shortcut slot: the first of a kind draws, a later one of that kind never.
+    const auto at = std::find_if(drawables_.begin(), drawables_.end(),
+                                 [drawable](const DrawableComponent* d) { return d->Slot() >= drawable->Slot(); });
+    if (at == drawables_.end() || (*at)->Slot() != drawable->Slot()) {
+        drawables_.insert(at, drawable);
     }
 }
 

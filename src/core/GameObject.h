@@ -9,6 +9,7 @@
 
 class Behavior;
 class Component;
+class DrawableComponent;
 
 // A named node of the scene tree. It owns its components (in attachment order) and
 // its children; the three flags switch whole subtrees in and out of the passes.
@@ -29,6 +30,8 @@ public:
 
     const std::vector<Component*>& Components() const { return components_; }
     const std::vector<Behavior*>& Behaviors() const { return behaviors_; }
+    // The components the tree walk draws, in DrawSlot order, one per slot.
+    const std::vector<const DrawableComponent*>& Drawables() const { return drawables_; }
     const std::vector<GameObject*>& Children() const { return children_; }
     GameObject* Parent() const { return parent_; }
     bool IsQueuedForDeletion() const { return queued_; }
@@ -85,11 +88,13 @@ private:
     friend class Component;
 
     void DeleteContents();
+    void AddDrawable(const DrawableComponent* drawable);
     void DetachFromParent();
     void FixEditorReferences();
 
     std::vector<Component*> components_;
     std::vector<Behavior*> behaviors_;
+    std::vector<const DrawableComponent*> drawables_;
     std::vector<GameObject*> children_;
     GameObject* parent_ = nullptr;
     bool queued_ = false;

@@ -1,8 +1,9 @@
 #include "graphics/SpriteBatch.h"
 
+#include "core/DrawPlacement.h"
+#include "core/DrawableComponent.h"
 #include "core/GameObject.h"
 #include "graphics/Pos2dComponent.h"
-#include "graphics/SpriteComponent.h"
 #include "graphics/Texture.h"
 #include "graphics/TintComponent.h"
 
@@ -75,31 +76,27 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
     if (!object->DrawEnabled) {
         return;
     }
-    Vector2 position;
-    float rotation = 0.0f;
+    DrawPlacement placement;
+    placement.LayerMask = layerMask;
     Vector2 childOffset = parentOffset;
     if (const Pos2dComponent* pos = object->Pos2d()) {
-        position = pos->IsRelative ? pos->Pos + parentOffset : pos->Pos;
-        rotation = pos->Rotation;
-        childOffset = position;
+        placement.Position = pos->IsRelative ? pos->Pos + parentOffset : pos->Pos;
+        placement.Rotation = pos->Rotation;
+        childOffset = placement.Position;
     } else {
         // Placed by its physics body, if any; like an object without a position, it
         // passes its parent's offset on to relative children.
-        object->GetBodyPlacement(position, rotation);
+        object->GetBodyPlacement(placement.Position, placement.Rotation);
     }
     if (const TintComponent* tint = object->Tint()) {
         colour = colour * tint->Tint;
     }
-    const SpriteComponent* sprite = object->Sprite();
-    if (sprite != nullptr && sprite->GetTex() != nullptr && (LayerBit(sprite->Layer) & layerMask) != 0) {
-        const Vector2 S = sprite->Size;
-        const Rect& T = sprite->TrimRect;
-        const Vector2 s(S.x * T.width, S.y * T.height);
-        const Vector2 o((S.x - s.x - 2.0f * T.x * S.x) / 2.0f + sprite->Origin.x,
-                        -(S.y - s.y - 2.0f * T.y * S.y) / 2.0f + sprite->Origin.y);
-        AddQuad(sprite->GetTex(), sprite->ImageRect, rotation, colour, s, o, position);
+    placement.Colour = colour;
+    for (const DrawableComponent* drawable : object->Drawables()) {
+        if ((LayerBit(drawable->Layer) & layerMask) != 0) {
+            drawable->SubmitQuads(*this, placement);
+        }
     }
-    // Text components submit their glyphs here with the same placement.
     DepthCounter = std::max(DepthCounter - 0.000001f, 0.0f);
     for (const GameObject* child : object->Children()) {
         DrawTree(child, layerMask, colour, childOffset);

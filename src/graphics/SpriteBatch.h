@@ -2,6 +2,7 @@
 
 #include "core/Color.h"
 #include "core/DrawLayer.h"
+#include "core/QuadSink.h"
 #include "core/Rect.h"
 #include "core/Vector2.h"
 #include "graphics/SpriteVertex.h"
@@ -10,7 +11,6 @@
 #include <vector>
 
 class GameObject;
-class Texture;
 
 // A layer's bit in the layer masks that DrawTree takes.
 constexpr unsigned LayerBit(DrawLayer layer) {
@@ -20,7 +20,8 @@ constexpr unsigned LayerBit(DrawLayer layer) {
 // The CPU half of the sprite batcher: turns the scene tree into quads grouped by
 // texture in order of first use. Depth values fall in tree order so that the depth
 // test restores that order between groups. The graphics device draws the groups.
-class SpriteBatch {
+// The walk asks each object's drawable components for their quads.
+class SpriteBatch final : public QuadSink {
 public:
     // Quads that fit in the device's 1 MiB vertex buffer (144 bytes each).
     static constexpr int QuadCapacity = 1048576 / (4 * static_cast<int>(sizeof(SpriteVertex)));
@@ -38,7 +39,9 @@ public:
     // One quad: size and origin in world units, rotation in radians counter-clockwise
     // about position.
     void AddQuad(const Texture* texture, Rect uv, float rotation, Color colour, Vector2 size, Vector2 origin,
-                 Vector2 position);
+                 Vector2 position) override;
+    bool MirrorsX() const override { return FlipX; }
+    bool MirrorsY() const override { return FlipY; }
     // The object and its subtree for the layers in layerMask.
     void DrawTree(const GameObject* object, unsigned layerMask, Color colour, Vector2 parentOffset);
 

@@ -1,6 +1,8 @@
 #include "graphics/SpriteComponent.h"
 
+#include "core/DrawPlacement.h"
 #include "core/GameObject.h"
+#include "core/QuadSink.h"
 #include "graphics/Texture.h"
 
 #include <cmath>
@@ -17,7 +19,7 @@ std::map<const SpriteComponent*, std::string>& PendingNames() {
 
 }  // namespace
 
-SpriteComponent::SpriteComponent() {
+SpriteComponent::SpriteComponent() : DrawableComponent(DrawSlot::Sprite) {
     AddProperty("Size", Size);
     AddProperty("Origin", Origin);
     AddProxy<Texture*>("Tex", [this] { return GetTex(); }, [this](Texture* texture) { SetTex(texture); });
@@ -72,6 +74,17 @@ void SpriteComponent::SelectImage(int index) {
     ImageRect = texture_->ImageRects[index];
     TrimRect = texture_->TrimRects[index];
     ImageIndex = index;
+}
+
+void SpriteComponent::SubmitQuads(QuadSink& sink, const DrawPlacement& placement) const {
+    if (texture_ == nullptr) {
+        return;
+    }
+    const Vector2 S = Size;
+    const Rect& T = TrimRect;
+    const Vector2 s(S.x * T.width, S.y * T.height);
+    const Vector2 o((S.x - s.x - 2.0f * T.x * S.x) / 2.0f + Origin.x, -(S.y - s.y - 2.0f * T.y * S.y) / 2.0f + Origin.y);
+    sink.AddQuad(texture_, ImageRect, placement.Rotation, placement.Colour, s, o, placement.Position);
 }
 
 Rect SpriteComponent::GetWorldBounds() const {

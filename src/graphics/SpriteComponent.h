@@ -1,17 +1,17 @@
 #pragma once
 
-#include "core/Component.h"
+#include "core/DrawableComponent.h"
 #include "core/IEditable.h"
 #include "core/Rect.h"
 #include "core/Vector2.h"
-#include "core/DrawLayer.h"
 
 #include <string>
 
 class Texture;
 
-// Which sub-image of which atlas an object shows, how large and on which layer.
-class SpriteComponent : public Component, public IEditable {
+// Which sub-image of which atlas an object shows, how large and on which layer
+// (Layer, from DrawableComponent).
+class SpriteComponent : public DrawableComponent, public IEditable {
 public:
     SpriteComponent();
     ~SpriteComponent() override;
@@ -23,7 +23,6 @@ public:
     // Copies of the atlas entry's normalised rectangles.
     Rect ImageRect{0.0f, 0.0f, 1.0f, 1.0f};
     Rect TrimRect{0.0f, 0.0f, 1.0f, 1.0f};
-    DrawLayer Layer = DrawLayer::Background;
     // Index into the atlas lists; -1 = no image chosen (the whole atlas shows).
     int ImageIndex = -1;
 
@@ -39,6 +38,10 @@ public:
     // Takes sub-image `index` of the texture; nothing happens without a texture or
     // for an index the atlas does not have.
     void SelectImage(int index);
+
+    // One quad of the trimmed size at the placement, shifted by the origin and the
+    // trim, turned about the placement's position; nothing without a texture.
+    void SubmitQuads(QuadSink& sink, const DrawPlacement& placement) const override;
 
     // The full frame around the owner's position, less the origin; ignores rotation
     // and trimming.
