@@ -21,10 +21,6 @@ constexpr GLsizeiptr kVertexBufferBytes = 1048576;
 constexpr Color kWhite{255, 255, 255, 255};
 constexpr int kMaxLinePoints = 99;
 
-unsigned Bit(DrawLayer layer) {
-    return LayerBit(layer);
-}
-
 GLuint CreateSampler(GLint minFilter, GLint magFilter) {
     GLuint sampler = 0;
     glGenSamplers(1, &sampler);
@@ -56,6 +52,7 @@ void DescribeSpriteVertex() {
 
 GraphicsDevice::GraphicsDevice(Graphics& graphics)
     : graphics_(graphics),
+      passes_(*this, graphics),
       deviceCamera_(Vector2(), Vector2(static_cast<float>(graphics.Width), static_cast<float>(graphics.Height))),
       fullScreenObject_(std::make_unique<GameObject>()) {
     fullScreenTexture_.Size = Vector2(static_cast<float>(graphics.Width), static_cast<float>(graphics.Height));
@@ -75,7 +72,6 @@ void GraphicsDevice::InitGraphicsDevice() {
     CreateBuffers();
     CreateSamplers();
     Targets.Create(graphics_.Width, graphics_.Height);
-    gBufferDirty_ = true;
     // Sprite quads wind clockwise; a mirrored quad is the one that faces away.
     glFrontFace(GL_CW);
     glEnable(GL_DEPTH_TEST);
@@ -146,6 +142,13 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
     currentProgram_ = nullptr;
 }
 
+const ShaderProgram& GraphicsDevice::UseProgram(Program program) {
+    const ShaderProgram* programs[] = {&spriteProgram_, &litProgram_, &shadowProgram_, &maskProgram_, &lightProgram_};
+    const ShaderProgram& chosen = *programs[static_cast<int>(program)];
+    UseProgram(chosen);
+    return chosen;
+}
+
 void GraphicsDevice::UseProgram(const ShaderProgram& program) {
     currentProgram_ = &program;
     program.Use();
@@ -188,6 +191,29 @@ void GraphicsDevice::BindImage(int unit, unsigned image) {
 void GraphicsDevice::SetStage0Filter(const Filter& filter) {
     stage0Filter_ = &filter;
     glBindSampler(0, filter.mip);
+}
+
+void GraphicsDevice::SetStage0Filter(StageFilter filter) {
+    SetStage0Filter(filter == StageFilter::Point ? point_ : linear_);
+}
+
+void GraphicsDevice::ResetStageFilters() {
+    SetStage0Filter(linear_);
+    glBindSampler(1, linear_.mip);
+}
+
+void GraphicsDevice::BindGBufferImages() {
+    BindImage(2, Targets.SceneColorTarget);
+    BindImage(3, Targets.SceneNormalTarget);
+    BindImage(4, Targets.SceneExtrasTarget);
+    for (GLuint unit = 2; unit <= 4; ++unit) {
+        glBindSampler(unit, point_.plain);
+    }
+}
+
+unsigned GraphicsDevice::EditorImage() const {
+    const Texture* editor = Engine::TextureManager != nullptr ? Engine::TextureManager->GetTexture("Editor") : nullptr;
+    return editor != nullptr ? editor->ColorImage : 0;
 }
 
 void GraphicsDevice::BindGroupFilters(bool minified) {
@@ -238,9 +264,9 @@ void GraphicsDevice::EndBatch() {
     BindGroupFilters(true);
 }
 
-bool GraphicsDevice::DrawLayerBatch(unsigned layers) {
+bool GraphicsDevice::DrawLayerBatch(const GameObject* root, unsigned layers) {
     BeginBatch();
-    DrawTree(drawRoot_, layers, kWhite, Vector2());
+    DrawTree(root, layers, kWhite, Vector2());
     const bool submitted = Batch.GroupCount() > 0;
     EndBatch();
     return submitted;
@@ -251,7 +277,7 @@ void GraphicsDevice::DrawFullScreen(unsigned image, Color colour) {
     fullScreenTexture_.ColorImage = image;
     fullScreenTexture_.NormalImage = 0;
     BeginBatch();
-    DrawTree(fullScreenObject_.get(), Bit(DrawLayer::Ui), colour, Vector2());
+    DrawTree(fullScreenObject_.get(), LayerBit(DrawLayer::Ui), colour, Vector2());
     EndBatch();
     fullScreenTexture_.ColorImage = 0;
 }
@@ -275,153 +301,6 @@ void GraphicsDevice::DrawLineStrip(const Vector2* points, int count, Color colou
     glBufferData(GL_ARRAY_BUFFER, kVertexBufferBytes, nullptr, GL_STREAM_DRAW);
     glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(strip.size() * sizeof(SpriteVertex)), strip.data());
     glDrawArrays(GL_LINE_STRIP, 0, static_cast<GLsizei>(strip.size()));
-}
-
-void GraphicsDevice::RenderFrame(GameObject* root) {
-    drawRoot_ = root;
-    DrawBackground();
-    DrawLitLayers();
-    DrawShadowAndMask();
-    DrawLights();
-    DrawPlainLayers();
-    DrawPhysicsView();
-    DrawOverlays();
-    Present();
-    for (int unit = 4; unit >= 0; --unit) {
-        BindImage(unit, 0);
-    }
-    drawRoot_ = nullptr;
-}
-
-void GraphicsDevice::DrawBackground() {
-    Targets.Bind(RenderTargets::Binding::BackBuffer);
-    const Color& c = graphics_.BackgroundColor;
-    glClearColor(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, c.a / 255.0f);
-    glClearDepth(1.0);
-    glClearStencil(0);
-    glDepthMask(GL_TRUE);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    Batch.DepthCounter = 1.0f;
-
-    UseProgram(spriteProgram_);
-    glEnable(GL_BLEND);
-    glBlendEquation(GL_FUNC_ADD);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glDisable(GL_CULL_FACE);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    SetStage0Filter(linear_);
-    glBindSampler(1, linear_.mip);
-
-    SetCamera(graphics_.WorldCamera);
-    DrawLayerBatch(Bit(DrawLayer::Background));
-}
-
-void GraphicsDevice::DrawLitLayers() {
-    // From here on every target's alpha keeps the largest coverage drawn into it.
-    glBlendEquationSeparate(GL_FUNC_ADD, GL_MAX);
-    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA, GL_DST_ALPHA);
-    UseProgram(litProgram_);
-
-    // Targets still clear from a frame without lit sprites need no clearing.
-    Targets.Bind(RenderTargets::Binding::ForegroundLit);
-    if (gBufferDirty_) {
-        RenderTargets::ClearToTransparent(0);
-    }
-    Targets.Bind(RenderTargets::Binding::BackgroundLit);
-    if (gBufferDirty_) {
-        for (int target = 0; target < 3; ++target) {
-            RenderTargets::ClearToTransparent(target);
-        }
-    }
-    backgroundLitDrawn_ = DrawLayerBatch(Bit(DrawLayer::BackgroundLit));
-
-    Targets.Bind(RenderTargets::Binding::ForegroundLit);
-    foregroundLitDrawn_ = DrawLayerBatch(Bit(DrawLayer::ForegroundLit));
-    gBufferDirty_ = backgroundLitDrawn_ || foregroundLitDrawn_;
-}
-
-void GraphicsDevice::DrawShadowAndMask() {
-    // Over an empty foreground the shadow adds nothing, and over empty lit targets the
-    // mask darkens nothing: both are skipped then, the picture is the same.
-    if (foregroundLitDrawn_) {
-        Targets.Bind(RenderTargets::Binding::Shadow);
-        UseProgram(shadowProgram_);
-        shadowProgram_.SetVector("g_Spread", graphics_.ShadowSpread / static_cast<float>(graphics_.Width),
-                                 graphics_.ShadowSpread / static_cast<float>(graphics_.Height));
-        shadowProgram_.SetFloat("g_Darkness", graphics_.ShadowDarkness);
-        DrawFullScreen(Targets.ForegroundColorTarget, kWhite);
-    } else {
-        SkipFullScreen();
-    }
-    Targets.Bind(RenderTargets::Binding::BackBuffer);
-    if (backgroundLitDrawn_ || foregroundLitDrawn_) {
-        UseProgram(maskProgram_);
-        DrawFullScreen(Targets.SceneExtrasTarget, Color(0, 0, 0, 255));
-    } else {
-        SkipFullScreen();
-    }
-}
-
-void GraphicsDevice::SkipFullScreen() {
-    // The full-screen object's step of depth, as if it had been drawn.
-    Batch.DepthCounter = std::max(Batch.DepthCounter - 0.000001f, 0.0f);
-}
-
-void GraphicsDevice::DrawLights() {
-    BindImage(2, Targets.SceneColorTarget);
-    BindImage(3, Targets.SceneNormalTarget);
-    BindImage(4, Targets.SceneExtrasTarget);
-    for (GLuint unit = 2; unit <= 4; ++unit) {
-        glBindSampler(unit, point_.plain);
-    }
-    UseProgram(lightProgram_);
-    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE, GL_SRC_ALPHA, GL_DST_ALPHA);
-    SetCamera(graphics_.WorldCamera);
-    DrawLayerBatch(Bit(DrawLayer::SpriteLights));
-}
-
-void GraphicsDevice::DrawPlainLayers() {
-    BindImage(2, 0);
-    BindImage(3, 0);
-    UseProgram(spriteProgram_);
-    SetCamera(graphics_.WorldCamera);
-    DrawLayerBatch(Bit(DrawLayer::ForegroundAdd));
-    glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA, GL_DST_ALPHA);
-    DrawLayerBatch(Bit(DrawLayer::Foreground));
-}
-
-void GraphicsDevice::DrawPhysicsView() {
-    if (!graphics_.ShowPhysics) {
-        return;
-    }
-    glClear(GL_DEPTH_BUFFER_BIT);
-    glEnable(GL_DEPTH_TEST);
-    const Texture* editor = Engine::TextureManager != nullptr ? Engine::TextureManager->GetTexture("Editor") : nullptr;
-    BindImage(0, editor != nullptr ? editor->ColorImage : 0);
-    if (PhysicsDebugDraw) {
-        PhysicsDebugDraw();
-    }
-}
-
-void GraphicsDevice::DrawOverlays() {
-    SetStage0Filter(point_);
-    SetCamera(graphics_.ScreenCamera);
-    DrawLayerBatch(Bit(DrawLayer::Ui));
-
-    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    SetCamera(graphics_.WorldCamera);
-    DrawLayerBatch(Bit(DrawLayer::EditorSelection));
-    SetCamera(graphics_.ScreenCamera);
-    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-
-    SetStage0Filter(linear_);
-    DrawLayerBatch(Bit(DrawLayer::Editor));
-    SetStage0Filter(point_);
-    DrawLayerBatch(Bit(DrawLayer::EditorText));
-    SetStage0Filter(linear_);
-    DrawLayerBatch(Bit(DrawLayer::Editor2));
-    SetStage0Filter(point_);
-    DrawLayerBatch(Bit(DrawLayer::EditorText2));
 }
 
 void GraphicsDevice::Present() {

@@ -4,6 +4,7 @@
 #include "core/Rect.h"
 #include "core/Vector2.h"
 #include "graphics/Camera2d.h"
+#include "graphics/FramePasses.h"
 #include "graphics/Image.h"
 #include "graphics/RenderTargets.h"
 #include "graphics/ShaderProgram.h"
@@ -19,10 +20,11 @@ class Graphics;
 class SpriteComponent;
 class Window;
 
-// The OpenGL side of the frame: shaders, the off-screen back buffer and G-buffer,
-// the sprite batcher's buffers, and the fixed sequence of passes that draws the
-// scene tree. Created with the Graphics record; the GL objects exist between
-// InitGraphicsDevice and ReleaseGraphicsDevice, with the window's context current.
+// The OpenGL side of the frame: shaders, samplers, the off-screen back buffer and
+// G-buffer, the sprite batcher's buffers, and the drawing operations the passes are
+// made of. The order of the passes is FramePasses'. Created with the Graphics
+// record; the GL objects exist between InitGraphicsDevice and
+// ReleaseGraphicsDevice, with the window's context current.
 class GraphicsDevice {
 public:
     explicit GraphicsDevice(Graphics& graphics);
@@ -32,7 +34,7 @@ public:
 
     void InitGraphicsDevice();
     // Draws every pass of one frame from `root` and presents it to the window.
-    void RenderFrame(GameObject* root);
+    void RenderFrame(GameObject* root) { passes_.Render(root); }
     void ReleaseGraphicsDevice();
     bool IsInitialized() const { return vertexArray_ != 0; }
 
@@ -50,6 +52,9 @@ public:
     void DrawTree(const GameObject* object, unsigned layerMask, Color colour, Vector2 parentOffset) {
         Batch.DrawTree(object, layerMask, colour, parentOffset);
     }
+    // One batch of the tree under `root` for these layers, with the current program,
+    // camera and blend state; true when any quad was submitted.
+    bool DrawLayerBatch(const GameObject* root, unsigned layers);
 
     // Draws `image` (a texture of the device) over the whole back buffer with the
     // current shaders and blend state.
@@ -58,6 +63,24 @@ public:
     // of the "Editor" texture; closed adds the first point again.
     void DrawLineStrip(const Vector2* points, int count, Color colour, bool closed);
 
+    // The programs the passes choose from.
+    enum class Program { Sprite, Lit, Shadow, Mask, Light };
+    // Makes `program` current with the current camera's constants; returned for the
+    // pass's own constants.
+    const ShaderProgram& UseProgram(Program program);
+    // Stage 0's filter for the batches that follow (stage 1 always filters linearly).
+    enum class StageFilter { Linear, Point };
+    void SetStage0Filter(StageFilter filter);
+    // Both stages linear, as each frame starts.
+    void ResetStageFilters();
+    void BindImage(int unit, unsigned image);
+    // The G-buffer on stages 2 to 4 (scene colour, normal, extras), point sampled.
+    void BindGBufferImages();
+    // The colour image of the "Editor" texture, 0 while no bank has one.
+    unsigned EditorImage() const;
+
+    // Blits the back buffer to the window and swaps; nothing without a window.
+    void Present();
     // The back buffer as it is now, top row first, opaque.
     Image ReadBackBuffer() const;
     // Writes the back buffer as a PNG; false when the file cannot be written.
@@ -84,23 +107,10 @@ private:
     };
     void SetStage0Filter(const Filter& filter);
     void BindGroupFilters(bool minified);
-    void BindImage(int unit, unsigned image);
     void UploadIndices(int quads);
-    // Batches the tree's sprites of these layers; true when any quad was submitted.
-    bool DrawLayerBatch(unsigned layers);
-    void SkipFullScreen();
-    void Present();
-
-    void DrawBackground();
-    void DrawLitLayers();
-    void DrawShadowAndMask();
-    void DrawLights();
-    void DrawPlainLayers();
-    void DrawPhysicsView();
-    void DrawOverlays();
 
     Graphics& graphics_;
-    GameObject* drawRoot_ = nullptr;
+    FramePasses passes_;
     ShaderProgram spriteProgram_;
     ShaderProgram litProgram_;
     ShaderProgram shadowProgram_;
@@ -109,10 +119,6 @@ private:
     const ShaderProgram* currentProgram_ = nullptr;
     CameraConstants camera_{};
     bool cameraCanDraw_ = true;
-    // What the lit passes drew this frame; whether the G-buffer holds anything.
-    bool backgroundLitDrawn_ = false;
-    bool foregroundLitDrawn_ = false;
-    bool gBufferDirty_ = true;
 
     unsigned vertexArray_ = 0;
     unsigned vertexBuffer_ = 0;

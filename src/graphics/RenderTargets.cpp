@@ -42,6 +42,7 @@ GLuint CreateFramebuffer(GLuint depth, std::initializer_list<GLuint> colors) {
 }  // namespace
 
 void RenderTargets::Create(int width, int height) {
+    GBufferClear = false;
     glGenRenderbuffers(1, &depthBuffer_);
     glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);

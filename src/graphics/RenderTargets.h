@@ -24,6 +24,9 @@ public:
     unsigned ForegroundColorTarget = 0;
     unsigned SceneNormalTarget = 0;
     unsigned SceneExtrasTarget = 0;
+    // The four G-buffer textures are known to be transparent black. Fresh targets
+    // hold anything; the lit passes keep this up to date.
+    bool GBufferClear = false;
 
     unsigned BackBufferFramebuffer() const { return framebuffers_[0]; }
 
