@@ -211,9 +211,9 @@ void GraphicsDevice::BindGBufferImages() {
     }
 }
 
-unsigned GraphicsDevice::EditorImage() const {
-    const Texture* editor = Engine::TextureManager != nullptr ? Engine::TextureManager->GetTexture("Editor") : nullptr;
-    return editor != nullptr ? editor->ColorImage : 0;
+unsigned GraphicsDevice::EditorImage() {
+    editorTexture_.Refresh(Engine::TextureManager);
+    return editorTexture_.ColorImage();
 }
 
 void GraphicsDevice::BindGroupFilters(bool minified) {
@@ -287,12 +287,8 @@ void GraphicsDevice::DrawLineStrip(const Vector2* points, int count, Color colou
     if (count <= 0 || !cameraCanDraw_) {
         return;
     }
-    Vector2 white(0.0f, 0.0f);
-    const Texture* editor = Engine::TextureManager != nullptr ? Engine::TextureManager->GetTexture("Editor") : nullptr;
-    if (editor != nullptr && editor->HasImage(editor->FindImage("1PixelWhite"))) {
-        const Rect& r = editor->ImageRects[static_cast<std::size_t>(editor->FindImage("1PixelWhite"))];
-        white = Vector2(r.x + r.width / 2.0f, r.y + r.height / 2.0f);
-    }
+    editorTexture_.Refresh(Engine::TextureManager);
+    const Vector2 white = editorTexture_.WhiteTexel();
     std::vector<SpriteVertex> strip;
     for (int i = 0; i < count + (closed ? 1 : 0); ++i) {
         const Vector2 p = points[i % count];

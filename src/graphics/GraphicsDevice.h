@@ -4,6 +4,7 @@
 #include "core/Rect.h"
 #include "core/Vector2.h"
 #include "graphics/Camera2d.h"
+#include "graphics/EditorTextureCache.h"
 #include "graphics/FramePasses.h"
 #include "graphics/Image.h"
 #include "graphics/RenderTargets.h"
@@ -77,7 +78,7 @@ public:
     // The G-buffer on stages 2 to 4 (scene colour, normal, extras), point sampled.
     void BindGBufferImages();
     // The colour image of the "Editor" texture, 0 while no bank has one.
-    unsigned EditorImage() const;
+    unsigned EditorImage();
 
     // Blits the back buffer to the window and swaps; nothing without a window.
     void Present();
@@ -133,4 +134,5 @@ private:
     Camera2d deviceCamera_;
     Texture fullScreenTexture_;
     std::unique_ptr<GameObject> fullScreenObject_;
+    EditorTextureCache editorTexture_;
 };

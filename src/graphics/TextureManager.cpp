@@ -51,6 +51,7 @@ void ForEachSprite(GameObject* object, const std::function<void(SpriteComponent&
 
 TextureManager::TextureManager(fs::path root, std::unique_ptr<TextureUploader> uploader)
     : root_(std::move(root)), uploader_(std::move(uploader)) {
+    Changed();
     // Texture properties are written as the texture's name and read back through here.
     ResourceNames<Texture>::Find = [this](const std::string& name) { return GetTexture(name); };
     ResourceNames<Texture>::NameOf = [](const Texture* texture) { return texture->Name; };
@@ -62,6 +63,12 @@ TextureManager::TextureManager()
 TextureManager::~TextureManager() {
     ResourceNames<Texture>::Find = nullptr;
     ResourceNames<Texture>::NameOf = nullptr;
+}
+
+void TextureManager::Changed() {
+    // Shared by every manager, so that numbers are never handed out twice.
+    static std::uint64_t lastGeneration = 0;
+    generation_ = ++lastGeneration;
 }
 
 void TextureManager::LoadTextureBank(const std::string& name) {
@@ -83,14 +90,18 @@ void TextureManager::LoadTextureBank(const std::string& name) {
         bank->Textures[texture->Name] = std::move(texture);
     }
     banks_[name] = std::move(bank);
+    Changed();
 }
 
 void TextureManager::UnloadTextureBank(const std::string& name) {
-    banks_.erase(name);
+    if (banks_.erase(name) > 0) {
+        Changed();
+    }
 }
 
 void TextureManager::UnloadAllBanks() {
     banks_.clear();
+    Changed();
 }
 
 Texture* TextureManager::GetTexture(const std::string& name) const {
@@ -110,6 +121,7 @@ TextureBank& TextureManager::AddBank(const std::string& name) {
     auto& bank = banks_[name];
     if (bank == nullptr) {
         bank = std::make_unique<TextureBank>();
+        Changed();
     }
     return *bank;
 }
@@ -124,6 +136,7 @@ Texture& TextureManager::AddTexture(const std::string& bankName, const std::stri
     texture->Size = Vector2(static_cast<float>(color.Width), static_cast<float>(color.Height));
     Texture& stored = *texture;
     AddBank(bankName).Textures[name] = std::move(texture);
+    Changed();
     return stored;
 }
 
@@ -140,6 +153,8 @@ void TextureManager::ReloadTexture(Texture& texture, GameObject* root) {
     }
     const std::string file = texture.Name + (texture.NormalImage != 0 ? "_COL.xml" : ".xml");
     const fs::path xmlPath = root_ / bankName / file;
+    // Before anything goes: a failed read leaves the texture without images.
+    Changed();
     ForEachSprite(root, [&](SpriteComponent& sprite) { sprite.RememberImageName(&texture); });
     // Both images go: the atlas brings its normal image again when it is lit.
     texture.ReleaseImages();

@@ -2,6 +2,7 @@
 
 #include "graphics/TextureBank.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -37,7 +38,8 @@ public:
     // it keep their sub-image by name.
     void ReloadTexture(Texture& texture, GameObject* root);
 
-    // A bank whose textures are made in code rather than read from files.
+    // A bank whose textures are made in code rather than read from files. Fill it
+    // before the next frame: its creation is the change that Generation reports.
     TextureBank& AddBank(const std::string& name);
     // A texture made in code from a colour image and, when lit, a normal image
     // (normal in RGB, specular in alpha), stored in bank `bankName` (created if need be).
@@ -46,8 +48,17 @@ public:
 
     const std::map<std::string, std::unique_ptr<TextureBank>>& Banks() const { return banks_; }
 
+    // Moves on whenever a bank is loaded, added or unloaded, or a texture is added or
+    // read again: whoever keeps something found here looks it up again then. Never
+    // 0, and never the same for two managers, so a cache cannot take a new manager
+    // for one it saw before.
+    std::uint64_t Generation() const { return generation_; }
+
 private:
+    void Changed();
+
     std::filesystem::path root_;
     std::unique_ptr<TextureUploader> uploader_;
     std::map<std::string, std::unique_ptr<TextureBank>> banks_;
+    std::uint64_t generation_ = 0;
 };

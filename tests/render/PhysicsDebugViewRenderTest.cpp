@@ -74,4 +74,18 @@ TEST_F(PhysicsDebugViewRenderTest, ShapesAndEditPointsAreDrawnInTheirColours) {
     EXPECT_FALSE(ColourNear(image, 500, 505, Color(255, 0, 0, 255), 2)) << "markers are 3 pixels across";
 }
 
+TEST_F(PhysicsDebugViewRenderTest, LinesFollowTheEditorBankAcrossUnloadAndLoad) {
+    const Color staticColour(127, 229, 127, 255);
+    AddBody(0, 200, 200, "Box 2 1");
+    graphics.ShowPhysics = true;
+    EXPECT_TRUE(ColourNear(Render(), 264, 200, staticColour));
+
+    // Without the atlas the lines sample no image: black on black.
+    Engine::TextureManager->UnloadTextureBank("Editor");
+    EXPECT_FALSE(ColourNear(Render(), 264, 200, staticColour));
+
+    Engine::TextureManager->LoadTextureBank("Editor");
+    EXPECT_TRUE(ColourNear(Render(), 264, 200, staticColour)) << "the new atlas image is used";
+}
+
 }  // namespace
