@@ -2,20 +2,14 @@
 
 #include "core/Component.h"
 #include "core/DrawLayer.h"
+#include "core/DrawSlot.h"
 
 class QuadSink;
 struct DrawPlacement;
 
-// The kinds of drawable component, in the order an object submits them. An object
-// draws at most one of each kind: the first attached (as its shortcuts name it).
-enum class DrawSlot : unsigned char {
-    Sprite,
-    Text,
-};
-
-// A component that the frame's tree walk draws. The owner keeps a list of its
-// drawables, so the walk visits only these and asks only those whose layer is in
-// the pass.
+// A component that the frame's tree walk draws. The owner keeps its drawables by
+// slot, so the walk visits only these and asks only those whose layer is in the
+// pass.
 class DrawableComponent : public Component {
 public:
     explicit DrawableComponent(DrawSlot slot) : slot_(slot) {}

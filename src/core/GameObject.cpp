@@ -109,7 +109,11 @@ void GameObject::RemoveComponent(Component* c) {
     if (bat != behaviors_.end()) {
         behaviors_.erase(bat);
     }
-    std::erase_if(drawables_, [c](const DrawableComponent* d) { return static_cast<const Component*>(d) == c; });
+    for (const DrawableComponent*& drawable : drawables_) {
+        if (drawable != nullptr && static_cast<const Component*>(drawable) == c) {
+            drawable = nullptr;
+        }
+    }
     ForgetShortcut(c);
     for (Behavior* b : behaviors_) {
         b->ForgetShortcut(c);
@@ -118,10 +122,9 @@ void GameObject::RemoveComponent(Component* c) {
 
 void GameObject::AddDrawable(const DrawableComponent* drawable) {
     // Like a shortcut slot: the first of a kind draws, a later one of that kind never.
-    const auto at = std::find_if(drawables_.begin(), drawables_.end(),
-                                 [drawable](const DrawableComponent* d) { return d->Slot() >= drawable->Slot(); });
-    if (at == drawables_.end() || (*at)->Slot() != drawable->Slot()) {
-        drawables_.insert(at, drawable);
+    const DrawableComponent*& slot = drawables_[static_cast<std::size_t>(drawable->Slot())];
+    if (slot == nullptr) {
+        slot = drawable;
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/DrawSlot.h"
 #include "core/IComponentShortcuts.h"
 #include "core/Vector2.h"
 
+#include <array>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -30,8 +32,9 @@ public:
 
     const std::vector<Component*>& Components() const { return components_; }
     const std::vector<Behavior*>& Behaviors() const { return behaviors_; }
-    // The components the tree walk draws, in DrawSlot order, one per slot.
-    const std::vector<const DrawableComponent*>& Drawables() const { return drawables_; }
+    // The components the tree walk draws, by DrawSlot; null for an empty slot.
+    using DrawableSlots = std::array<const DrawableComponent*, DrawSlotCount>;
+    const DrawableSlots& Drawables() const { return drawables_; }
     const std::vector<GameObject*>& Children() const { return children_; }
     GameObject* Parent() const { return parent_; }
     bool IsQueuedForDeletion() const { return queued_; }
@@ -94,7 +97,9 @@ private:
 
     std::vector<Component*> components_;
     std::vector<Behavior*> behaviors_;
-    std::vector<const DrawableComponent*> drawables_;
+    // Kept in the object, like the shortcuts: the walk reads them for every object
+    // in every pass.
+    DrawableSlots drawables_{};
     std::vector<GameObject*> children_;
     GameObject* parent_ = nullptr;
     bool queued_ = false;

@@ -93,7 +93,7 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
     }
     placement.Colour = colour;
     for (const DrawableComponent* drawable : object->Drawables()) {
-        if ((LayerBit(drawable->Layer) & layerMask) != 0) {
+        if (drawable != nullptr && (LayerBit(drawable->Layer) & layerMask) != 0) {
             drawable->SubmitQuads(*this, placement);
         }
     }
