@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := $(shell nproc)
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test sanitize bench fuzz clean
 
 all: build
 
@@ -21,6 +21,19 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The test program built with AddressSanitizer and UndefinedBehaviorSanitizer, then
+# every test but the end-to-end ones (they need the game, which this build skips).
+# LeakSanitizer ignores only the GL driver's own allocations (scripts/lsan.supp).
+SANITIZE_DIR := build-sanitize
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELLIMOR_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target vellimor_tests
+	cd $(SANITIZE_DIR) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) -E '^(e2e\.|content\.|layers$$)'
+
 bench: build
 	cd $(BUILD_DIR) && ./vellimor_bench && ./vellimor_pacing_bench
 	bash scripts/bench-sprites.sh $(BUILD_DIR)
@@ -37,4 +50,4 @@ fuzz: deps
 	cd $(FUZZ_DIR) && ./fuzz_shape_text -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 corpus-shapes ../fuzz/corpus-shapes
 
 clean:
-	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(SANITIZE_DIR)

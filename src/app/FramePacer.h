@@ -39,7 +39,6 @@ public:
     // The deadline the current frame was due at, and the one the next frame waits for.
     std::int64_t FrameDeadline() const { return frameDeadline_; }
     std::int64_t NextDeadline() const { return deadline_; }
-    std::int64_t TicksPerStep() const { return ticksPerStep_; }
 
     // The physics step of a frame: never more than two intervals of game time.
     float PhysicsStepSeconds() const;

@@ -17,7 +17,6 @@
 #include "input/InputManager.h"
 #include "core/KeyCode.h"
 #include "graphics/GraphicsDevice.h"
-#include "graphics/LitTestScene.h"
 #include "graphics/TextureManager.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/B2DebugDrawer.h"
@@ -62,7 +61,6 @@ GameApp::GameApp() {
     Engine::InputManager = new InputManager();
     Engine::SoundManager = new SoundManager();
     Engine::MusicManager = new MusicManager(!Engine::SoundManager->IsSilent());
-    coroutineManager_ = std::make_unique<CoroutineManager>();
     Engine::EditorState = new EditorState();
     Engine::GameConfig = new GameConfig();
 }
@@ -70,7 +68,6 @@ GameApp::GameApp() {
 GameApp::~GameApp() {
     DeleteAndClear(Engine::GameConfig);
     DeleteAndClear(Engine::EditorState);
-    coroutineManager_.reset();
     DeleteAndClear(Engine::MusicManager);
     DeleteAndClear(Engine::SoundManager);
     DeleteAndClear(Engine::InputManager);
@@ -121,7 +118,6 @@ void GameApp::StartUp() {
     LoadTextures();
     LoadBanks();
     CreateGameplayRoot();
-    ShowLitTestSceneWithoutArt();
     StartFramePacing();
     watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
                                            Watchdog::Settings{});
@@ -161,15 +157,6 @@ void GameApp::CreateWindow() {
 
 void GameApp::LoadTextures() {
     Engine::TextureManager->LoadTextureBank("Main");
-}
-
-void GameApp::ShowLitTestSceneWithoutArt() const {
-    // Until the game's art is in the bank "Main", show what the pipeline draws.
-    const auto& banks = Engine::TextureManager->Banks();
-    const auto main = banks.find("Main");
-    if (main == banks.end() || main->second == nullptr || main->second->Textures.empty()) {
-        BuildLitTestScene(*Engine::Root, *Engine::TextureManager);
-    }
 }
 
 void GameApp::StartFramePacing() {
@@ -227,7 +214,7 @@ void GameApp::UpdatePass(GameObject* object) {
     for (std::size_t i = 0; i < object->Behaviors().size(); ++i) {
         Behavior* behavior = object->Behaviors()[i];
         behavior->Update();
-        coroutineManager_->StepCoroutines(*behavior);
+        CoroutineManager::StepCoroutines(*behavior);
     }
     for (std::size_t i = 0; i < object->Children().size(); ++i) {
         UpdatePass(object->Children()[i]);

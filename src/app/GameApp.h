@@ -6,7 +6,6 @@
 #include <vector>
 
 class B2MainContactListener;
-class CoroutineManager;
 class GameObject;
 class Watchdog;
 
@@ -26,19 +25,20 @@ public:
     // the poll, in which case the passes after the poll are skipped.
     bool RunFrame(float deltaSeconds);
 
-    // The tree passes. Input: behaviours of input-enabled subtrees, counts taken
+    // The tree passes, static so that tests can run them over a tree of their own
+    // without an application. Input: behaviours of input-enabled subtrees, counts taken
     // before each loop. Update: update-enabled subtrees, sizes re-read on every
     // iteration so entries appended during the pass are reached in the same pass.
-    void InputPass(GameObject* object);
-    void UpdatePass(GameObject* object);
+    static void InputPass(GameObject* object);
+    static void UpdatePass(GameObject* object);
     // Sets every body below `object` enabled exactly where the object and all its
     // ancestors up to the pass's start are update-enabled; runs every frame.
-    void PhysicsActivePass(GameObject* object, bool parentActive);
+    static void PhysicsActivePass(GameObject* object, bool parentActive);
     // One world step of min(deltaSeconds, 2 / FrameRate), 8 velocity and 3 position
     // iterations.
-    void PhysicsStep(float deltaSeconds);
+    static void PhysicsStep(float deltaSeconds);
     // Deletes the queued objects, then the queued components, each in queue order.
-    void DeletionPhase();
+    static void DeletionPhase();
 
     // Start-up steps that need no window: the configuration, then the component
     // types and every prefab. A content file that cannot be used throws a
@@ -55,7 +55,6 @@ private:
     void CreateWindow();
     void LoadBanks();
     void LoadTextures();
-    void ShowLitTestSceneWithoutArt() const;
     void StartFramePacing();
     void Render();
     void WriteScreenshot() const;
@@ -65,6 +64,5 @@ private:
     // destruction of the managers and the scene tree.
     std::unique_ptr<Watchdog> watchdog_;
     std::unique_ptr<FramePacer> pacer_;
-    std::unique_ptr<CoroutineManager> coroutineManager_;
     std::unique_ptr<B2MainContactListener> contactListener_;
 };

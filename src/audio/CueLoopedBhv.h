@@ -22,7 +22,6 @@ public:
     // Stops the sound if it still plays and queues the object for deletion.
     void StopLoop();
 
-    bool Started() const { return started_; }
     SoundChannel Channel() const { return channel_; }
 
 private:

@@ -3,20 +3,15 @@
 #include "audio/MusicStream.h"
 #include "core/ContentFile.h"
 #include "core/ContentLog.h"
+#include "core/LowerExtension.h"
 #include "core/StartupError.h"
 
 #include <AL/al.h>
 #include <sndfile.h>
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
-
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
 
 MusicMetadata ReadLoopFile(const std::filesystem::path& path, MusicMetadata track) {
     const ContentFile file = ContentFile::ReadJson(path);
@@ -80,7 +75,7 @@ void MusicManager::Scan(const std::filesystem::path& directory) {
             continue;
         }
         const std::string stem = entry.path().stem().string();
-        if (Lowered(entry.path().extension().string()) == ".json") {
+        if (LowerExtension(entry.path()) == ".json") {
             loopFiles[stem] = entry.path();
         } else {
             tracks_[stem] = MusicMetadata{entry.path().string()};

@@ -17,7 +17,7 @@ std::unique_ptr<Sound> Sound::Load(const std::string& path, bool upload) {
     }
     if (!upload) {
         sf_close(file);
-        return std::unique_ptr<Sound>(new Sound(0, info.samplerate, info.frames));
+        return std::unique_ptr<Sound>(new Sound(0, info.frames));
     }
     std::vector<short> samples(static_cast<std::size_t>(info.frames * info.channels));
     const sf_count_t read = sf_readf_short(file, samples.data(), info.frames);
@@ -34,7 +34,7 @@ std::unique_ptr<Sound> Sound::Load(const std::string& path, bool upload) {
         alDeleteBuffers(1, &buffer);
         return nullptr;
     }
-    return std::unique_ptr<Sound>(new Sound(buffer, info.samplerate, read));
+    return std::unique_ptr<Sound>(new Sound(buffer, read));
 }
 
 Sound::~Sound() {

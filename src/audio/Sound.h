@@ -15,14 +15,11 @@ public:
     Sound& operator=(const Sound&) = delete;
 
     unsigned Buffer() const { return buffer_; }
-    // Samples per second as stored in the file.
-    int DefaultFrequency() const { return frequency_; }
     long long Frames() const { return frames_; }
 
 private:
-    Sound(unsigned buffer, int frequency, long long frames) : buffer_(buffer), frequency_(frequency), frames_(frames) {}
+    Sound(unsigned buffer, long long frames) : buffer_(buffer), frames_(frames) {}
 
     unsigned buffer_;
-    int frequency_;
     long long frames_;
 };

@@ -4,6 +4,7 @@
 #include "core/Behavior.h"
 #include "core/DeletionQueues.h"
 #include "core/DrawableComponent.h"
+#include "core/ListMoves.h"
 #include "editor/EditorState.h"
 #include "graphics/Pos2dComponent.h"
 #include "physics/B2BodyComponent.h"
@@ -173,15 +174,8 @@ void GameObject::DetachFromParent() {
 }
 
 void GameObject::MoveAmongSiblings(int offset) {
-    if (parent_ == nullptr) {
-        return;
-    }
-    auto& siblings = parent_->children_;
-    auto at = std::find(siblings.begin(), siblings.end(), this);
-    const long long i = at - siblings.begin();
-    const long long j = i + offset;
-    if (j >= 0 && j < static_cast<long long>(siblings.size())) {
-        std::swap(siblings[static_cast<std::size_t>(i)], siblings[static_cast<std::size_t>(j)]);
+    if (parent_ != nullptr) {
+        SwapEntry(parent_->children_, IndexOf(parent_->children_, this), offset);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "graphics/TextureManager.h"
 
 #include "core/GameObject.h"
+#include "core/LowerExtension.h"
 #include "core/ResourceNames.h"
 #include "graphics/AtlasLoader.h"
 #include "graphics/GlTextureUploader.h"
@@ -18,10 +19,7 @@ bool IsAtlasFile(const fs::directory_entry& entry) {
     if (!entry.is_regular_file()) {
         return false;
     }
-    std::string extension = entry.path().extension().string();
-    for (char& c : extension) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    const std::string extension = LowerExtension(entry.path());
     const std::string stem = entry.path().stem().string();
     return extension == ".xml" && stem.find("_NRM") == std::string::npos &&
            stem.find("_SPEC") == std::string::npos;

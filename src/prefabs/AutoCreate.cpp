@@ -1,5 +1,6 @@
 #include "prefabs/AutoCreate.h"
 
+#include "core/ListMoves.h"
 #include "prefabs/Prefab.h"
 
 #include <algorithm>
@@ -16,18 +17,7 @@ std::unique_ptr<AutoCreate> AutoCreate::Clone() const {
 }
 
 void AutoCreate::Move(int offset) {
-    if (Owner == nullptr) {
-        return;
+    if (Owner != nullptr && SwapEntry(Owner->AutoCreates, IndexOf(Owner->AutoCreates, this), offset)) {
+        Owner->IsModified = true;
     }
-    auto& list = Owner->AutoCreates;
-    const auto at = std::find_if(list.begin(), list.end(), [this](const auto& entry) { return entry.get() == this; });
-    if (at == list.end()) {
-        return;
-    }
-    const long long target = (at - list.begin()) + static_cast<long long>(offset);
-    if (target < 0 || target >= static_cast<long long>(list.size())) {
-        return;
-    }
-    std::swap(*at, list[static_cast<std::size_t>(target)]);
-    Owner->IsModified = true;
 }

@@ -4,6 +4,7 @@
 #include "core/ContentLog.h"
 #include "core/Behavior.h"
 #include "core/GameObject.h"
+#include "core/ListMoves.h"
 #include "platform/AtomicFile.h"
 #include "prefabs/PrefabManager.h"
 
@@ -178,21 +179,7 @@ Prefab* Prefab::Duplicate() const {
 }
 
 bool Prefab::MoveComponent(const PrefabComponent* component, int offset) {
-    const auto at = std::find_if(Components.begin(), Components.end(),
-                                 [component](const auto& entry) { return entry.get() == component; });
-    if (at == Components.end()) {
-        return false;
-    }
-    const long long from = at - Components.begin();
-    const long long last = static_cast<long long>(Components.size()) - 1;
-    const long long to = std::clamp(from + offset, 0LL, last);
-    if (to == from) {
-        return false;
-    }
-    auto entry = std::move(*at);
-    Components.erase(at);
-    Components.insert(Components.begin() + to, std::move(entry));
-    return true;
+    return ShiftEntry(Components, IndexOf(Components, component), offset);
 }
 
 void Prefab::Instantiate(GameObject& object) const {

@@ -2,6 +2,7 @@
 
 #include "core/ContentError.h"
 #include "core/Engine.h"
+#include "core/LowerExtension.h"
 #include "core/GameConfig.h"
 #include "core/ContentLog.h"
 #include "prefabs/ComponentTypes.h"
@@ -17,10 +18,7 @@ bool IsPrefabFile(const std::filesystem::directory_entry& entry) {
     if (!entry.is_regular_file(error)) {
         return false;
     }
-    std::string extension = entry.path().extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".json";
+    return LowerExtension(entry.path()) == ".json";
 }
 
 std::string Numbered(const std::string& name, int counter) {

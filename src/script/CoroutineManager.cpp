@@ -4,7 +4,7 @@
 #include "core/FrameTime.h"
 #include "core/Behavior.h"
 
-void CoroutineManager::StepCoroutines(Behavior& behavior) const {
+void CoroutineManager::StepCoroutines(Behavior& behavior) {
     const float delta = Engine::FrameTime->DeltaSeconds;
     // A segment may start another coroutine of the same behaviour; map iterators stay
     // valid on insertion, so it is reached in this pass when its identifier is higher.

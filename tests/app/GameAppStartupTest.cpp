@@ -1,10 +1,23 @@
 #include "core/ContentError.h"
+#include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "support/PrefabTestContent.h"
 
 namespace {
 
-using GameAppStartupTest = PrefabTestContent;
+// The application's own start-up steps over a temporary content directory.
+class GameAppStartupTest : public ::testing::Test, protected TempContent {
+protected:
+    GameAppStartupTest() {
+        Engine::GameConfig->ContentDirectory = dir / "Content";
+        Engine::Prefabs->Register<StartLogBehavior>("StartLogBehavior");
+        StartLogBehavior::Log = &starts;
+    }
+    ~GameAppStartupTest() override { StartLogBehavior::Log = nullptr; }
+
+    std::vector<std::string> starts;
+    GameApp app;
+};
 
 TEST_F(GameAppStartupTest, RootGetsGameplayRootAsItsOnlyChild) {
     WriteFile(PrefabDir() / "GameplayRoot.json", R"({"Components": {"StartLogBehavior": {"Tag": "gameplay"}},

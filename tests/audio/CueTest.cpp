@@ -1,3 +1,4 @@
+#include "app/GameApp.h"
 #include "audio/ChannelPool.h"
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
@@ -18,7 +19,8 @@ namespace {
 class CueTest : public PrefabTestContent {
 protected:
     void SetUp() override {
-        output = UseLoopbackSound(1, dir / "Sounds");
+        engine.Make(Engine::RandomManager);
+        output = UseLoopbackSound(engine, 1, dir / "Sounds");
         if (output == nullptr) {
             GTEST_SKIP() << "OpenAL Soft without the loopback extension";
         }
@@ -91,13 +93,13 @@ TEST_F(CueTest, AOneShotQueuesItsObjectInTheFirstUpdateAfterItsSoundEnds) {
     ASSERT_EQ(cues->Children().size(), 1u);
     GameObject* blip = cues->Children()[0];
 
-    app.UpdatePass(Engine::Root);
+    GameApp::UpdatePass(&root);
     EXPECT_FALSE(blip->IsQueuedForDeletion()) << "still playing";
     EXPECT_GT(Peak(Render(4410)), 0.1f);
     Render(100);
-    app.UpdatePass(Engine::Root);
+    GameApp::UpdatePass(&root);
     EXPECT_TRUE(blip->IsQueuedForDeletion());
-    app.DeletionPhase();
+    deletions.DeleteQueued();
     EXPECT_TRUE(cues->Children().empty());
 }
 
@@ -108,11 +110,11 @@ TEST_F(CueTest, ALoopedCueSoundsUntilItsObjectIsDestroyedAndIsSilentRightAfter) 
     ASSERT_NE(loop, nullptr);
     for (int i = 0; i < 5; ++i) {  // five times the sound's length
         EXPECT_GT(Peak(Render(4410)), 0.3f) << "round " << i;
-        app.UpdatePass(Engine::Root);
+        GameApp::UpdatePass(&root);
     }
     EXPECT_FALSE(loop->Owner()->IsQueuedForDeletion());
     loop->Owner()->Destroy();
-    app.DeletionPhase();
+    deletions.DeleteQueued();
     EXPECT_EQ(Peak(Render(1000)), 0.0f);
 }
 
@@ -123,7 +125,7 @@ TEST_F(CueTest, StopLoopSilencesAndQueuesOnce) {
     ASSERT_NE(loop, nullptr);
     loop->StopLoop();
     loop->StopLoop();
-    EXPECT_EQ(Engine::Deletions->ObjectsToDelete.size(), 1u);
+    EXPECT_EQ(deletions.ObjectsToDelete.size(), 1u);
     EXPECT_EQ(Peak(Render(1000)), 0.0f);
 }
 
@@ -136,22 +138,21 @@ TEST_F(CueTest, MissingPiecesMeanNothingHappens) {
     EXPECT_EQ(PlayLoopedCue("Ghost"), nullptr) << "a one-shot cue has no looped behaviour";
     PlayCue("NoTrigger");
     EXPECT_EQ(Peak(Render(1000)), 0.0f);
-    app.UpdatePass(Engine::Root);
+    GameApp::UpdatePass(&root);
     EXPECT_EQ(cues->Children().size(), 2u) << "an unknown sound leaves its cue object in place";
 
     cues->Destroy();
-    app.DeletionPhase();
+    deletions.DeleteQueued();
     EXPECT_EQ(Engine::CueManager, nullptr);
     PlayCue("Ghost");  // no cue manager: nothing, no crash
 }
 
 TEST_F(CueTest, SilentGameStillCleansUpOneShots) {
     AddCue("Blip", "CueOneShotBhv", R"("SoundName": "Tone")");
-    delete Engine::SoundManager;
-    Engine::SoundManager = new SoundManager(nullptr, dir / "Sounds");
+    engine.Make(Engine::SoundManager, nullptr, dir / "Sounds");
     LoadSounds();
     PlayCue("Blip");
-    app.UpdatePass(Engine::Root);
+    GameApp::UpdatePass(&root);
     ASSERT_EQ(cues->Children().size(), 1u);
     EXPECT_TRUE(cues->Children()[0]->IsQueuedForDeletion());
 }

@@ -1,13 +1,14 @@
 #include "core/Engine.h"
-#include "app/GameApp.h"
 #include "core/GameConfig.h"
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
+#include "core/DeletionQueues.h"
 #include "core/GameObject.h"
 #include "platform/AudioDevice.h"
 #include "prefabs/PrefabManager.h"
+#include "script/RandomManager.h"
 #include "support/AudioFiles.h"
 #include "support/LoopbackSound.h"
 
@@ -18,16 +19,19 @@ namespace {
 // The game's own Content (built beside the test binary): every cue prefab and the
 // music play through a loopback device, are heard, and never clip.
 TEST(ShippedAudioTest, EveryCueAndTheMusicAreAudibleAndNeverClip) {
-    GameApp app;
-    Engine::GameConfig->Load();
-    Engine::Prefabs->RegisterTypes();
-    AudioDevice* loopback = UseLoopbackSound(2);
+    EngineScope engine;
+    DeletionQueues& deletions = engine.Make(Engine::Deletions);
+    engine.Make(Engine::RandomManager);
+    engine.Make(Engine::GameConfig).Load();
+    engine.Make(Engine::Prefabs).RegisterTypes();
+    engine.Make(Engine::Root);
+    AudioDevice* loopback = UseLoopbackSound(engine, 2);
     if (loopback == nullptr) {
         GTEST_SKIP() << "OpenAL Soft without the loopback extension";
     }
     AudioDevice& output = *loopback;
     Engine::SoundManager->LoadBank("Main");
-    Engine::MusicManager = new MusicManager(true);
+    engine.Make(Engine::MusicManager, true);
 
     GameObject* cues = AddCueManager();
 
@@ -54,7 +58,7 @@ TEST(ShippedAudioTest, EveryCueAndTheMusicAreAudibleAndNeverClip) {
         EXPECT_GT(peak, 0.05f) << name << " is not heard";
         EXPECT_LT(peak, 0.999f) << name << " clips";
         cues->Children()[0]->Destroy();
-        app.DeletionPhase();
+        deletions.DeleteQueued();
         if (looped) {
             EXPECT_EQ(Peak(listen(1024)), 0.0f) << name << " goes on after its object is gone";
         } else {

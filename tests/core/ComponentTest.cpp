@@ -1,7 +1,9 @@
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/FrameTime.h"
 #include "core/GameObject.h"
+#include "support/EngineScope.h"
 #include "support/RecordingBehavior.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +14,11 @@ using Log = std::vector<std::string>;
 
 class ComponentTest : public ::testing::Test {
 protected:
-    GameApp app;
-    Log log;
+    Log log;  // outlives the tree, whose behaviours write into it as they go
+    EngineScope engine;
+    DeletionQueues& deletions = engine.Make(Engine::Deletions);
+    FrameTime& time = engine.Make(Engine::FrameTime);
+    GameObject& root = engine.Make(Engine::Root);
 };
 
 TEST_F(ComponentTest, MoveInOwnerClampsAndReportsWhetherItMoved) {
@@ -46,7 +51,7 @@ TEST_F(ComponentTest, MoveInOwnerMovesABehaviorAmongBehaviorsByTheSameOffset) {
 
 TEST_F(ComponentTest, QueuedBehaviorStillUpdatesThisFrameAndIsDeletedAfterwards) {
     auto* object = new GameObject();
-    Engine::Root->AddChild(object);
+    root.AddChild(object);
     auto* doomed = new RecordingBehavior(log, "doomed");
     auto* killer = new RecordingBehavior(log, "killer");
     killer->onUpdate = [doomed] {
@@ -56,10 +61,10 @@ TEST_F(ComponentTest, QueuedBehaviorStillUpdatesThisFrameAndIsDeletedAfterwards)
     object->AddComponent(killer);
     object->AddComponent(doomed);
 
-    app.UpdatePass(Engine::Root);
-    EXPECT_EQ(Engine::Deletions->ComponentsToDelete.size(), 1u);
+    GameApp::UpdatePass(&root);
+    EXPECT_EQ(deletions.ComponentsToDelete.size(), 1u);
     EXPECT_EQ(doomed->Owner(), object) << "stays attached until the deletion phase";
-    app.DeletionPhase();
+    GameApp::DeletionPhase();
     EXPECT_EQ(log, (Log{"killer.update", "doomed.update", "doomed.deleted"}));
     EXPECT_EQ(object->Behaviors().size(), 1u);
 }

@@ -1,11 +1,11 @@
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
-#include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "editor/EditorState.h"
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/TintComponent.h"
+#include "support/EngineScope.h"
 #include "support/RecordingBehavior.h"
 
 #include <gtest/gtest.h>
@@ -23,9 +23,11 @@ GameObject* AddChild(GameObject* parent, const std::string& name) {
 
 class GameObjectTest : public ::testing::Test {
 protected:
-    GameApp app;
-    GameObject& root = *Engine::Root;
-    Log log;
+    Log log;  // outlives the tree, whose behaviours write into it as they go
+    EngineScope engine;
+    DeletionQueues& deletions = engine.Make(Engine::Deletions);
+    EditorState& editorState = engine.Make(Engine::EditorState);
+    GameObject& root = engine.Make(Engine::Root);
 };
 
 class PositionSubclass : public Pos2dComponent {};
@@ -99,9 +101,9 @@ TEST_F(GameObjectTest, DestroyDetachesAtOnceAndQueuesOnce) {
     object->Destroy();
     EXPECT_EQ(object->Parent(), nullptr);
     EXPECT_TRUE(root.Children().empty());
-    EXPECT_EQ(Engine::Deletions->ObjectsToDelete.size(), 1u);
-    app.DeletionPhase();
-    EXPECT_TRUE(Engine::Deletions->ObjectsToDelete.empty());
+    EXPECT_EQ(deletions.ObjectsToDelete.size(), 1u);
+    deletions.DeleteQueued();
+    EXPECT_TRUE(deletions.ObjectsToDelete.empty());
 }
 
 TEST_F(GameObjectTest, QueuedComponentOfADeletedObjectIsNotDeletedTwice) {
@@ -110,7 +112,7 @@ TEST_F(GameObjectTest, QueuedComponentOfADeletedObjectIsNotDeletedTwice) {
     object->AddComponent(c);
     c->QueueDelete();
     object->Destroy();
-    app.DeletionPhase();
+    deletions.DeleteQueued();
     EXPECT_EQ(log, (Log{"c.deleted"}));
 }
 
@@ -139,7 +141,7 @@ TEST_F(GameObjectTest, MoveAmongSiblingsSwapsWithinRange) {
 }
 
 TEST_F(GameObjectTest, EditorSelectionMovesToNextSiblingThenToNone) {
-    EditorState& editor = *Engine::EditorState;
+    EditorState& editor = editorState;
     auto* a = AddChild(&root, "a");
     auto* b = AddChild(&root, "b");
     editor.SelectedObject = a;
@@ -150,7 +152,7 @@ TEST_F(GameObjectTest, EditorSelectionMovesToNextSiblingThenToNone) {
 }
 
 TEST_F(GameObjectTest, EditorListRootFallsBackToParent) {
-    EditorState& editor = *Engine::EditorState;
+    EditorState& editor = editorState;
     auto* parent = AddChild(&root, "parent");
     auto* child = AddChild(parent, "child");
     editor.ListRoot = child;
@@ -159,7 +161,7 @@ TEST_F(GameObjectTest, EditorListRootFallsBackToParent) {
 
     editor.ListRoot = parent;
     parent->Destroy();  // detached: no parent left to fall back to
-    app.DeletionPhase();
+    deletions.DeleteQueued();
     EXPECT_EQ(editor.ListRoot, nullptr);
 }
 

@@ -11,8 +11,7 @@ namespace {
 class SpritePropertiesTest : public PrefabTestContent {
 protected:
     SpritePropertiesTest() {
-        delete Engine::TextureManager;
-        Engine::TextureManager = new TextureManager(dir, std::make_unique<FakeUploader>());
+        TextureManager& textures = engine.Make(Engine::TextureManager, dir, std::make_unique<FakeUploader>());
         auto texture = std::make_unique<Texture>();
         texture->Name = "Strip";
         for (int i = 0; i < 3; ++i) {
@@ -22,7 +21,7 @@ protected:
             texture->ImageIndex[texture->ImageNames.back()] = i;
         }
         strip = texture.get();
-        Engine::TextureManager->AddBank("Main").Textures["Strip"] = std::move(texture);
+        textures.AddBank("Main").Textures["Strip"] = std::move(texture);
     }
 
     static std::string Text(const IEditable& editable, const std::string& name) {

@@ -1,10 +1,6 @@
 #include "core/ContentError.h"
 #include "support/PrefabTestContent.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
-
 namespace {
 
 class PrefabFormatTest : public PrefabTestContent {
@@ -207,34 +203,6 @@ TEST_F(PrefabFormatTest, AMissingFileFailsWithItsName) {
     } catch (const ContentError& e) {
         EXPECT_NE(std::string(e.what()).find("Gone.json: cannot open file"), std::string::npos) << e.what();
     }
-}
-
-// A disk that fills up in the middle of the write, simulated with a file size limit
-// (which also binds root): the old file must survive whole.
-TEST_F(PrefabFormatTest, SaveThatRunsOutOfSpaceKeepsTheOldFileAndTheModifiedFlag) {
-    Prefab* prefab = AddPrefab("Full", kCorpus[1]);
-    prefab->Components.push_back(prefab->Components[0]->Clone());
-    prefab->IsModified = true;
-
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    std::string error;
-    try {
-        prefab->Save();
-    } catch (const std::runtime_error& e) {
-        error = e.what();
-    }
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, SIG_DFL);
-
-    EXPECT_NE(error.find("Full.json: cannot write file"), std::string::npos) << error;
-    EXPECT_TRUE(prefab->IsModified);
-    EXPECT_EQ(ReadFile(PrefabDir() / "Full.json"), kCorpus[1]);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(PrefabDir()), {}), 1) << "no temporary left";
 }
 
 TEST_F(PrefabFormatTest, SaveIntoAMissingDirectoryNamesTheFile) {

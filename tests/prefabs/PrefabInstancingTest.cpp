@@ -122,7 +122,6 @@ TEST_F(PrefabInstancingTest, UpdateInstancesReachesInstancesAtAnyDepth) {
 }
 
 TEST_F(PrefabInstancingTest, ReinstancePutsTheNewObjectFirstAndDeletesTheOldOneOnce) {
-    GameObject& root = *Engine::Root;
     auto* old = new GameObject("Branch");
     root.AddChild(old);
     old->Name = "Renamed";
@@ -133,22 +132,21 @@ TEST_F(PrefabInstancingTest, ReinstancePutsTheNewObjectFirstAndDeletesTheOldOneO
     EXPECT_EQ(root.Children()[1], old);
     EXPECT_EQ(fresh->Name, "Branch");
 
-    app.DeletionPhase();
+    deletions.DeleteQueued();
     ASSERT_EQ(root.Children().size(), 1u);
     EXPECT_EQ(root.Children()[0], fresh);
 }
 
 TEST_F(PrefabInstancingTest, AQueuedObjectDeletedWithItsParentIsNotDeletedAgain) {
-    GameObject& root = *Engine::Root;
     auto* parent = new GameObject("Tree");
     root.AddChild(parent);
     GameObject* trunk = parent->FindChild("Trunk");
     ASSERT_NE(trunk->Reinstance(), nullptr);
-    ASSERT_EQ(Engine::Deletions->ObjectsToDelete.size(), 1u);
+    ASSERT_EQ(deletions.ObjectsToDelete.size(), 1u);
 
     delete parent;  // takes the queued trunk with it
-    EXPECT_EQ(Engine::Deletions->ObjectsToDelete[0], nullptr);
-    app.DeletionPhase();  // would be a double delete (caught by the sanitizers, or a crash)
+    EXPECT_EQ(deletions.ObjectsToDelete[0], nullptr);
+    deletions.DeleteQueued();  // would be a double delete (caught by the sanitizers, or a crash)
     EXPECT_TRUE(root.Children().empty());
 }
 
@@ -156,9 +154,9 @@ TEST_F(PrefabInstancingTest, ReinstanceNeedsAParentAndAPrefab) {
     GameObject loose("Leaf");
     EXPECT_EQ(loose.Reinstance(), nullptr);
     auto* handmade = new GameObject();
-    Engine::Root->AddChild(handmade);
+    root.AddChild(handmade);
     EXPECT_EQ(handmade->Reinstance(), nullptr);
-    EXPECT_TRUE(Engine::Deletions->ObjectsToDelete.empty());
+    EXPECT_TRUE(deletions.ObjectsToDelete.empty());
 }
 
 }  // namespace

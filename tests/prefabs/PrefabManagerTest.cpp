@@ -18,21 +18,6 @@ std::vector<std::string> PrefabNames(const PrefabManager& manager) {
     return names;
 }
 
-// Extended by every subsystem that registers its types (names in byte order).
-TEST(ComponentTypeRegistryTest, ListsTheGamesTypes) {
-    PrefabManager manager;
-    RegisterComponentTypes(manager);
-    std::vector<std::string> names;
-    for (const auto& [name, type] : manager.Types()) {
-        names.push_back(name);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"B2BodyComponent", "B2FixtureComponent",
-                                               "CueComponent", "CueLoopedBhv", "CueManagerBhv", "CueOneShotBhv",
-                                               "FixtureMouseListenerBhv", "FixtureMouseManagerBhv",
-                                               "Pos2dComponent", "PrefabComponent", "SpriteComponent",
-                                               "ThingComponent", "TintComponent", "TweensBhv"}));
-}
-
 TEST_F(PrefabManagerTest, FactoriesTagWhatTheyMakeAndTypeNamesComeBackFromTags) {
     std::unique_ptr<IEditable> made = manager.Create("Pos2dComponent");
     ASSERT_NE(dynamic_cast<Pos2dComponent*>(made.get()), nullptr);
@@ -83,7 +68,6 @@ TEST_F(PrefabManagerTest, AFileThatDoesNotLoadStopsTheScanNamingIt) {
 }
 
 TEST_F(PrefabManagerTest, TheDevelopmentCopyIsUsedOnlyWhenItHasPrefabs) {
-    GameConfig& config = *Engine::GameConfig;
     const std::filesystem::path development = dir / "Source";
     std::filesystem::create_directories(development);
     config.DevelopmentContentPath = development.string();

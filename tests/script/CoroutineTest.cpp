@@ -2,6 +2,9 @@
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "app/GameApp.h"
+#include "core/DeletionQueues.h"
+#include "core/FrameTime.h"
+#include "support/EngineScope.h"
 #include "core/Behavior.h"
 #include "core/GameObject.h"
 
@@ -55,13 +58,13 @@ class CoroutineTest : public ::testing::Test {
 protected:
     CoroutineTest() {
         object->AddComponent(behavior);
-        Engine::Root->AddChild(object);
+        root.AddChild(object);
     }
 
     // One update pass at 60 Hz.
     void Pass(float delta = 1.0f / 60.0f) {
-        Engine::FrameTime->DeltaSeconds = delta;
-        app.UpdatePass(Engine::Root);
+        time.DeltaSeconds = delta;
+        GameApp::UpdatePass(&root);
     }
     // The passes (counted from 1) in which `segment` of Waits ran.
     std::vector<int> PassesRunning(const std::string& segment, int passes) {
@@ -75,7 +78,10 @@ protected:
     }
 
     Log log;
-    GameApp app;
+    EngineScope engine;
+    DeletionQueues& deletions = engine.Make(Engine::Deletions);
+    FrameTime& time = engine.Make(Engine::FrameTime);
+    GameObject& root = engine.Make(Engine::Root);
     GameObject* object = new GameObject();
     ScriptedBhv* behavior = new ScriptedBhv(log);
 };
@@ -191,7 +197,7 @@ TEST_F(CoroutineTest, DeletingTheBehaviourDeletesItsCoroutines) {
     behavior->commands = {CoCommand::WaitFrames(1)};
     behavior->StartCoroutine(&ScriptedBhv::Waits);
     behavior->QueueDelete();
-    app.DeletionPhase();
+    deletions.DeleteQueued();
     log.clear();
     Pass();
     EXPECT_TRUE(log.empty());

@@ -1,8 +1,8 @@
 #include "core/Engine.h"
 #include "core/FrameTime.h"
-#include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "script/TweensBhv.h"
+#include "support/EngineScope.h"
 #include "support/PrefabTestContent.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ protected:
     ~TweenTest() override { delete object; }
 
     void Update(float delta = 1.0f / 60.0f) {
-        Engine::FrameTime->DeltaSeconds = delta;
+        time.DeltaSeconds = delta;
         tweens->Update();
     }
     std::function<void()> Logger(const std::string& entry) {
@@ -28,7 +28,8 @@ protected:
     }
 
     Log log;
-    GameApp app;
+    EngineScope engine;
+    FrameTime& time = engine.Make(Engine::FrameTime);
     GameObject* object = new GameObject();  // not in the tree: the fixture deletes it
     TweensBhv* tweens = new TweensBhv();
 };

@@ -2,28 +2,25 @@
 
 #include "core/Engine.h"
 #include "audio/CueManagerBhv.h"
-#include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
 #include "core/GameObject.h"
 #include "platform/AudioDevice.h"
+#include "support/EngineScope.h"
 
 #include <filesystem>
 
-// Swaps the running app's sound for a loopback device whose output tests render and
-// inspect. The app's own music and sound managers go first, so that no AL object
-// outlives the context it was made in. Returns null (and leaves no sound manager)
+// A sound manager over a loopback device whose output tests render and inspect, in
+// Engine::SoundManager until the scope ends (made after the tree, it goes before it,
+// so no AL object outlives its context). Returns null (and sets no sound manager)
 // when OpenAL Soft lacks the loopback extension.
-inline AudioDevice* UseLoopbackSound(int channels, const std::filesystem::path& sounds = "Content/Sounds") {
-    delete Engine::MusicManager;
-    Engine::MusicManager = nullptr;
-    delete Engine::SoundManager;
-    Engine::SoundManager = nullptr;
+inline AudioDevice* UseLoopbackSound(EngineScope& engine, int channels,
+                                     const std::filesystem::path& sounds = "Content/Sounds") {
     auto device = AudioDevice::OpenLoopback(44100, channels);
     if (device == nullptr) {
         return nullptr;
     }
     AudioDevice* output = device.get();
-    Engine::SoundManager = new SoundManager(std::move(device), sounds);
+    engine.Make(Engine::SoundManager, std::move(device), sounds);
     return output;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "core/Engine.h"
-#include "app/GameApp.h"
 #include "core/GameConfig.h"
 #include "core/ContentLog.h"
+#include "core/DeletionQueues.h"
+#include "core/FrameTime.h"
+#include "core/GameObject.h"
 #include "prefabs/ComponentTypes.h"
 #include "prefabs/PrefabManager.h"
 #include "support/AllValuesComponent.h"
+#include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
 
@@ -18,27 +21,19 @@
 #include <string>
 #include <vector>
 
-// A GameApp whose content lives in a fresh temporary directory, with the game's
-// component types plus the test types registered and prototypes made. Messages
-// written through Log are collected in `warnings`.
-class PrefabTestContent : public ::testing::Test {
+// A fresh temporary directory with "Content/Prefabs" in it, removed at the end;
+// messages written through the content log are collected in `warnings`.
+class TempContent {
 protected:
-    PrefabTestContent() {
+    TempContent() {
         dir = std::filesystem::temp_directory_path() /
               ("vellimor-prefabs-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir / "Content" / "Prefabs");
-        Engine::GameConfig->ContentDirectory = dir / "Content";
-        RegisterComponentTypes(manager);
-        manager.Register<AllValuesComponent>("AllValuesComponent");
-        manager.Register<StartLogBehavior>("StartLogBehavior");
-        manager.CreatePrototypes();
         ContentLog::SetSink([this](ContentLog::Level, const std::string& text) { warnings.push_back(text); });
-        StartLogBehavior::Log = &starts;
     }
 
-    ~PrefabTestContent() override {
-        StartLogBehavior::Log = nullptr;
+    ~TempContent() {
         ContentLog::SetSink(nullptr);
         std::filesystem::remove_all(dir);
     }
@@ -56,6 +51,27 @@ protected:
         return text.str();
     }
 
+    std::filesystem::path dir;
+    std::vector<std::string> warnings;
+    static inline int counter = 0;
+};
+
+// A tree (Root, the deletion queues, frame time) and a prefab manager reading the
+// temporary content, with the game's component types plus the test types
+// registered and prototypes made.
+class PrefabTestContent : public ::testing::Test, protected TempContent {
+protected:
+    PrefabTestContent() {
+        config.ContentDirectory = dir / "Content";
+        RegisterComponentTypes(manager);
+        manager.Register<AllValuesComponent>("AllValuesComponent");
+        manager.Register<StartLogBehavior>("StartLogBehavior");
+        manager.CreatePrototypes();
+        StartLogBehavior::Log = &starts;
+    }
+
+    ~PrefabTestContent() override { StartLogBehavior::Log = nullptr; }
+
     // Writes <name>.json into the prefab directory and loads it into the manager.
     Prefab* AddPrefab(const std::string& name, const std::string& json) {
         WriteFile(PrefabDir() / (name + ".json"), json);
@@ -64,10 +80,12 @@ protected:
         return manager.Adopt(std::move(prefab));
     }
 
-    GameApp app;
-    PrefabManager& manager = *Engine::Prefabs;
-    std::filesystem::path dir;
-    std::vector<std::string> warnings;
+    // The log outlives the tree: behaviours that record into it may go with the tree.
     std::vector<std::string> starts;
-    static inline int counter = 0;
+    EngineScope engine;
+    DeletionQueues& deletions = engine.Make(Engine::Deletions);
+    FrameTime& time = engine.Make(Engine::FrameTime);
+    GameConfig& config = engine.Make(Engine::GameConfig);
+    PrefabManager& manager = engine.Make(Engine::Prefabs);
+    GameObject& root = engine.Make(Engine::Root);
 };

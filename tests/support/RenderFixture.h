@@ -13,6 +13,7 @@
 #include "graphics/TextureManager.h"
 #include "graphics/TintComponent.h"
 #include "platform/Window.h"
+#include "support/EngineScope.h"
 #include "support/TestAtlas.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +26,7 @@ protected:
     RenderFixture() {
         setenv("SDL_VIDEODRIVER", "offscreen", 1);
         graphics.MainWindow = std::make_unique<Window>("Vellimor render test", graphics.Width, graphics.Height);
-        delete Engine::TextureManager;
-        Engine::TextureManager = new TextureManager(scratch.Path, std::make_unique<GlTextureUploader>());
+        engine.Make(Engine::TextureManager, scratch.Path, std::make_unique<GlTextureUploader>());
         device.InitGraphicsDevice();
     }
     ~RenderFixture() override {
@@ -81,6 +81,7 @@ protected:
     GraphicsDevice& device = *Engine::Graphics->Device;
     GameObject& root = *Engine::Root;
     ScratchDirectory scratch;
+    EngineScope engine;
 };
 
 inline void ExpectColorNear(Color actual, Color expected, int tolerance, const std::string& where) {

@@ -1,6 +1,7 @@
 #include "AtlasPacker.h"
 
 #include "core/ContentError.h"
+#include "core/LowerExtension.h"
 #include "platform/AtomicFile.h"
 #include "SourceFile.h"
 #include "XmlText.h"

@@ -2,6 +2,7 @@
 
 #include "AtlasPacker.h"
 #include "core/ContentError.h"
+#include "core/LowerExtension.h"
 #include "FontBaker.h"
 #include "platform/AtomicFile.h"
 #include "SourceChecks.h"

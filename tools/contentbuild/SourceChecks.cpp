@@ -3,6 +3,7 @@
 #include "SourceFile.h"
 #include "core/ContentError.h"
 #include "core/ContentFile.h"
+#include "core/LowerExtension.h"
 
 #include <sndfile.h>
 

@@ -18,8 +18,3 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     return bytes.str();
 }
 
-std::string LowerExtension(const std::filesystem::path& file) {
-    std::string extension = file.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return extension;
-}
