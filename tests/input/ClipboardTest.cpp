@@ -1,5 +1,3 @@
-#include "core/Engine.h"
-#include "app/GameApp.h"
 #include "input/InputManager.h"
 
 #include <SDL.h>
@@ -10,9 +8,9 @@
 namespace {
 
 TEST(ClipboardTest, WithoutVideoReadingIsEmptyAndWritingChangesNothing) {
-    GameApp app;
-    Engine::InputManager->WriteClipboardText("lost");
-    EXPECT_EQ(Engine::InputManager->ReadClipboardText(), "");
+    InputManager input;
+    input.WriteClipboardText("lost");
+    EXPECT_EQ(input.ReadClipboardText(), "");
 }
 
 // SDL's offscreen video driver keeps the clipboard inside the process: no display needed.
@@ -24,8 +22,7 @@ protected:
     }
     void TearDown() override { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
 
-    GameApp app;
-    InputManager& input = *Engine::InputManager;
+    InputManager input;
 };
 
 TEST_F(OffscreenClipboardTest, TextRoundTripsUpTo1024Characters) {

@@ -2,7 +2,7 @@
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
-#include "app/GameApp.h"
+#include "support/EngineScope.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 
@@ -19,14 +19,16 @@ class InputManagerTest : public ::testing::Test {
 protected:
     // One frame at 60 Hz as the loop runs it: update, then the poll's key changes.
     void Frame(float delta = 1.0f / 60.0f) {
-        Engine::FrameTime->DeltaSeconds = delta;
+        time.DeltaSeconds = delta;
         input.Update();
     }
     void Press(int key) { input.CurrentKeys.set(key); }
     void Release(int key) { input.CurrentKeys.reset(key); }
 
-    GameApp app;
-    InputManager& input = *Engine::InputManager;
+    EngineScope engine;
+    FrameTime& time = engine.Make(Engine::FrameTime);
+    Graphics& graphics = engine.Make(Engine::Graphics);
+    InputManager& input = engine.Make(Engine::InputManager);
 };
 
 TEST_F(InputManagerTest, PressIsAnEdgeAndFocusLossHidesEveryQuery) {
@@ -39,7 +41,7 @@ TEST_F(InputManagerTest, PressIsAnEdgeAndFocusLossHidesEveryQuery) {
     EXPECT_FALSE(input.IsKeyPressed(KeyQ)) << "still held: no new press";
 
     input.KeyMappings.emplace(ActionMenuCancel, KeyQ);
-    Engine::Graphics->HasFocus = false;
+    graphics.HasFocus = false;
     EXPECT_FALSE(input.IsKeyDown(KeyQ));
     EXPECT_FALSE(input.IsKeyTyped(KeyQ));
     EXPECT_FALSE(input.IsActionDown(ActionMenuCancel, input.CurrentKeys));
@@ -48,7 +50,7 @@ TEST_F(InputManagerTest, PressIsAnEdgeAndFocusLossHidesEveryQuery) {
     EXPECT_FALSE(input.IsKeyPressed(KeyW));
     EXPECT_TRUE(input.CurrentKeys.test(KeyW)) << "the state is still tracked";
 
-    Engine::Graphics->HasFocus = true;
+    graphics.HasFocus = true;
     EXPECT_TRUE(input.IsKeyPressed(KeyW));
     EXPECT_FALSE(input.IsKeyDown(KeyQ));
     EXPECT_TRUE(input.IsActionDown(ActionMenuCancel, input.PreviousKeys));
@@ -190,8 +192,7 @@ TEST_F(KeyMappingsTest, MissingOrMalformedFileStopsStartUpNamingTheFile) {
 }
 
 TEST(ShippedKeyMappingsTest, BindArrowsWasdAndTheMenuKeys) {
-    GameApp app;
-    InputManager& input = *Engine::InputManager;
+    InputManager input;
     // This file is tests/input/ of the source tree.
     const fs::path sources = fs::path(__FILE__).parent_path().parent_path().parent_path();
     input.LoadKeyMappings((sources / "content/Config/KeyMappings.json").string());

@@ -5,6 +5,7 @@
 #include "core/GameObject.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/B2FixtureComponent.h"
+#include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,7 @@ protected:
         gameplayRoot = new GameObject();
         gameplayRoot->Name = "GameplayRoot";
         Engine::Root->AddChild(gameplayRoot);
-        Engine::GameplayRoot = gameplayRoot;
+        engine.Use(Engine::GameplayRoot, gameplayRoot);
     }
 
     // An object under `parent` with a body of `type` at `at` and one fixture per shape.
@@ -64,6 +65,7 @@ protected:
     }
 
     GameApp app;
+    EngineScope engine;
     b2World& world = *Engine::World;
     GameObject* gameplayRoot = nullptr;
 };
