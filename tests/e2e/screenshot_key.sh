@@ -33,12 +33,16 @@ for _ in $(seq 1 5); do
   done
 done
 shots() { find "$dir" -name 'Screenshot-*.png' | wc -l; }
+# A tap: press and release in one go, often within one frame. Retried like the held
+# key above, since focus can lag on a loaded machine; any one tap must be seen.
 before=$(shots)
-xdotool windowfocus --sync "$window" || true
-xdotool key F12
-for _ in $(seq 1 50); do
-  [ "$(shots)" -gt "$before" ] && break
-  sleep 0.1
+for _ in $(seq 1 3); do
+  xdotool windowfocus --sync "$window" || true
+  xdotool key F12
+  for _ in $(seq 1 50); do
+    [ "$(shots)" -gt "$before" ] && break 2
+    sleep 0.1
+  done
 done
 tapped=$(shots)
 sleep 0.5
