@@ -75,7 +75,9 @@ SubProperty Describe(const std::string& propertyName, int index, void* value, Pr
     sub.Value = value;
     sub.Proxy = proxy;
     const bool inRange = index >= 0 && index < PropertyTraits<T>::SubCount;
-    sub.SubName = inRange ? PropertyTraits<T>::SubName(index) : "";
+    // Moved in from a temporary: assigning the literal itself trips a false -Wrestrict
+    // warning of GCC 12 in some units.
+    sub.SubName = std::string(inRange ? PropertyTraits<T>::SubName(index) : "");
     sub.SubTypeTag = inRange ? &PropertyTraits<T>::SubType(index) : &typeid(T);
     sub.IsLast = !inRange || index == PropertyTraits<T>::SubCount - 1;
     return sub;
