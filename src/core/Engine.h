@@ -5,6 +5,7 @@
 
 class B2DebugDrawer;
 class CueManagerBhv;
+class DebugRectsBhv;
 class DeletionQueues;
 class EditorState;
 class Events;
@@ -55,6 +56,7 @@ struct Engine {
 
     // Game state: behaviours that register themselves, and shared counts.
     static inline CueManagerBhv* CueManager = nullptr;
+    static inline DebugRectsBhv* DebugRects = nullptr;
     static inline int BurningAnts = 0;
     static inline int ExitCode = 0;
 

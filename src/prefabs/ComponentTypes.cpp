@@ -5,6 +5,9 @@
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
 #include "game/ThingComponent.h"
+#include "graphics/DebugRectsBhv.h"
+#include "graphics/DirectionalSpriteLightBhv.h"
+#include "graphics/FireLightBhv.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
@@ -21,6 +24,7 @@
 void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<PrefabComponent>("PrefabComponent");
     manager.Register<TweensBhv>("TweensBhv");
+    manager.Register<DirectionalSpriteLightBhv>("DirectionalSpriteLightBhv");
     manager.Register<Pos2dComponent>("Pos2dComponent");
     manager.Register<SpriteComponent>("SpriteComponent");
     manager.Register<TintComponent>("TintComponent");
@@ -32,5 +36,7 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<CueLoopedBhv>("CueLoopedBhv");
     manager.Register<CueManagerBhv>("CueManagerBhv");
     manager.Register<CueOneShotBhv>("CueOneShotBhv");
+    manager.Register<DebugRectsBhv>("DebugRectsBhv");
+    manager.Register<FireLightBhv>("FireLightBhv");
     manager.Register<ThingComponent>("ThingComponent");
 }
