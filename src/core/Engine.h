@@ -20,6 +20,7 @@ class PrefabManager;
 class RandomManager;
 class SoundManager;
 class TextureManager;
+class WorldEventsBhv;
 struct FrameTime;
 class b2World;
 
@@ -56,6 +57,7 @@ struct Engine {
 
     // Game state: behaviours that register themselves, and shared counts.
     static inline CueManagerBhv* CueManager = nullptr;
+    static inline WorldEventsBhv* WorldEvents = nullptr;
     static inline DebugRectsBhv* DebugRects = nullptr;
     static inline int BurningAnts = 0;
     static inline int ExitCode = 0;

@@ -4,7 +4,12 @@
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
+#include "game/LevelBhv.h"
+#include "game/MagnifyingGlassBhv.h"
+#include "game/SeedBhv.h"
+#include "game/TestSpriteBhv.h"
 #include "game/ThingComponent.h"
+#include "game/WorldEventsBhv.h"
 #include "graphics/DebugRectsBhv.h"
 #include "graphics/DirectionalSpriteLightBhv.h"
 #include "graphics/FireLightBhv.h"
@@ -32,11 +37,16 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<B2FixtureComponent>("B2FixtureComponent");
     manager.Register<FixtureMouseListenerBhv>("FixtureMouseListenerBhv");
     manager.Register<FixtureMouseManagerBhv>("FixtureMouseManagerBhv");
+    manager.Register<MagnifyingGlassBhv>("MagnifyingGlassBhv");
+    manager.Register<TestSpriteBhv>("TestSpriteBhv");
     manager.Register<CueComponent>("CueComponent");
     manager.Register<CueLoopedBhv>("CueLoopedBhv");
     manager.Register<CueManagerBhv>("CueManagerBhv");
     manager.Register<CueOneShotBhv>("CueOneShotBhv");
     manager.Register<DebugRectsBhv>("DebugRectsBhv");
     manager.Register<FireLightBhv>("FireLightBhv");
+    manager.Register<LevelBhv>("LevelBhv");
+    manager.Register<SeedBhv>("SeedBhv");
     manager.Register<ThingComponent>("ThingComponent");
+    manager.Register<WorldEventsBhv>("WorldEventsBhv");
 }
