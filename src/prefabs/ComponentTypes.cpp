@@ -4,6 +4,9 @@
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
+#include "game/GameplayScreenBhv.h"
+#include "game/HudButtonBhv.h"
+#include "game/HudRootBhv.h"
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
@@ -28,9 +31,12 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<B2FixtureComponent>("B2FixtureComponent");
     manager.Register<FixtureMouseListenerBhv>("FixtureMouseListenerBhv");
     manager.Register<FixtureMouseManagerBhv>("FixtureMouseManagerBhv");
+    manager.Register<GameplayScreenBhv>("GameplayScreenBhv");
     manager.Register<CueComponent>("CueComponent");
     manager.Register<CueLoopedBhv>("CueLoopedBhv");
     manager.Register<CueManagerBhv>("CueManagerBhv");
     manager.Register<CueOneShotBhv>("CueOneShotBhv");
+    manager.Register<HudButtonBhv>("HudButtonBhv");
+    manager.Register<HudRootBhv>("HudRootBhv");
     manager.Register<ThingComponent>("ThingComponent");
 }
