@@ -21,8 +21,8 @@ enum GameTool : int { ToolFeed = 0, ToolExamine = 1, ToolLight = 2, ToolNone = 3
 // one warning naming it.
 class GameplayScreenBhv : public Behavior {
 public:
-    static constexpr float SeedClearance = 0.15f;     // half-size of the square a seed needs
-    static constexpr float SeedScatter = 1.5f;        // seeds land up to this far from the cursor
+    static constexpr float SeedClearance = 0.15f;  // half-size of the square a seed needs
+    static constexpr float SeedScatter = 1.5f;     // seeds land up to this far from the cursor
 
     GameplayScreenBhv();
     ~GameplayScreenBhv() override;
@@ -58,7 +58,7 @@ private:
     void TryDropSeed();
     bool IsDropBlocked(Vector2 point) const;
 
-    // The named child, or null after one warning (once per name).
+    // The named child; null, with a warning the first time, when it is missing.
     GameObject* RequiredChild(const std::string& name);
     void WarnOnce(const std::string& text);
 
