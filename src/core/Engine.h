@@ -12,7 +12,9 @@ class Events;
 class GameApp;
 class GameConfig;
 class GameObject;
+class GameplayScreenBhv;
 class Graphics;
+class HudRootBhv;
 class InputManager;
 class MusicManager;
 class PhysicsEditQueue;
@@ -56,7 +58,9 @@ struct Engine {
     static inline GameObject* GameplayRoot = nullptr;
 
     // Game state: behaviours that register themselves, and shared counts.
+    static inline GameplayScreenBhv* GameplayScreen = nullptr;
     static inline CueManagerBhv* CueManager = nullptr;
+    static inline HudRootBhv* HudRoot = nullptr;
     static inline WorldEventsBhv* WorldEvents = nullptr;
     static inline DebugRectsBhv* DebugRects = nullptr;
     static inline int BurningAnts = 0;

@@ -173,6 +173,10 @@ void GameObject::DetachFromParent() {
     parent_ = nullptr;
 }
 
+void GameObject::SortChildren(const std::function<bool(const GameObject*, const GameObject*)>& before) {
+    std::stable_sort(children_.begin(), children_.end(), before);
+}
+
 void GameObject::MoveAmongSiblings(int offset) {
     if (parent_ != nullptr) {
         SwapEntry(parent_->children_, IndexOf(parent_->children_, this), offset);

@@ -5,6 +5,7 @@
 #include "core/Vector2.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -63,6 +64,10 @@ public:
     // Queues this object for the frame's deletion phase (at most once) but leaves it
     // in its parent's list until then.
     void QueueForDeletion();
+
+    // Reorders the children by `before` (a strict weak order); children that compare
+    // equal keep their order, so repeated sorts never swap them.
+    void SortChildren(const std::function<bool(const GameObject*, const GameObject*)>& before);
 
     // Exchanges this object with the sibling `offset` places away; no-op outside the list.
     void MoveAmongSiblings(int offset);

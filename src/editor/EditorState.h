@@ -14,4 +14,6 @@ public:
     // The object whose children the object list shows; on its deletion the list
     // falls back to its parent.
     GameObject* ListRoot = nullptr;
+    // The editor is open: the play field's tools and the HUD leave the mouse to it.
+    bool IsActive = false;
 };

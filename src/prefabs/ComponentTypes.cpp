@@ -4,6 +4,9 @@
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
+#include "game/GameplayScreenBhv.h"
+#include "game/HudButtonBhv.h"
+#include "game/HudRootBhv.h"
 #include "game/LevelBhv.h"
 #include "game/MagnifyingGlassBhv.h"
 #include "game/SeedBhv.h"
@@ -25,7 +28,7 @@
 #include "script/TweensBhv.h"
 
 // One line per type, kept in the order of the game's full type list; a subsystem
-// adds its types at their place when it lands. Tests list the registry.
+// adds its types at their place when it lands; the registry test checks each.
 void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<PrefabComponent>("PrefabComponent");
     manager.Register<TweensBhv>("TweensBhv");
@@ -39,10 +42,13 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<FixtureMouseManagerBhv>("FixtureMouseManagerBhv");
     manager.Register<MagnifyingGlassBhv>("MagnifyingGlassBhv");
     manager.Register<TestSpriteBhv>("TestSpriteBhv");
+    manager.Register<GameplayScreenBhv>("GameplayScreenBhv");
     manager.Register<CueComponent>("CueComponent");
     manager.Register<CueLoopedBhv>("CueLoopedBhv");
     manager.Register<CueManagerBhv>("CueManagerBhv");
     manager.Register<CueOneShotBhv>("CueOneShotBhv");
+    manager.Register<HudButtonBhv>("HudButtonBhv");
+    manager.Register<HudRootBhv>("HudRootBhv");
     manager.Register<DebugRectsBhv>("DebugRectsBhv");
     manager.Register<FireLightBhv>("FireLightBhv");
     manager.Register<LevelBhv>("LevelBhv");

@@ -1,0 +1,91 @@
+#include "game/HudRootBhv.h"
+
+#include "audio/CueManagerBhv.h"
+#include "core/ContentLog.h"
+#include "core/Engine.h"
+#include "core/GameObject.h"
+#include "game/GameplayScreenBhv.h"
+#include "game/HudButtonBhv.h"
+#include "input/InputManager.h"
+
+namespace {
+
+const char* const kDayNightButton = "BtnDayNight";
+
+// The click cue sounds only when the click did something.
+void ToggleDayNight() {
+    GameplayScreenBhv* screen = Engine::GameplayScreen;
+    if (screen != nullptr && screen->ToggleDayNight()) {
+        PlayCue("ButtonClick");
+    }
+}
+
+void SelectTool(int tool) {
+    if (GameplayScreenBhv* screen = Engine::GameplayScreen) {
+        screen->Tool = tool;
+        PlayCue("ButtonClick");
+    }
+}
+
+}  // namespace
+
+const std::array<HudRootBhv::ToolButton, 3> HudRootBhv::kToolButtons{{
+    {"BtnFeed", ToolFeed},
+    {"BtnExamine", ToolExamine},
+    {"BtnLight", ToolLight},
+}};
+
+HudRootBhv::~HudRootBhv() {
+    if (Engine::HudRoot == this) {
+        Engine::HudRoot = nullptr;
+    }
+}
+
+void HudRootBhv::Start() {
+    Engine::HudRoot = this;
+    if (HudButtonBhv* button = ButtonNamed(kDayNightButton)) {
+        button->OnClick = ToggleDayNight;
+    }
+    for (const ToolButton& entry : kToolButtons) {
+        if (HudButtonBhv* button = ButtonNamed(entry.Name)) {
+            button->OnClick = [tool = entry.Tool] { SelectTool(tool); };
+        }
+    }
+}
+
+void HudRootBhv::Update() {
+    const GameplayScreenBhv* screen = Engine::GameplayScreen;
+    if (screen == nullptr) {
+        return;
+    }
+    for (const ToolButton& entry : kToolButtons) {
+        if (GameObject* object = FindChild(entry.Name)) {
+            if (auto* button = object->GetComponent<HudButtonBhv>()) {
+                button->IsHighlighted = screen->Tool == entry.Tool;
+            }
+        }
+    }
+}
+
+bool HudRootBhv::IsMouseOverHud() const {
+    if (Engine::InputManager == nullptr) {
+        return false;
+    }
+    const Vector2 cursor = Engine::InputManager->Cursor;
+    for (const char* name : {kDayNightButton, kToolButtons[0].Name, kToolButtons[1].Name, kToolButtons[2].Name}) {
+        const GameObject* button = FindChild(name);
+        if (button != nullptr && HudButtonBhv::Contains(*button, cursor)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+HudButtonBhv* HudRootBhv::ButtonNamed(const char* name) const {
+    const GameObject* object = FindChild(name);
+    HudButtonBhv* button = object != nullptr ? object->GetComponent<HudButtonBhv>() : nullptr;
+    if (button == nullptr && Owner() != nullptr) {
+        ContentLog::Warning("HUD \"" + Owner()->Name + "\" has no button \"" + name + "\" with a HudButtonBhv");
+    }
+    return button;
+}
