@@ -6,13 +6,13 @@
 
 namespace {
 
-// The atlas rectangle of the sprite's image; the whole atlas when it shows none.
+// The atlas rectangle of the sprite's image; the whole atlas without a texture or
+// when the name is not one of its images.
 Rect ImageArea(const SpriteComponent& sprite) {
-    const Texture& texture = *sprite.GetTex();
-    return texture.HasImage(sprite.ImageIndex) ? texture.ImageRects[sprite.ImageIndex] : Rect(0.0f, 0.0f, 1.0f, 1.0f);
+    const Texture* texture = sprite.GetTex();
+    return texture != nullptr && texture->HasImage(sprite.ImageIndex) ? texture->ImageRects[sprite.ImageIndex]
+                                                                      : Rect(0.0f, 0.0f, 1.0f, 1.0f);
 }
-
-bool HasTexture(const SpriteComponent* sprite) { return sprite != nullptr && sprite->GetTex() != nullptr; }
 
 }  // namespace
 
@@ -23,7 +23,7 @@ DirectionalSpriteLightBhv::DirectionalSpriteLightBhv() {
 
 Vector2 DirectionalSpriteLightBhv::GetDirection() const {
     const SpriteComponent* sprite = Sprite();
-    if (!HasTexture(sprite)) {
+    if (sprite == nullptr) {
         return {};
     }
     const Rect area = ImageArea(*sprite);
@@ -37,7 +37,7 @@ Vector2 DirectionalSpriteLightBhv::GetDirection() const {
 
 void DirectionalSpriteLightBhv::SetDirection(Vector2 direction) {
     SpriteComponent* sprite = Sprite();
-    if (!HasTexture(sprite)) {
+    if (sprite == nullptr) {
         return;
     }
     const Rect area = ImageArea(*sprite);

@@ -60,18 +60,17 @@ TEST_F(DirectionalLightTest, DirectionPicksOneTexelOfTheImageAndReadsBack) {
     EXPECT_NEAR(direction->GetDirection().y, -0.25f, 1e-6f);
 }
 
-TEST_F(DirectionalLightTest, WithoutAPlaceToPickDirectionReadsZeroAndSettingChangesNothing) {
+TEST_F(DirectionalLightTest, AnEmptyImageReadsZeroAndNoTextureMeansTheWholeAtlas) {
     sprite->SetImageName("Empty");
     EXPECT_EQ(direction->GetDirection(), Vector2()) << "an image of no width";
 
-    SpriteComponent bare;
     GameObject untextured;
     untextured.AddComponent(new SpriteComponent());
     auto* onUntextured = new DirectionalSpriteLightBhv();
     untextured.AddComponent(onUntextured);
-    onUntextured->SetDirection({1.0f, 1.0f});
-    EXPECT_EQ(untextured.Sprite()->ImageRect, bare.ImageRect);
-    EXPECT_EQ(onUntextured->GetDirection(), Vector2());
+    onUntextured->SetDirection({1.0f, -0.5f});
+    EXPECT_EQ(untextured.Sprite()->ImageRect, Rect(1.0f, 0.25f, 0.0f, 0.0f));
+    EXPECT_EQ(onUntextured->GetDirection(), Vector2(1.0f, -0.5f));
 
     DirectionalSpriteLightBhv alone;
     alone.SetDirection({1.0f, 1.0f});
