@@ -113,8 +113,8 @@ void InputManager::UpdateKey(int code, float deltaSeconds) {
 
 bool InputManager::Poll() {
     // Without a window (tests) only the event queue speaks.
-    if (const Window* window = Engine::Graphics->MainWindow.get()) {
-        Cursor = window->CursorInClient();
+    const Window* window = Engine::Graphics->MainWindow.get();
+    if (window != nullptr) {
         Engine::Graphics->HasFocus = window->HasInputFocus();
     }
     CurrentKeys &= ~releaseAtNextPoll_;
@@ -122,6 +122,10 @@ bool InputManager::Poll() {
     wentDownThisPoll_.reset();
     bool keepRunning = true;
     PumpEvents([&](const InputEvent& event) { keepRunning = Apply(event) && keepRunning; });
+    // Read after the events, so that a click is seen where the pointer is now.
+    if (window != nullptr) {
+        Cursor = window->CursorInClient();
+    }
     return keepRunning;
 }
 

@@ -68,6 +68,16 @@ Window::~Window() {
 }
 
 Vector2 Window::CursorInClient() const {
+    // Over the window, SDL's own mouse state follows every motion event pumped so
+    // far; its global position is a cache that some servers (XTest input under Xvfb)
+    // refresh only on a button event, so a click could land where the mouse was long
+    // before.
+    if (SDL_GetMouseFocus() == window_) {
+        int x = 0;
+        int y = 0;
+        SDL_GetMouseState(&x, &y);
+        return {static_cast<float>(x), static_cast<float>(y)};
+    }
     int screenX = 0;
     int screenY = 0;
     SDL_GetGlobalMouseState(&screenX, &screenY);
