@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# The play field as a player meets it, on a scratch copy of the game: the level shows
+# at once with no warning; the feed tool scatters seeds where the mouse is held; the
+# day/night button darkens the field and brings the day back; the flashlight lights a
+# pool under the cursor at night. SCREENSHOTS=<dir> keeps the pictures.
+set -euo pipefail
+game="$1"
+xclose="$2"
+dir=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$dir"' EXIT
+cp "$game" "$dir/vellimor"
+cp -r "$(dirname "$game")/Content" "$dir/Content"
+rm -f "$dir/Content/Config/GameConfig.json"  # never the development tree
+
+"$dir/vellimor" 2>"$dir/err" &
+pid=$!
+window=""
+for _ in $(seq 1 100); do
+  window=$(xdotool search --name '^Vellimor$' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "no window"; cat "$dir/err"; exit 1; }
+xdotool windowfocus --sync "$window" || true
+sleep 1
+
+# Takes a screenshot with F12 (retried while focus settles) and prints its path;
+# SCREENSHOTS=<dir> keeps a copy named after the argument.
+screenshot() {
+  local before after
+  before=$(find "$dir" -name 'Screenshot-*.png' | wc -l)
+  for _ in $(seq 1 3); do
+    xdotool windowfocus --sync "$window" || true
+    xdotool key F12
+    for _ in $(seq 1 50); do
+      after=$(find "$dir" -name 'Screenshot-*.png' | wc -l)
+      [ "$after" -gt "$before" ] && break 2
+      sleep 0.1
+    done
+  done
+  sleep 0.3  # let the file be written whole
+  local file
+  file=$(ls -t "$dir"/Screenshot-*.png | head -n 1)
+  [ -s "$file" ] || { echo "no screenshot for $1" >&2; exit 1; }
+  if [ -n "${SCREENSHOTS:-}" ]; then cp "$file" "$SCREENSHOTS/$1.png"; fi
+  echo "$file"
+}
+# Mean brightness (0..1) of a w x h box at x,y of a screenshot.
+brightness() {
+  convert "$1" -crop "$4x$5+$2+$3" -colorspace Gray -format '%[fx:mean]' info:
+}
+click() {  # x y, window pixels; a human click
+  xdotool mousemove --window "$window" "$1" "$2"
+  sleep 0.1
+  xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
+  sleep 0.2
+}
+ratio_below() {  # a b limit: a/b < limit
+  awk -v a="$1" -v b="$2" -v l="$3" 'BEGIN { exit !(a / b < l) }'
+}
+
+# The field: below the HUD row, away from the screen edges.
+field=(160 140 960 480)
+
+day=$(screenshot day)
+day_mean=$(brightness "$day" "${field[@]}")
+awk -v m="$day_mean" 'BEGIN { exit !(m > 0.15) }' || { echo "the level is not shown: mean $day_mean"; exit 1; }
+if grep -q . "$dir/err"; then
+  echo "start-up printed:"; cat "$dir/err"; exit 1
+fi
+
+# Feed: hold the left button over open ground; seeds appear there.
+spot=(600 330 80 80)
+before=$(screenshot before-feed)
+click 128 48
+xdotool mousemove --window "$window" 640 370
+sleep 0.1
+xdotool mousedown 1; sleep 1.5; xdotool mouseup 1
+sleep 0.3
+after=$(screenshot feed)
+changed=$(compare -metric AE -fuzz 10% -crop "80x80+600+330" "$before" "$after" null: 2>&1 || true)
+changed=${changed%% *}
+[ "${changed%.*}" -gt 200 ] || { echo "holding the button with the feed tool changed $changed pixels"; exit 1; }
+
+# Night: the transitions take at most 15 s together.
+click 48 48
+sleep 4
+screenshot dusk >/dev/null
+sleep 12
+night=$(screenshot night)
+night_mean=$(brightness "$night" "${field[@]}")
+ratio_below "$night_mean" "$day_mean" 0.6 || { echo "night $night_mean is not darker than day $day_mean by 40 %"; exit 1; }
+
+# The flashlight at night: a pool under the cursor.
+click 288 48
+xdotool mousemove --window "$window" 900 420
+sleep 0.5
+lit=$(screenshot night-flashlight)
+pool=$(brightness "$lit" 870 390 60 60)
+elsewhere=$(brightness "$lit" 300 420 60 60)
+ratio_below "$elsewhere" "$pool" 0.7 || { echo "the pool ($pool) is not brighter than the field ($elsewhere)"; exit 1; }
+
+# The magnifying glass follows the mouse.
+click 208 48
+xdotool mousemove --window "$window" 700 300
+sleep 0.5
+screenshot glass >/dev/null
+
+# Dawn and sunrise bring the day back.
+click 48 48
+sleep 16
+back=$(screenshot day-again)
+back_mean=$(brightness "$back" "${field[@]}")
+ratio_below "$back_mean" "$day_mean" 0.85 && { echo "day did not come back: $back_mean against $day_mean"; exit 1; }
+
+"$xclose" Vellimor
+wait "$pid"
+echo "day $day_mean, night $night_mean, pool $pool against $elsewhere, day again $back_mean"
