@@ -12,6 +12,7 @@
 #include "graphics/Camera2d.h"
 #include "graphics/DirectionalSpriteLightBhv.h"
 #include "graphics/Graphics.h"
+#include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
 #include "input/InputManager.h"
 #include "physics/B2FixtureComponent.h"
@@ -222,6 +223,10 @@ void GameplayScreenBhv::TryDropSeed() {
     level->AddChild(seed);  // placed after joining the level, so `point` is where it lands
     seed->SetPosition(point);
     seed->SetRotation(random->RandomFloat(-std::numbers::pi_v<float>, std::numbers::pi_v<float>));
+    // The prefab shows one seed; each drop picks one of the three seed images.
+    if (SpriteComponent* sprite = seed->Sprite()) {
+        sprite->SetImageName("Seed" + std::to_string(random->RandomInt(1u, 3u)));
+    }
     PlayCue("SeedDrop");
     SortPending = true;
 }
