@@ -40,7 +40,7 @@ protected:
 };
 
 // A real SIGSEGV: the undefined-behaviour sanitizer must not stop it first.
-[[noreturn]] __attribute__((no_sanitize("null"))) void DereferenceNull() {
+[[noreturn]] __attribute__((no_sanitize("undefined"))) void DereferenceNull() {
     volatile int* volatile nowhere = nullptr;
     *nowhere = 1;
     std::abort();
