@@ -1,8 +1,8 @@
 // Cost of one frame's passes (input, update, deletion) over a tree of game objects
 // with one behaviour each. Reported per object ("items").
-#include "core/Engine.h"
 #include "app/GameApp.h"
 #include "core/Behavior.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // Runs the real frame loop (pacer, passes, deletion) for 600 frames of an empty
 // scene and, in the same run, a naive loop that sleeps 16 ms per frame. Prints the
 // mean frame rate and the 99th percentile of |frame start - deadline| of each.
-#include "core/Engine.h"
 #include "app/FramePacer.h"
 #include "app/GameApp.h"
+#include "core/Engine.h"
 #include "platform/Clock.h"
 
 #include <SDL.h>

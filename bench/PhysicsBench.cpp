@@ -6,8 +6,8 @@
 // of one run:
 //     ALSOFT_DRIVERS=null ./vellimor_bench --benchmark_filter='BM_Engine|BM_BareBox2D'
 //         --benchmark_enable_random_interleaving=true
-#include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/B2FixtureComponent.h"

@@ -4,8 +4,8 @@
 // peer, the bare property tree JSON parse of the same files, so the ratio of the two
 // per-file times is what the prefab reader adds to parsing. BM_InstantiateNested
 // builds (and deletes) a tree of 10 011 objects from four levels of nested prefabs.
-#include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "graphics/Pos2dComponent.h"
 #include "prefabs/ComponentTypes.h"

@@ -5,8 +5,8 @@
 // sprites of 256 px) as a ratio to the plain frame.
 #include "SpriteBenchHarness.h"
 
-#include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsDevice.h"

@@ -1,7 +1,7 @@
 #include "app/CrashHandler.h"
-#include "core/Engine.h"
 #include "app/GameApp.h"
 #include "core/ContentLog.h"
+#include "core/Engine.h"
 #include "core/StartupError.h"
 #include "platform/ExecutablePath.h"
 #include "platform/Window.h"

@@ -1,8 +1,8 @@
 #include "audio/CueManagerBhv.h"
 
-#include "core/Engine.h"
 #include "audio/CueComponent.h"
 #include "audio/CueLoopedBhv.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "prefabs/PrefabManager.h"
 

@@ -1,8 +1,8 @@
 #include "audio/CueOneShotBhv.h"
 
-#include "core/Engine.h"
 #include "audio/CueComponent.h"
 #include "audio/CuePlayback.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "script/RandomManager.h"
 

@@ -1,8 +1,8 @@
 #include "audio/CuePlayback.h"
 
-#include "core/Engine.h"
 #include "audio/ChannelPool.h"
 #include "audio/SoundManager.h"
+#include "core/Engine.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/Component.h"
+#include "core/Coroutine.h"
 #include "core/IComponentShortcuts.h"
 #include "core/IEditable.h"
-#include "core/Coroutine.h"
 
 #include <functional>
 #include <map>

@@ -1,8 +1,8 @@
 #include "core/Component.h"
 
-#include "core/Engine.h"
 #include "core/Behavior.h"
 #include "core/DeletionQueues.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "core/ListMoves.h"
 

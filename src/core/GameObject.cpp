@@ -1,9 +1,9 @@
 #include "core/GameObject.h"
 
-#include "core/Engine.h"
 #include "core/Behavior.h"
 #include "core/DeletionQueues.h"
 #include "core/DrawableComponent.h"
+#include "core/Engine.h"
 #include "core/ListMoves.h"
 #include "editor/EditorState.h"
 #include "graphics/Pos2dComponent.h"

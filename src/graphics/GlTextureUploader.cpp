@@ -1,5 +1,5 @@
-#include "graphics/Image.h"
 #include "graphics/GlTextureUploader.h"
+#include "graphics/Image.h"
 
 #include <epoxy/gl.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Vector2.h"
 #include "core/KeyCode.h"
+#include "core/Vector2.h"
 
 #include <array>
 #include <bitset>

@@ -1,8 +1,8 @@
 #include "prefabs/Prefab.h"
 
+#include "core/Behavior.h"
 #include "core/ContentFile.h"
 #include "core/ContentLog.h"
-#include "core/Behavior.h"
 #include "core/GameObject.h"
 #include "core/ListMoves.h"
 #include "platform/AtomicFile.h"

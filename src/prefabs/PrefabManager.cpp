@@ -1,10 +1,10 @@
 #include "prefabs/PrefabManager.h"
 
 #include "core/ContentError.h"
-#include "core/Engine.h"
-#include "core/LowerExtension.h"
-#include "core/GameConfig.h"
 #include "core/ContentLog.h"
+#include "core/Engine.h"
+#include "core/GameConfig.h"
+#include "core/LowerExtension.h"
 #include "prefabs/ComponentTypes.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "script/CoroutineManager.h"
 
+#include "core/Behavior.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
-#include "core/Behavior.h"
 
 void CoroutineManager::StepCoroutines(Behavior& behavior) {
     const float delta = Engine::FrameTime->DeltaSeconds;

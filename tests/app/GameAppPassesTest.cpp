@@ -1,7 +1,7 @@
+#include "app/GameApp.h"
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
-#include "app/GameApp.h"
 #include "core/GameObject.h"
 #include "editor/EditorState.h"
 #include "graphics/Graphics.h"

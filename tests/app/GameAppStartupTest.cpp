@@ -1,5 +1,5 @@
-#include "core/ContentError.h"
 #include "app/GameApp.h"
+#include "core/ContentError.h"
 #include "core/GameObject.h"
 #include "support/PrefabTestContent.h"
 

@@ -1,9 +1,9 @@
 #include "audio/MusicManager.h"
 #include "audio/MusicStream.h"
 #include "audio/SoundManager.h"
-#include "platform/AudioDevice.h"
 #include "core/ContentError.h"
 #include "core/ContentLog.h"
+#include "platform/AudioDevice.h"
 #include "support/AudioFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
+#include "app/GameApp.h"
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
-#include "app/GameApp.h"
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "support/EngineScope.h"

@@ -2,9 +2,9 @@
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
-#include "support/EngineScope.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
+#include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"

@@ -1,12 +1,12 @@
 #include "app/CrashHandler.h"
+#include "app/GameApp.h"
+#include "core/Behavior.h"
+#include "core/DeletionQueues.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
-#include "app/GameApp.h"
-#include "core/DeletionQueues.h"
 #include "core/FrameTime.h"
-#include "support/EngineScope.h"
-#include "core/Behavior.h"
 #include "core/GameObject.h"
+#include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
 

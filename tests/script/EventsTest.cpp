@@ -1,5 +1,5 @@
-#include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/Engine.h"
 #include "script/Events.h"
 
 #include <gtest/gtest.h>

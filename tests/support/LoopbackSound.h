@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Engine.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/SoundManager.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "platform/AudioDevice.h"
 #include "support/EngineScope.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/B2FixtureComponent.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/Engine.h"
-#include "core/GameConfig.h"
 #include "core/ContentLog.h"
 #include "core/DeletionQueues.h"
+#include "core/Engine.h"
 #include "core/FrameTime.h"
+#include "core/GameConfig.h"
 #include "core/GameObject.h"
 #include "prefabs/ComponentTypes.h"
 #include "prefabs/PrefabManager.h"

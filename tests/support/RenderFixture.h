@@ -2,8 +2,8 @@
 
 // A real OpenGL 3.3 context (SDL's offscreen driver, Mesa) with the graphics device
 // initialised over a fresh GameApp, for tests that read pixels back.
-#include "core/Engine.h"
 #include "app/GameApp.h"
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "graphics/GlTextureUploader.h"
 #include "graphics/Graphics.h"

@@ -1,6 +1,6 @@
 #include "AtlasPacker.h"
-#include "core/ContentError.h"
 #include "ContentTestSupport.h"
+#include "core/ContentError.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "support/TestAtlas.h"

@@ -1,6 +1,6 @@
 #include "ContentBuild.h"
-#include "core/ContentError.h"
 #include "ContentTestSupport.h"
+#include "core/ContentError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "core/ContentError.h"
 #include "ContentTestSupport.h"
 #include "FontBaker.h"
+#include "core/ContentError.h"
 
 #include <gtest/gtest.h>
 

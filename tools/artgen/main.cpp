@@ -4,9 +4,9 @@
 // animations of the content tree. The output is deterministic: running it again
 // gives the same bytes, so the committed sources can be checked against it.
 #include "ArtOutput.h"
-#include "core/ContentError.h"
 #include "LitPreview.h"
 #include "SoundArt.h"
+#include "core/ContentError.h"
 
 #include <iostream>
 

@@ -1,10 +1,10 @@
 #include "AtlasPacker.h"
 
+#include "SourceFile.h"
+#include "XmlText.h"
 #include "core/ContentError.h"
 #include "core/LowerExtension.h"
 #include "platform/AtomicFile.h"
-#include "SourceFile.h"
-#include "XmlText.h"
 
 #include <stb/stb_rect_pack.h>
 

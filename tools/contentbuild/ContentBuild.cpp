@@ -1,12 +1,12 @@
 #include "ContentBuild.h"
 
 #include "AtlasPacker.h"
-#include "core/ContentError.h"
-#include "core/LowerExtension.h"
 #include "FontBaker.h"
-#include "platform/AtomicFile.h"
 #include "SourceChecks.h"
 #include "SourceFile.h"
+#include "core/ContentError.h"
+#include "core/LowerExtension.h"
+#include "platform/AtomicFile.h"
 
 #include <algorithm>
 #include <iostream>

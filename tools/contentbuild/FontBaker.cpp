@@ -1,9 +1,9 @@
 #include "FontBaker.h"
 
+#include "XmlText.h"
 #include "core/ContentError.h"
 #include "core/ContentFile.h"
 #include "platform/AtomicFile.h"
-#include "XmlText.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
