@@ -3,9 +3,8 @@
 # report, with one line on standard error naming the atlas file and the problem.
 set -euo pipefail
 game="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$game" "$dir/vellimor"
+source "$(dirname "$0")/support/game.bash"
+scratch_game "$game"
 mkdir -p "$dir/Content/Config" "$dir/Content/Prefabs" "$dir/Content/Music" "$dir/Content/Sounds/Main" \
   "$dir/Content/Textures/Main"
 echo '{ "Components": "", "AutoCreate": "" }' >"$dir/Content/Prefabs/GameplayRoot.json"

@@ -4,9 +4,8 @@
 # one line on standard error that says "<path>: <what>".
 set -euo pipefail
 game="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$game" "$dir/vellimor"
+source "$(dirname "$0")/support/game.bash"
+scratch_game "$game"
 
 expect_stop() {  # <what> <"path: problem" the message must hold>
   rm -f "$dir/CrashInfo.dmp"

@@ -3,9 +3,8 @@
 # that names the missing directory, not a crash report.
 set -euo pipefail
 game="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$game" "$dir/vellimor"
+source "$(dirname "$0")/support/game.bash"
+scratch_game "$game"
 
 status=0
 "$dir/vellimor" 2>"$dir/err" || status=$?

@@ -4,10 +4,8 @@
 # instead of running on without a window.
 set -euo pipefail
 game="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$game" "$dir/vellimor"
-cp -r "$(dirname "$game")/Content" "$dir/Content"
+source "$(dirname "$0")/support/game.bash"
+scratch_game "$game" content
 
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 10 "$dir/vellimor" 2>"$dir/err" || status=$?

@@ -6,21 +6,10 @@
 set -euo pipefail
 game="$1"
 xclose="$2"
-dir=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$dir"' EXIT
-cp "$game" "$dir/vellimor"
-cp -r "$(dirname "$game")/Content" "$dir/Content"
-rm -f "$dir/Content/Config/GameConfig.json"  # never the development tree
+source "$(dirname "$0")/support/game.bash"
+scratch_game "$game" content
 
-"$dir/vellimor" 2>"$dir/err" &
-pid=$!
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --name '^Vellimor$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "no window"; cat "$dir/err"; exit 1; }
+start_game
 xdotool windowfocus --sync "$window" || true
 sleep 1
 

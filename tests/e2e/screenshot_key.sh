@@ -5,23 +5,11 @@
 set -euo pipefail
 game="$1"
 xclose="$2"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$game" "$dir/vellimor"
-cp -r "$(dirname "$game")/Content" "$dir/Content"
+source "$(dirname "$0")/support/game.bash"
+scratch_game "$game" content
 touch "$dir/Screenshot-1.png"
 
-"$dir/vellimor" 2>"$dir/err" &
-pid=$!
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --name '^Vellimor$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
-  echo "no window"; cat "$dir/err"; kill "$pid" 2>/dev/null || true; exit 1
-fi
+start_game
 # Keys count only while the game has the keyboard focus, and a press is seen by the
 # next frame's poll: hold the key a while, and try again on a slow machine.
 for _ in $(seq 1 5); do

@@ -4,21 +4,9 @@
 set -euo pipefail
 game="$1"
 xclose="$2"
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-
-"$game" 2>"$log" &
-pid=$!
-
-window=""
-for _ in $(seq 1 100); do
-  window=$(xdotool search --name '^Vellimor$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-if [ -z "$window" ]; then
-  echo "no window titled Vellimor appeared"; cat "$log"; kill "$pid" 2>/dev/null || true; exit 1
-fi
+source "$(dirname "$0")/support/game.bash"
+scratch_game "$game" content
+start_game
 
 geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
 if [ "$geometry" != "1280x720" ]; then
@@ -38,6 +26,6 @@ if kill -0 "$pid" 2>/dev/null; then
 fi
 wait "$pid" || status=$?
 if [ "$status" -ne 0 ]; then
-  echo "the game exited with status $status"; cat "$log"; exit 1
+  echo "the game exited with status $status"; cat "$dir/err"; exit 1
 fi
 echo "window 1280x720 titled Vellimor closed cleanly"
