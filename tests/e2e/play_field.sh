@@ -94,17 +94,8 @@ wait_for() {  # name below|above limit
 click 48 48
 sleep 4
 screenshot dusk >/dev/null
-wait_for night below 0.6 >/dev/null
-# Then until nightfall is over (the button is ignored during transitions): two
-# screenshots a second apart alike.
-last=-1
-for _ in $(seq 1 60); do
-  night=$(screenshot night)
-  night_mean=$(brightness "$night" "${field[@]}")
-  awk -v a="$night_mean" -v b="$last" 'BEGIN { exit !(a - b < 0.001 && b - a < 0.001) }' && break
-  last=$night_mean
-  sleep 1
-done
+night=$(wait_for night below 0.6)
+night_mean=$(brightness "$night" "${field[@]}")
 
 # The flashlight at night: a pool under the cursor.
 click 288 48
@@ -121,8 +112,16 @@ xdotool mousemove --window "$window" 700 300
 sleep 0.5
 screenshot glass >/dev/null
 
-# Dawn and sunrise bring the day back.
-click 48 48
+# Dawn and sunrise bring the day back. The button is ignored until nightfall is
+# over, and a click during dawn is ignored too: click until the field brightens.
+dark=$(brightness "$(screenshot before-dawn)" "${field[@]}")
+for _ in $(seq 1 15); do
+  click 48 48
+  sleep 3
+  now=$(brightness "$(screenshot dawn)" "${field[@]}")
+  awk -v a="$now" -v b="$dark" 'BEGIN { exit !(a > b + 0.02) }' && break
+  awk -v a="$now" -v b="$dark" 'BEGIN { exit !(a < b) }' && dark=$now
+done
 back=$(wait_for day-again above 0.95)
 back_mean=$(brightness "$back" "${field[@]}")
 
