@@ -12,26 +12,25 @@ std::string Describe(const pt::file_parser_error& e) {
     return e.line() == 0 ? e.message() : "line " + std::to_string(e.line()) + ": " + e.message();
 }
 
+template <class Parser>
+pt::ptree Parse(const std::filesystem::path& file, Parser parse) {
+    pt::ptree root;
+    try {
+        parse(file.string(), root);
+    } catch (const pt::file_parser_error& e) {
+        throw ContentError(file, Describe(e));
+    }
+    return root;
+}
+
 }  // namespace
 
 ContentFile ContentFile::ReadJson(const std::filesystem::path& file) {
-    Tree root;
-    try {
-        pt::read_json(file.string(), root);
-    } catch (const pt::file_parser_error& e) {
-        throw ContentError(file, Describe(e));
-    }
-    return ContentFile(file, std::move(root));
+    return ContentFile(file, Parse(file, [](const std::string& path, Tree& root) { pt::read_json(path, root); }));
 }
 
 ContentFile ContentFile::ReadXml(const std::filesystem::path& file) {
-    Tree root;
-    try {
-        pt::read_xml(file.string(), root);
-    } catch (const pt::file_parser_error& e) {
-        throw ContentError(file, Describe(e));
-    }
-    return ContentFile(file, std::move(root));
+    return ContentFile(file, Parse(file, [](const std::string& path, Tree& root) { pt::read_xml(path, root); }));
 }
 
 const ContentFile::Tree& ContentFile::Child(const Tree& node, const std::string& key) const {

@@ -9,7 +9,6 @@
 #include "editor/EditorState.h"
 #include "game/HudRootBhv.h"
 #include "game/ThingComponent.h"
-#include "graphics/Camera2d.h"
 #include "graphics/DirectionalSpriteLightBhv.h"
 #include "graphics/Graphics.h"
 #include "graphics/SpriteComponent.h"
@@ -58,13 +57,6 @@ int LayeringOrder(const GameObject* object) {
 }
 
 }  // namespace
-
-Vector2 MouseWorldPosition() {
-    if (Engine::InputManager == nullptr || Engine::Graphics == nullptr) {
-        return {};
-    }
-    return ScreenToWorld(Engine::Graphics->WorldCamera, Engine::InputManager->Cursor);
-}
 
 bool IsEditorOpen() {
     return Engine::EditorState != nullptr && Engine::EditorState->IsActive;
@@ -125,11 +117,11 @@ void GameplayScreenBhv::LoadLevel(const std::string& prefabName) {
 }
 
 void GameplayScreenBhv::HandleInput() {
-    const Vector2 mouse = MouseWorldPosition();
+    const InputManager* input = Engine::InputManager;
+    const Vector2 mouse = input != nullptr ? input->CursorInWorld() : Vector2();
     if (GameObject* testLight = RequiredChild("TestLight")) {
         testLight->SetPosition(mouse);  // the flashlight follows the mouse even while hidden
     }
-    const InputManager* input = Engine::InputManager;
     if (Tool == ToolFeed && input != nullptr && input->IsKeyDown(KeyLeftMouse)) {
         StartCoroutine(&GameplayScreenBhv::DropSeeds);
     } else {
@@ -210,11 +202,11 @@ CoCommand GameplayScreenBhv::DropSeeds(int resumePoint) {
 void GameplayScreenBhv::TryDropSeed() {
     RandomManager* random = Engine::RandomManager;
     GameObject* level = Owner() != nullptr ? Owner()->FindChild("Level") : nullptr;
-    if (random == nullptr || level == nullptr) {
+    if (random == nullptr || level == nullptr || Engine::InputManager == nullptr) {
         return;
     }
     const Vector2 offset = random->RandomDirection() * random->RandomFloat(0.0f, SeedScatter);
-    const Vector2 point = MouseWorldPosition() + offset;
+    const Vector2 point = Engine::InputManager->CursorInWorld() + offset;
     const bool overHud = Engine::HudRoot != nullptr && Engine::HudRoot->IsMouseOverHud();
     if (overHud || IsEditorOpen() || IsDropBlocked(point)) {
         return;

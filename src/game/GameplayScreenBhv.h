@@ -70,8 +70,5 @@ private:
     std::set<std::string> warned_;
 };
 
-// The cursor in world coordinates (the world camera); the origin without input or
-// graphics.
-Vector2 MouseWorldPosition();
 // The editor is open over the game: the tools and the HUD leave the mouse to it.
 bool IsEditorOpen();

@@ -3,8 +3,6 @@
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
-#include "graphics/Camera2d.h"
-#include "graphics/Graphics.h"
 #include "graphics/Pos2dComponent.h"
 #include "input/InputManager.h"
 #include "physics/B2FixtureComponent.h"
@@ -29,7 +27,7 @@ void MagnifyingGlassBhv::Update() {
 
 void MagnifyingGlassBhv::FollowMouse() {
     if (Pos2d() != nullptr) {
-        Pos2d()->Pos = ScreenToWorld(Engine::Graphics->WorldCamera, Engine::InputManager->Cursor);
+        Pos2d()->Pos = Engine::InputManager->CursorInWorld();
     }
 }
 

@@ -3,8 +3,6 @@
 #include "audio/CueManagerBhv.h"
 #include "core/Engine.h"
 #include "core/KeyCode.h"
-#include "graphics/Camera2d.h"
-#include "graphics/Graphics.h"
 #include "graphics/Pos2dComponent.h"
 #include "input/InputManager.h"
 #include "script/TweensBhv.h"
@@ -14,6 +12,6 @@ void TestSpriteBhv::HandleInput() {
     if (!input.IsKeyPressed(KeyLeftMouse) || Pos2d() == nullptr || Tweens() == nullptr) {
         return;
     }
-    const Vector2 mouse = ScreenToWorld(Engine::Graphics->WorldCamera, input.Cursor);
+    const Vector2 mouse = input.CursorInWorld();
     Tweens()->TweenVector2(&Pos2d()->Pos, mouse, GlideSeconds, [] { PlayCue("DebugBlip"); });
 }

@@ -4,6 +4,7 @@
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
+#include "graphics/Camera2d.h"
 #include "graphics/Graphics.h"
 #include "input/KeyboardLayout.h"
 #include "platform/Clipboard.h"
@@ -165,3 +166,7 @@ void InputManager::ApplyKeyUp(int code) {
 std::string InputManager::ReadClipboardText() const { return CutUtf8(ReadClipboard(), kClipboardLimit); }
 
 void InputManager::WriteClipboardText(const std::string& text) const { WriteClipboard(text); }
+
+Vector2 InputManager::CursorInWorld() const {
+    return Engine::Graphics != nullptr ? ScreenToWorld(Engine::Graphics->WorldCamera, Cursor) : Vector2();
+}

@@ -52,6 +52,10 @@ public:
     // Leaves the clipboard unchanged on failure.
     void WriteClipboardText(const std::string& text) const;
 
+    // The cursor in world coordinates, through the world camera; the origin without
+    // graphics.
+    Vector2 CursorInWorld() const;
+
     Vector2 Cursor;
     Vector2 PreviousCursor;
     KeySet CurrentKeys;

@@ -2,7 +2,6 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
-#include "graphics/Camera2d.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 #include "physics/B2FixtureComponent.h"
@@ -13,7 +12,7 @@ void FixtureMouseManagerBhv::HandleInput() {
     if (Engine::World == nullptr || Engine::InputManager == nullptr || Engine::Graphics == nullptr) {
         return;
     }
-    MarkListenersNear(*Engine::World, ScreenToWorld(Engine::Graphics->WorldCamera, Engine::InputManager->Cursor));
+    MarkListenersNear(*Engine::World, Engine::InputManager->CursorInWorld());
 }
 
 void FixtureMouseManagerBhv::MarkListenersNear(b2World& world, Vector2 worldPoint) {
