@@ -14,6 +14,7 @@ PACKAGES=(
   libboost-dev libboost-regex-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
+  openbox  # a window manager for the fullscreen test: without one X11 has no fullscreen
 )
 
 missing=()

@@ -24,6 +24,7 @@
 #include "physics/PhysicsDebugView.h"
 #include "physics/PhysicsEditQueue.h"
 #include "platform/Clock.h"
+#include "platform/PlayerSettings.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
 #include "script/CoroutineManager.h"
@@ -153,6 +154,17 @@ void GameApp::CreateGameplayRoot() {
 void GameApp::CreateWindow() {
     Graphics& graphics = *Engine::Graphics;
     graphics.MainWindow = std::make_unique<Window>("Vellimor", graphics.Width, graphics.Height);
+    if (PlayerSettings::Load().Fullscreen) {
+        graphics.MainWindow->SetFullscreen(true);
+    }
+}
+
+// Alt+Enter switches fullscreen anywhere, menus and editor included.
+void GameApp::HandleWindowKeys() {
+    const InputManager& input = *Engine::InputManager;
+    if (input.IsKeyDown(KeyAlt) && input.IsKeyPressed(KeyOemEnter)) {
+        Engine::Graphics->SetFullscreen(!Engine::Graphics->IsFullscreen());
+    }
 }
 
 void GameApp::LoadTextures() {
@@ -180,6 +192,7 @@ bool GameApp::RunFrame(float deltaSeconds) {
     if (!Engine::InputManager->Poll()) {
         return false;
     }
+    HandleWindowKeys();
     InputPass(Engine::Root);
     if (Engine::GameplayRoot != nullptr) {
         PhysicsActivePass(Engine::GameplayRoot, true);

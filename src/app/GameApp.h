@@ -53,6 +53,7 @@ private:
     void DestroyPhysicsWorld();
     void StartUp();
     void CreateWindow();
+    static void HandleWindowKeys();
     void LoadBanks();
     void LoadTextures();
     void StartFramePacing();

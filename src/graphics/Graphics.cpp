@@ -1,6 +1,7 @@
 #include "graphics/Graphics.h"
 
 #include "graphics/GraphicsDevice.h"
+#include "platform/PlayerSettings.h"
 #include "platform/Window.h"
 
 Graphics::Graphics()
@@ -10,3 +11,16 @@ Graphics::Graphics()
       Device(std::make_unique<GraphicsDevice>(*this)) {}
 
 Graphics::~Graphics() = default;
+
+void Graphics::SetFullscreen(bool on) {
+    if (MainWindow == nullptr || !MainWindow->SetFullscreen(on)) {
+        return;
+    }
+    PlayerSettings settings = PlayerSettings::Load();
+    settings.Fullscreen = on;
+    settings.Save();
+}
+
+bool Graphics::IsFullscreen() const {
+    return MainWindow != nullptr && MainWindow->IsFullscreen();
+}

@@ -34,4 +34,10 @@ public:
 
     // Created by start-up once the content is known to be there.
     std::unique_ptr<Window> MainWindow;
+
+    // Switches the window to or from fullscreen and remembers the choice in the
+    // player's settings. The frame stays Width x Height: presenting scales it to the
+    // window with its aspect kept, and the cursor is mapped back into it.
+    void SetFullscreen(bool on);
+    bool IsFullscreen() const;
 };

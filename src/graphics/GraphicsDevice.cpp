@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "core/Letterbox.h"
 #include "graphics/Graphics.h"
 #include "graphics/ShaderSources.h"
 #include "graphics/SpriteComponent.h"
@@ -304,10 +305,20 @@ void GraphicsDevice::Present() {
     if (window == nullptr) {
         return;
     }
+    const int windowWidth = window->ClientWidth();
+    const int windowHeight = window->ClientHeight();
+    const Letterbox box = Letterbox::Fit(graphics_.Width, graphics_.Height, windowWidth, windowHeight);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, Targets.BackBufferFramebuffer());
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glBlitFramebuffer(0, 0, graphics_.Width, graphics_.Height, 0, 0, window->ClientWidth(), window->ClientHeight(),
-                      GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    const bool scaled = box.Width != graphics_.Width || box.Height != graphics_.Height;
+    if (!box.FillsWindow(windowWidth, windowHeight)) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);  // the bars
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // GL's window origin is bottom-left.
+    const int bottom = windowHeight - box.Y - box.Height;
+    glBlitFramebuffer(0, 0, graphics_.Width, graphics_.Height, box.X, bottom, box.X + box.Width, bottom + box.Height,
+                      GL_COLOR_BUFFER_BIT, scaled ? GL_LINEAR : GL_NEAREST);
     window->Present();
     Targets.Bind(RenderTargets::Binding::BackBuffer);
 }

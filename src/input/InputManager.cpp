@@ -4,6 +4,7 @@
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
+#include "core/Letterbox.h"
 #include "graphics/Camera2d.h"
 #include "graphics/Graphics.h"
 #include "input/KeyboardLayout.h"
@@ -124,8 +125,11 @@ bool InputManager::Poll() {
     bool keepRunning = true;
     PumpEvents([&](const InputEvent& event) { keepRunning = Apply(event) && keepRunning; });
     // Read after the events, so that a click is seen where the pointer is now.
+    // In the frame's own pixels, whatever size the window has (fullscreen scales it).
     if (window != nullptr) {
-        Cursor = window->CursorInClient();
+        const Graphics& graphics = *Engine::Graphics;
+        const Letterbox box = Letterbox::Fit(graphics.Width, graphics.Height, window->ClientWidth(), window->ClientHeight());
+        Cursor = box.ToFrame(window->CursorInClient(), graphics.Width, graphics.Height);
     }
     return keepRunning;
 }

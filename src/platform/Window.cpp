@@ -95,7 +95,6 @@ void Window::Present() {
     SDL_GL_SwapWindow(window_);
 }
 
-
 int Window::ClientWidth() const {
     int w = 0;
     SDL_GetWindowSize(window_, &w, nullptr);
@@ -106,4 +105,12 @@ int Window::ClientHeight() const {
     int h = 0;
     SDL_GetWindowSize(window_, nullptr, &h);
     return h;
+}
+
+bool Window::SetFullscreen(bool on) {
+    return SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+}
+
+bool Window::IsFullscreen() const {
+    return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
 }

@@ -7,7 +7,7 @@
 struct SDL_Window;
 
 // The game's one window with its OpenGL 3.3 core context. Fixed client size, not
-// resizable. Construction throws StartupError naming what could not be created.
+// resizable by the user; fullscreen on request. Construction throws StartupError naming what could not be created.
 class Window {
 public:
     Window(const std::string& title, int width, int height);
@@ -31,6 +31,11 @@ public:
 
     int ClientWidth() const;
     int ClientHeight() const;
+
+    // Fullscreen covers the whole screen at the desktop's resolution (no mode
+    // change); off returns to the window's own size. False when the system refused.
+    bool SetFullscreen(bool on);
+    bool IsFullscreen() const;
 
 private:
     SDL_Window* window_ = nullptr;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <filesystem>
+
+// The player's own choices, kept between runs in
+// $XDG_CONFIG_HOME/vellimor/settings.json (~/.config/vellimor/settings.json when the
+// variable is unset). Separate from the game's content: an installed copy may sit in
+// a read-only directory.
+struct PlayerSettings {
+    bool Fullscreen = false;
+
+    // Empty when neither XDG_CONFIG_HOME nor HOME is set: the settings then live only
+    // as long as the game runs.
+    static std::filesystem::path Location();
+    // The file's settings; defaults when there is none yet (the first run), and
+    // defaults with one warning naming the file when it cannot be read.
+    static PlayerSettings Load(const std::filesystem::path& file = Location());
+    // Replaces the file whole (a crash never leaves half of it); false, with one
+    // warning, when it cannot be written.
+    bool Save(const std::filesystem::path& file = Location()) const;
+};

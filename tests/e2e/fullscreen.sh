@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Alt+Enter puts the game on the whole screen (1600 x 900 under the test server) and
+# the HUD still answers where it is drawn: a click on the feed button at its scaled
+# place selects feeding, and holding the button over the field drops seeds there. The
+# choice is remembered: the next start is fullscreen; Alt+Enter returns to the window.
+set -euo pipefail
+game="$1"
+xclose="$2"
+source "$(dirname "$0")/support/game.bash"
+scratch_game "$game" content
+# Fullscreen is the window manager's to grant; a desktop always has one.
+openbox --sm-disable >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null || true; end_scratch_game' EXIT
+sleep 0.5
+
+geometry() { xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}'; }
+wait_for_geometry() {
+  for _ in $(seq 1 50); do
+    [ "$(geometry)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  echo "the window is $(geometry), expected $1"; exit 1
+}
+alt_enter() {
+  xdotool windowfocus --sync "$window" || true
+  xdotool keydown alt+Return; sleep 0.1; xdotool keyup alt+Return
+}
+settings="$XDG_CONFIG_HOME/vellimor/settings.json"
+
+start_game
+sleep 1
+alt_enter
+wait_for_geometry 1600x900
+grep -q '"Fullscreen": true' "$settings" || { echo "fullscreen was not remembered:"; cat "$settings"; exit 1; }
+
+# Scale 1.25: the feed button's centre (128, 48) is at (160, 60) on the screen, the
+# frame's (640, 370) at (800, 462).
+sleep 0.5
+before=$(screenshot before-feed)
+click 160 60
+xdotool mousemove --window "$window" 800 462
+sleep 0.1
+xdotool mousedown 1; sleep 1.5; xdotool mouseup 1
+sleep 0.3
+after=$(screenshot feed)
+changed=$(compare -metric AE -fuzz 10% -crop "80x80+600+330" "$before" "$after" null: 2>&1 || true)
+changed=${changed%% *}
+[ "${changed%.*}" -gt 200 ] || { echo "feeding at the scaled place changed $changed pixels"; exit 1; }
+close_and_expect_clean_exit
+
+start_game
+wait_for_geometry 1600x900
+sleep 1
+alt_enter
+wait_for_geometry 1280x720
+grep -q '"Fullscreen": false' "$settings" || { echo "the window mode was not remembered:"; cat "$settings"; exit 1; }
+close_and_expect_clean_exit
+echo "fullscreen 1600x900 and back; feeding at the scaled place changed $changed pixels"
