@@ -13,37 +13,6 @@ start_game
 xdotool windowfocus --sync "$window" || true
 sleep 1
 
-# Takes a screenshot with F12 (retried while focus settles) and prints its path;
-# SCREENSHOTS=<dir> keeps a copy named after the argument.
-screenshot() {
-  local before after
-  before=$(find "$dir" -name 'Screenshot-*.png' | wc -l)
-  for _ in $(seq 1 3); do
-    xdotool windowfocus --sync "$window" || true
-    xdotool key F12
-    for _ in $(seq 1 50); do
-      after=$(find "$dir" -name 'Screenshot-*.png' | wc -l)
-      [ "$after" -gt "$before" ] && break 2
-      sleep 0.1
-    done
-  done
-  sleep 0.3  # let the file be written whole
-  local file
-  file=$(ls -t "$dir"/Screenshot-*.png | head -n 1)
-  [ -s "$file" ] || { echo "no screenshot for $1" >&2; exit 1; }
-  if [ -n "${SCREENSHOTS:-}" ]; then cp "$file" "$SCREENSHOTS/$1.png"; fi
-  echo "$file"
-}
-# Mean brightness (0..1) of a w x h box at x,y of a screenshot.
-brightness() {
-  convert "$1" -crop "$4x$5+$2+$3" -colorspace Gray -format '%[fx:mean]' info:
-}
-click() {  # x y, window pixels; a human click
-  xdotool mousemove --window "$window" "$1" "$2"
-  sleep 0.1
-  xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
-  sleep 0.2
-}
 ratio_below() {  # a b limit: a/b < limit
   awk -v a="$1" -v b="$2" -v l="$3" 'BEGIN { exit !(a / b < l) }'
 }

@@ -33,3 +33,63 @@ start_game() {
   cat "$dir/err"
   return 1
 }
+
+# Takes a screenshot with F12 (retried while focus settles) and prints its path;
+# SCREENSHOTS=<dir> keeps a copy named after the argument.
+screenshot() {
+  local before after
+  before=$(find "$dir" -name 'Screenshot-*.png' | wc -l)
+  for _ in $(seq 1 3); do
+    xdotool windowfocus --sync "$window" || true
+    xdotool key F12
+    for _ in $(seq 1 50); do
+      after=$(find "$dir" -name 'Screenshot-*.png' | wc -l)
+      [ "$after" -gt "$before" ] && break 2
+      sleep 0.1
+    done
+  done
+  sleep 0.3  # let the file be written whole
+  local file
+  file=$(ls -t "$dir"/Screenshot-*.png | head -n 1)
+  [ -s "$file" ] || { echo "no screenshot for $1" >&2; exit 1; }
+  if [ -n "${SCREENSHOTS:-}" ]; then cp "$file" "$SCREENSHOTS/$1.png"; fi
+  echo "$file"
+}
+# Mean brightness (0..1) of a w x h box at x,y of a screenshot.
+brightness() {
+  convert "$1" -crop "$4x$5+$2+$3" -colorspace Gray -format '%[fx:mean]' info:
+}
+click() {  # x y, window pixels; a human click
+  xdotool mousemove --window "$window" "$1" "$2"
+  sleep 0.1
+  xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
+  sleep 0.2
+}
+hold_key() {  # key: held about 0.1 s, as a person presses it
+  xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"
+}
+# Counts (0..1) the pixels of a w x h box at x,y that read as flame: bright red and
+# orange with little blue.
+flame_share() {
+  convert "$1" -crop "$4x$5+$2+$3" -fx '(r > 0.7 && g > 0.25 && b < 0.45 && r - b > 0.35) ? 1 : 0' \
+    -format '%[fx:mean]' info:
+}
+# Closes the window and fails unless the game exits 0 within 15 s without a crash report.
+close_and_expect_clean_exit() {
+  "$xclose" Vellimor
+  for _ in $(seq 1 150); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "the game did not exit after its window was closed"; kill -9 "$pid"; exit 1
+  fi
+  local status=0
+  wait "$pid" || status=$?
+  pid=""
+  if [ "$status" -ne 0 ] || [ -e "$dir/CrashInfo.dmp" ]; then
+    echo "the game exited with status $status"; cat "$dir/err"
+    [ -e "$dir/CrashInfo.dmp" ] && head -n 40 "$dir/CrashInfo.dmp"
+    exit 1
+  fi
+}
