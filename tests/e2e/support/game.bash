@@ -1,12 +1,14 @@
 # Shared by the end-to-end scripts (sourced by them; not a test of its own).
 
-# A scratch directory $dir, removed on exit, holding a copy of the game; with
-# "content", also a copy of its built Content without the development configuration,
-# so nothing the game does can write into the source tree.
+# A scratch directory $dir, removed on exit, holding a copy of the game and the
+# player's settings; with "content", also a copy of its built Content without the
+# development configuration, so nothing the game does can write into the source tree.
 scratch_game() {  # <game> [content]
   dir=$(mktemp -d)
   trap 'end_scratch_game' EXIT
   cp "$1" "$dir/vellimor"
+  # The player's settings (fullscreen) go to the scratch directory too.
+  export XDG_CONFIG_HOME="$dir/config"
   if [ "${2:-}" = content ]; then
     cp -r "$(dirname "$1")/Content" "$dir/Content"
     rm -f "$dir/Content/Config/GameConfig.json"
