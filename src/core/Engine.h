@@ -17,6 +17,7 @@ class Graphics;
 class HudRootBhv;
 class InputManager;
 class MusicManager;
+class ParticleManagerBhv;
 class PhysicsEditQueue;
 class PrefabManager;
 class RandomManager;
@@ -63,6 +64,7 @@ struct Engine {
     static inline HudRootBhv* HudRoot = nullptr;
     static inline WorldEventsBhv* WorldEvents = nullptr;
     static inline DebugRectsBhv* DebugRects = nullptr;
+    static inline ParticleManagerBhv* ParticleManager = nullptr;
     static inline int BurningAnts = 0;
     static inline int ExitCode = 0;
 

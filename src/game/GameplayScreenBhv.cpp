@@ -14,6 +14,8 @@
 #include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
 #include "input/InputManager.h"
+#include "particles/ParticleManagerBhv.h"
+#include "particles/Pcl_LifetimeBhv.h"
 #include "physics/B2FixtureComponent.h"
 #include "physics/FixtureQueries.h"
 #include "script/RandomManager.h"
@@ -127,8 +129,17 @@ void GameplayScreenBhv::HandleInput() {
     } else {
         StopCoroutine(&GameplayScreenBhv::DropSeeds);
     }
-    // The Space key's fire stream ("Pcl_FireStream" at `mouse`) is spawned here once
-    // particle emitters exist.
+    if (input != nullptr && input->IsKeyPressed(KeySpace)) {
+        LightFire(mouse);
+    }
+}
+
+void GameplayScreenBhv::LightFire(Vector2 at) {
+    if (GameObject* stream = SpawnParticle("Pcl_FireStream", at)) {
+        auto* lifetime = new Pcl_LifetimeBhv();
+        lifetime->Seconds = SpaceFireSeconds;
+        stream->AddComponent(lifetime);
+    }
 }
 
 void GameplayScreenBhv::Update() {

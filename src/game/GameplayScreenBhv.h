@@ -23,6 +23,9 @@ class GameplayScreenBhv : public Behavior {
 public:
     static constexpr float SeedClearance = 0.15f;  // half-size of the square a seed needs
     static constexpr float SeedScatter = 1.5f;     // seeds land up to this far from the cursor
+    // The Space key's fire stream burns this long (game seconds); a continuous
+    // emitter would burn for ever and the field would fill with streams.
+    static constexpr float SpaceFireSeconds = 1.5f;
 
     GameplayScreenBhv();
     ~GameplayScreenBhv() override;
@@ -57,6 +60,7 @@ private:
     CoCommand DropSeeds(int resumePoint);
     void TryDropSeed();
     bool IsDropBlocked(Vector2 point) const;
+    void LightFire(Vector2 at);
 
     // The named child; null, with a warning the first time, when it is missing.
     GameObject* RequiredChild(const std::string& name);

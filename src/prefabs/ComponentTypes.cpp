@@ -19,6 +19,11 @@
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
+#include "particles/ParticleManagerBhv.h"
+#include "particles/Pcl_EmitContinuousBhv.h"
+#include "particles/Pcl_EmitOnceBhv.h"
+#include "particles/Pcl_LifetimeBhv.h"
+#include "particles/Pcl_SimpleBhv.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/B2FixtureComponent.h"
 #include "physics/FixtureMouseListenerBhv.h"
@@ -52,6 +57,11 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<DebugRectsBhv>("DebugRectsBhv");
     manager.Register<FireLightBhv>("FireLightBhv");
     manager.Register<LevelBhv>("LevelBhv");
+    manager.Register<ParticleManagerBhv>("ParticleManagerBhv");
+    manager.Register<Pcl_EmitContinuousBhv>("Pcl_EmitContinuousBhv");
+    manager.Register<Pcl_EmitOnceBhv>("Pcl_EmitOnceBhv");
+    manager.Register<Pcl_LifetimeBhv>("Pcl_LifetimeBhv");
+    manager.Register<Pcl_SimpleBhv>("Pcl_SimpleBhv");
     manager.Register<SeedBhv>("SeedBhv");
     manager.Register<ThingComponent>("ThingComponent");
     manager.Register<WorldEventsBhv>("WorldEventsBhv");

@@ -1,4 +1,5 @@
 #include "core/ContentLog.h"
+#include "particles/ParticleManagerBhv.h"
 #include "support/GameplayScene.h"
 
 #include <algorithm>
@@ -205,6 +206,25 @@ TEST_F(GameplayScreenTest, StonesTheHudAndTheOpenEditorBlockADropButAntsDoNot) {
     Frame();
     EXPECT_EQ(SeedsInLevel(), 1u);
     EXPECT_EQ(CuesPlayed("SeedDrop"), 1u);
+}
+
+TEST_F(GameplayScreenTest, SpaceLightsAFireStreamAtTheMouseThatBurnsOutOnItsOwn) {
+    AddPrefab("Pcl_FireStream", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": ""})");
+    GameObject* particles = Add(&root, "Particles");
+    Attach<ParticleManagerBhv>(particles);
+    AddScreen();
+    PointAtWorld({2.0f, 1.0f});
+    Hold(KeySpace);
+    Frame();
+    Frame();  // held: one stream per press
+    ASSERT_EQ(particles->Children().size(), 1u);
+    EXPECT_EQ(particles->Children()[0]->GetPosition(), Vector2(2.0f, 1.0f));
+    Release(KeySpace);
+    for (int i = 0; i < 8; ++i) Frame();
+    EXPECT_EQ(particles->Children().size(), 1u) << "burning at 1.25 s";
+    Frame();
+    Frame();
+    EXPECT_TRUE(particles->Children().empty()) << "out at 1.5 s";
 }
 
 TEST_F(GameplayScreenTest, AMissingChildOrComponentSkipsItsStepWithOneWarningEach) {

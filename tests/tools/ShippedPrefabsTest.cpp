@@ -139,4 +139,26 @@ TEST(ShippedPrefabsTest, DayIsBrightestDuskIsWarmNightIsDarkButNotBlack) {
     EXPECT_LE(screen.get<float>("DuskTransitionTime") + screen.get<float>("NightTransitionTime"), 15.0f);
 }
 
+// Particles are named by string all the way from the ant and the Space key: a wrong
+// name only shows as fire that never appears.
+TEST(ShippedPrefabsTest, TheScreenHasAParticleManagerAndEveryEmitterNamesAParticleWithoutABody) {
+    bool managed = false;
+    for (const auto& [unused, child] : ReadPrefab("GameplayScreen").get_child("AutoCreate")) {
+        const std::string prefab = child.get<std::string>("Prefab");
+        managed = managed || ReadPrefab(prefab).get_child("Components").count("ParticleManagerBhv") != 0;
+    }
+    EXPECT_TRUE(managed) << "SpawnParticle would have nowhere to put anything";
+    for (const char* name : {"Pcl_FireStream", "Pcl_SmokeStream", "Pcl_SmokeStreamLite", "Pcl_SparkleBurst"}) {
+        const pt::ptree emitter = ReadPrefab(name).get_child("Components");
+        auto particle = emitter.get_optional<std::string>("Pcl_EmitContinuousBhv.ParticlePrefab");
+        if (!particle) particle = emitter.get_optional<std::string>("Pcl_EmitOnceBhv.ParticlePrefab");
+        ASSERT_TRUE(particle) << name << " emits nothing";
+        ASSERT_TRUE(fs::exists(PrefabDirectory() / (*particle + ".json"))) << name << ": " << *particle;
+        const pt::ptree components = ReadPrefab(*particle).get_child("Components");
+        EXPECT_EQ(components.count("Pcl_SimpleBhv"), 1u) << *particle;
+        EXPECT_EQ(components.count("B2BodyComponent"), 0u) << *particle;
+        EXPECT_EQ(components.get<std::string>("SpriteComponent.Tex"), "Effects") << *particle;
+    }
+}
+
 }  // namespace
