@@ -143,7 +143,8 @@ TEST(ShippedPrefabsTest, DayIsBrightestDuskIsWarmNightIsDarkButNotBlack) {
 // name only shows as fire that never appears.
 TEST(ShippedPrefabsTest, TheScreenHasAParticleManagerAndEveryEmitterNamesAParticleWithoutABody) {
     bool managed = false;
-    for (const auto& [unused, child] : ReadPrefab("GameplayScreen").get_child("AutoCreate")) {
+    const pt::ptree screen = ReadPrefab("GameplayScreen");
+    for (const auto& [unused, child] : screen.get_child("AutoCreate")) {
         const std::string prefab = child.get<std::string>("Prefab");
         managed = managed || ReadPrefab(prefab).get_child("Components").count("ParticleManagerBhv") != 0;
     }
