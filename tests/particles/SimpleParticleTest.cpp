@@ -70,29 +70,20 @@ TEST_F(SimpleParticleTest, ItMovesWithTheVelocityBeforeTheForceAndGrowsTowardsIt
 }
 
 TEST_F(SimpleParticleTest, StartAndEndTintsShareOneDrawAndSoDoStartAndEndSizes) {
-    for (int i = 0; i < 5; ++i) {
-        GameObject other;
-        other.AddComponent(new SpriteComponent());
-        other.AddComponent(new TintComponent());
-        auto* drawn = new Pcl_SimpleBhv();
-        drawn->TintStartMin = drawn->TintEndMin = Color{0, 0, 0, 255};
-        drawn->TintStartMax = Color{200, 200, 200, 255};
-        drawn->TintEndMax = Color{100, 100, 100, 255};
-        drawn->SizeStartMin = drawn->SizeEndMin = 0.0f;
-        drawn->SizeStartMax = 2.0f;
-        drawn->SizeEndMax = 1.0f;
-        drawn->FadeInAmount = drawn->FadeOutAmount = 0.0f;
-        other.AddComponent(drawn);
-        drawn->Start();
-        const Color start = other.Tint()->Tint;
-        const float startSize = other.Sprite()->Size.x;
-        EXPECT_EQ(start.a, 255) << "a fade amount of 0 is no fade";
-        Engine::FrameTime->DeltaSeconds = 1.0f;
-        drawn->Update();
-        EXPECT_NEAR(other.Tint()->Tint.r, start.r / 2.0f, 1.0f);
-        EXPECT_NEAR(other.Sprite()->Size.x, startSize / 2.0f, 1e-5f);
-        EXPECT_EQ(other.Tint()->Tint.a, 255);
-    }
+    simple->TintStartMin = simple->TintEndMin = Color{0, 0, 0, 255};
+    simple->TintStartMax = Color{200, 200, 200, 255};
+    simple->TintEndMax = Color{100, 100, 100, 255};
+    simple->SizeStartMax = 2.0f;
+    simple->SizeStartMin = simple->SizeEndMin = 0.0f;
+    simple->FadeInAmount = simple->FadeOutAmount = 0.0f;
+    simple->Start();
+    const Color start = particle.Tint()->Tint;
+    const float startSize = particle.Sprite()->Size.x;
+    EXPECT_EQ(start.a, 255) << "a fade amount of 0 is no fade";
+    Step(1.0f);
+    EXPECT_NEAR(particle.Tint()->Tint.r, start.r / 2.0f, 1.0f) << "the end tint from the start tint's draw";
+    EXPECT_NEAR(particle.Sprite()->Size.x, startSize / 2.0f, 1e-5f) << "the end size from the start size's draw";
+    EXPECT_EQ(Alpha(), 255);
 }
 
 TEST_F(SimpleParticleTest, ALifespanOfZeroEndsAtTheFirstUpdate) {
