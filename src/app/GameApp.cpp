@@ -14,6 +14,7 @@
 #include "core/KeyCode.h"
 #include "core/StartupError.h"
 #include "editor/EditorState.h"
+#include "graphics/FontManager.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsDevice.h"
 #include "graphics/TextureManager.h"
@@ -57,6 +58,7 @@ GameApp::GameApp() {
     Engine::Graphics = new Graphics();
     Engine::Graphics->Device->PhysicsDebugDraw = [] { DrawPhysicsDebugView(*Engine::Graphics->Device); };
     Engine::TextureManager = new TextureManager();
+    Engine::Fonts = new FontManager();
     Engine::Prefabs = new PrefabManager();
     Engine::FrameTime = new FrameTime();
     Engine::InputManager = new InputManager();
@@ -74,6 +76,7 @@ GameApp::~GameApp() {
     DeleteAndClear(Engine::InputManager);
     DeleteAndClear(Engine::FrameTime);
     DeleteAndClear(Engine::Prefabs);
+    DeleteAndClear(Engine::Fonts);
     DeleteAndClear(Engine::TextureManager);
     DeleteAndClear(Engine::Graphics);
     DeleteAndClear(Engine::RandomManager);
@@ -117,6 +120,7 @@ void GameApp::StartUp() {
     CreateWindow();
     Engine::Graphics->Device->InitGraphicsDevice();
     LoadTextures();
+    LoadFonts();
     LoadBanks();
     CreateGameplayRoot();
     StartFramePacing();
@@ -169,6 +173,11 @@ void GameApp::HandleWindowKeys() {
 
 void GameApp::LoadTextures() {
     Engine::TextureManager->LoadTextureBank("Main");
+}
+
+// A font that cannot be read stops start-up with a ContentError naming its file.
+void GameApp::LoadFonts() {
+    Engine::Fonts->LoadFontBank("Main");
 }
 
 void GameApp::StartFramePacing() {
@@ -282,6 +291,9 @@ void GameApp::WriteScreenshot() const {
 
 void GameApp::ShutDownContent() {
     Engine::SoundManager->UnloadBank("Main");
+    // No font page may outlive the OpenGL context either.
+    Engine::Fonts->UnloadFontBank("Main");
+    Engine::Fonts->UnloadAllBanks();
     TextureManager& textures = *Engine::TextureManager;
     textures.UnloadTextureBank("Editor");
     textures.UnloadTextureBank("Main");

@@ -56,6 +56,7 @@ private:
     static void HandleWindowKeys();
     void LoadBanks();
     void LoadTextures();
+    void LoadFonts();
     void StartFramePacing();
     void Render();
     void WriteScreenshot() const;

@@ -8,6 +8,7 @@ class CueManagerBhv;
 class DebugRectsBhv;
 class DeletionQueues;
 class EditorState;
+class FontManager;
 class Events;
 class GameApp;
 class GameConfig;
@@ -46,6 +47,7 @@ struct Engine {
     static inline ::RandomManager* RandomManager = nullptr;
     static inline ::Graphics* Graphics = nullptr;
     static inline ::TextureManager* TextureManager = nullptr;
+    static inline FontManager* Fonts = nullptr;
     static inline PrefabManager* Prefabs = nullptr;
     static inline ::FrameTime* FrameTime = nullptr;
     static inline ::InputManager* InputManager = nullptr;

@@ -3,6 +3,7 @@
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
+#include "graphics/TextComponent.h"
 #include "graphics/TintComponent.h"
 #include "physics/B2BodyComponent.h"
 #include "script/TweensBhv.h"
@@ -29,6 +30,7 @@ void IComponentShortcuts::OfferShortcut(Component* c) {
     FillIfEmpty(b2Body_, c);
     FillIfEmpty(pos2d_, c);
     FillIfEmpty(sprite_, c);
+    FillIfEmpty(text_, c);
     FillIfEmpty(tint_, c);
     FillIfEmpty(thing_, c);
     FillIfEmpty(tweens_, c);
@@ -38,6 +40,7 @@ void IComponentShortcuts::ForgetShortcut(const Component* c) {
     ClearIfNames(b2Body_, c);
     ClearIfNames(pos2d_, c);
     ClearIfNames(sprite_, c);
+    ClearIfNames(text_, c);
     ClearIfNames(tint_, c);
     ClearIfNames(thing_, c);
     ClearIfNames(tweens_, c);
@@ -47,6 +50,7 @@ void IComponentShortcuts::CopyShortcutsFrom(const IComponentShortcuts& other) {
     b2Body_ = other.b2Body_;
     pos2d_ = other.pos2d_;
     sprite_ = other.sprite_;
+    text_ = other.text_;
     tint_ = other.tint_;
     thing_ = other.thing_;
     tweens_ = other.tweens_;

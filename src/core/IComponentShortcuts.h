@@ -4,6 +4,7 @@ class B2BodyComponent;
 class Component;
 class Pos2dComponent;
 class SpriteComponent;
+class TextComponent;
 class TintComponent;
 class ThingComponent;
 class TweensBhv;
@@ -23,6 +24,7 @@ public:
     B2BodyComponent* B2Body() const { return b2Body_; }
     Pos2dComponent* Pos2d() const { return pos2d_; }
     SpriteComponent* Sprite() const { return sprite_; }
+    TextComponent* Text() const { return text_; }
     TintComponent* Tint() const { return tint_; }
     ThingComponent* Thing() const { return thing_; }
     TweensBhv* Tweens() const { return tweens_; }
@@ -44,6 +46,7 @@ private:
     B2BodyComponent* b2Body_ = nullptr;
     Pos2dComponent* pos2d_ = nullptr;
     SpriteComponent* sprite_ = nullptr;
+    TextComponent* text_ = nullptr;
     TintComponent* tint_ = nullptr;
     ThingComponent* thing_ = nullptr;
     TweensBhv* tweens_ = nullptr;

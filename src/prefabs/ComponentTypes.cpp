@@ -18,6 +18,7 @@
 #include "graphics/FireLightBhv.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
+#include "graphics/TextComponent.h"
 #include "graphics/TintComponent.h"
 #include "particles/ParticleManagerBhv.h"
 #include "particles/Pcl_EmitContinuousBhv.h"
@@ -40,6 +41,7 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<DirectionalSpriteLightBhv>("DirectionalSpriteLightBhv");
     manager.Register<Pos2dComponent>("Pos2dComponent");
     manager.Register<SpriteComponent>("SpriteComponent");
+    manager.Register<TextComponent>("TextComponent");
     manager.Register<TintComponent>("TintComponent");
     manager.Register<B2BodyComponent>("B2BodyComponent");
     manager.Register<B2FixtureComponent>("B2FixtureComponent");

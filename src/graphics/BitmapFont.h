@@ -1,0 +1,36 @@
+#pragma once
+
+#include "graphics/Glyph.h"
+#include "graphics/Texture.h"
+
+#include <map>
+#include <string>
+#include <utility>
+
+// A font read from a ".fnt" file: one page image, its glyphs and kerning pairs.
+class BitmapFont {
+public:
+    // The ".fnt" file's stem: a saved "Font" property names the font by it.
+    std::string Name;
+    // The first page; without a colour image the font draws nothing.
+    Texture Page;
+    // Line height divided by the page height, and in pixels.
+    float NormalizedLineHeight = 0.0f;
+    float LineHeight = 0.0f;
+    // Page width over page height: glyph widths are scaled by it so that glyphs keep
+    // their pixel proportions on a page that is not square.
+    float PageAspect = 1.0f;
+    // Character code -> glyph.
+    std::map<int, Glyph> Glyphs;
+    // First code -> (second code, amount divided by the page width).
+    std::multimap<int, std::pair<int, float>> Kernings;
+
+    // Characters are taken as signed bytes. One the font has no glyph for is an
+    // all-zero glyph: it takes no room and draws nothing. The map does not grow.
+    const Glyph& GlyphFor(char character) const;
+
+    // The normalised amount of the pair, 0 when there is none.
+    float Kerning(char first, char second) const;
+
+    bool CanDraw() const { return Page.ColorImage != 0; }
+};
