@@ -3,6 +3,8 @@
 #include "ContentTestSupport.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
+#include "graphics/BitmapFont.h"
+#include "graphics/FontManager.h"
 #include "graphics/Texture.h"
 #include "graphics/TextureManager.h"
 #include "platform/AudioDevice.h"
@@ -166,6 +168,23 @@ TEST(ShippedContentTest, FontsHaveTheirPages) {
             EXPECT_TRUE(fs::exists(entry.path().parent_path() / file)) << file;
         }
     EXPECT_GE(fonts, 3);
+}
+
+// The font bank "Main" through the game's font manager: every shipped size with its
+// page and the whole printable ASCII range.
+TEST(ShippedContentTest, EveryShippedFontLoadsWithItsPageAndPrintableAscii) {
+    FontManager fonts(ContentDirectory() / "Fonts", std::make_unique<FakeUploader>());
+    fonts.LoadFontBank("Main");
+    for (const char* name :
+         {"DejaVuSans12", "DejaVuSans16", "DejaVuSansBold24", "DejaVuSansBold32", "DejaVuSansBold48"}) {
+        const BitmapFont* font = fonts.GetFont(name);
+        ASSERT_NE(font, nullptr) << name;
+        EXPECT_TRUE(font->CanDraw()) << name;
+        EXPECT_FLOAT_EQ(font->PageAspect, 1.0f) << name;
+        for (int c = 32; c <= 126; ++c) {
+            EXPECT_TRUE(font->Glyphs.contains(c)) << name << " " << c;
+        }
+    }
 }
 
 // Read through the game's own sound bank and music readers (silent: no device).
