@@ -291,7 +291,7 @@ void GameApp::WriteScreenshot() const {
 
 void GameApp::ShutDownContent() {
     Engine::SoundManager->UnloadBank("Main");
-    // No font page may outlive the OpenGL context either.
+    // No font page may outlive the OpenGL context.
     Engine::Fonts->UnloadFontBank("Main");
     Engine::Fonts->UnloadAllBanks();
     TextureManager& textures = *Engine::TextureManager;
