@@ -110,7 +110,7 @@ void GameApp::DestroyPhysicsWorld() {
 
 void GameApp::Run() {
     StartUp();
-    while (RunFrame(pacer_->WaitForFrame())) {
+    while (RunFrame(pacer_->WaitForFrame()) && !Engine::QuitRequested) {
     }
     ShutDownContent();
 }

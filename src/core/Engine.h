@@ -15,6 +15,7 @@ class GameConfig;
 class GameObject;
 class GameplayScreenBhv;
 class Graphics;
+class HudMessageFlashBhv;
 class HudRootBhv;
 class InputManager;
 class MusicManager;
@@ -24,6 +25,7 @@ class PrefabManager;
 class RandomManager;
 class SoundManager;
 class TextureManager;
+class UiMenuRootBhv;
 class WorldEventsBhv;
 struct FrameTime;
 class b2World;
@@ -64,11 +66,15 @@ struct Engine {
     static inline GameplayScreenBhv* GameplayScreen = nullptr;
     static inline CueManagerBhv* CueManager = nullptr;
     static inline HudRootBhv* HudRoot = nullptr;
+    static inline HudMessageFlashBhv* MessageFlash = nullptr;
+    static inline UiMenuRootBhv* MenuRoot = nullptr;
     static inline WorldEventsBhv* WorldEvents = nullptr;
     static inline DebugRectsBhv* DebugRects = nullptr;
     static inline ParticleManagerBhv* ParticleManager = nullptr;
     static inline int BurningAnts = 0;
     static inline int ExitCode = 0;
+    // Set by the menu's Quit: the main loop ends after the current frame.
+    static inline bool QuitRequested = false;
 
     // Timing. Clock ticks at which the current frame's work began: written by the
     // main loop, read by the watchdog thread.

@@ -67,6 +67,12 @@ bool InputManager::IsActionDown(int action, const KeySet& keys) const {
     return false;
 }
 
+bool InputManager::IsActionPressed(int action) const {
+    return IsActionDown(action, CurrentKeys) && !IsActionDown(action, PreviousKeys);
+}
+
+bool InputManager::IsActionTyped(int action) const { return IsActionDown(action, TypedKeys); }
+
 void InputManager::LoadKeyMappings(const std::string& path) {
     const ContentFile file = ContentFile::ReadJson(path);
     for (const auto& [actionName, value] : file.Root()) {

@@ -33,6 +33,9 @@ public:
     bool IsKeyTyped(int code) const;
     // Some key mapped to the action is set in `keys` (CurrentKeys or PreviousKeys).
     bool IsActionDown(int action, const KeySet& keys) const;
+    // A key mapped to the action went down this frame / was pressed or auto-repeated.
+    bool IsActionPressed(int action) const;
+    bool IsActionTyped(int action) const;
 
     // Reads "action name": "key name" pairs, in file order; a name may repeat to bind
     // several keys. Throws ContentError naming the file when it is missing or not JSON;

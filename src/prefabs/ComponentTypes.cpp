@@ -7,6 +7,12 @@
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
 #include "game/HudRootBhv.h"
+#include "game/TextMenuBhv.h"
+#include "game/UiButtonBhv.h"
+#include "game/UiControlsBhv.h"
+#include "game/UiMainMenuBhv.h"
+#include "game/UiMenuRootBhv.h"
+#include "game/UiMessageBoxBhv.h"
 #include "game/LevelBhv.h"
 #include "game/MagnifyingGlassBhv.h"
 #include "game/SeedBhv.h"
@@ -56,6 +62,12 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<CueOneShotBhv>("CueOneShotBhv");
     manager.Register<HudButtonBhv>("HudButtonBhv");
     manager.Register<HudRootBhv>("HudRootBhv");
+    manager.Register<UiMenuRootBhv>("UiMenuRootBhv");
+    manager.Register<UiMainMenuBhv>("UiMainMenuBhv");
+    manager.Register<UiControlsBhv>("UiControlsBhv");
+    manager.Register<TextMenuBhv>("TextMenuBhv");
+    manager.Register<UiButtonBhv>("UiButtonBhv");
+    manager.Register<UiMessageBoxBhv>("UiMessageBoxBhv");
     manager.Register<DebugRectsBhv>("DebugRectsBhv");
     manager.Register<FireLightBhv>("FireLightBhv");
     manager.Register<LevelBhv>("LevelBhv");

@@ -1,0 +1,183 @@
+#include "game/TextMenuBhv.h"
+#include "game/UiButtonBhv.h"
+#include "game/UiControlsBhv.h"
+#include "game/UiMainMenuBhv.h"
+#include "game/UiMenuRootBhv.h"
+#include "game/UiMessageBoxBhv.h"
+#include "game/UiScreen.h"
+#include "support/GameplayScene.h"
+
+namespace {
+
+// The pause menus as the content builds them: a root with the background, the main
+// menu (Resume, Controls, Fullscreen, Quit; 200 x 40 pixel items from y = 100) and
+// the controls screen, beside a gameplay screen and the HUD.
+class MenuTest : public GameplayScene {
+protected:
+    MenuTest() {
+        input.KeyMappings = {{ActionMoveUp, KeyUp}, {ActionMoveDown, KeyDown}, {ActionMenuConfirm, KeyOemEnter},
+                             {ActionMenuCancel, KeyEsc}};
+        AddScreen();
+        AddHud();
+        GameObject* menus = Add(&root, "Menus");
+        Add(menus, "UiMenuBg");
+        main = Add(menus, "UiMainMenu");
+        float y = 100.0f;
+        for (const char* name : {"Resume", "Controls", "Fullscreen", "Quit"}) {
+            GameObject* item = Add(main, name);
+            item->PrefabName = "UiTextMenuItem";
+            Attach<Pos2dComponent>(item)->Pos = {640.0f, y + 20.0f};
+            Attach<SpriteComponent>(item)->Size = {200.0f, 40.0f};
+            Attach<TintComponent>(item);
+            y += 50.0f;
+        }
+        menu = Attach<TextMenuBhv>(main);
+        Attach<UiMainMenuBhv>(main);
+        Attach<UiControlsBhv>(Add(menus, "UiControls"));
+        menuRoot = Attach<UiMenuRootBhv>(menus);
+    }
+    ~MenuTest() override { Engine::QuitRequested = false; }
+
+    void Tap(int key) {
+        Hold(key);
+        Frame();
+        Release(key);
+        Frame();
+    }
+    bool Paused() const { return !screen->Owner()->UpdateEnabled; }
+    bool Shown(const char* name) const { return UiScreen::IsShown(menuRoot->FindChild(name)); }
+
+    GameObject* main = nullptr;
+    TextMenuBhv* menu = nullptr;
+    UiMenuRootBhv* menuRoot = nullptr;
+};
+
+TEST_F(MenuTest, EscOpensTheMenuOverAPausedFieldAndEscAgainPlaysOn) {
+    EXPECT_FALSE(Shown("UiMenuBg"));
+    EXPECT_FALSE(Shown("UiMainMenu"));
+    Hold(KeyEsc);
+    GameApp::InputPass(&root);
+    EXPECT_FALSE(Shown("UiMainMenu")) << "shown by the update pass after the press";
+    GameApp::UpdatePass(&root);
+    EXPECT_TRUE(Shown("UiMainMenu"));
+    EXPECT_TRUE(Shown("UiMenuBg"));
+    EXPECT_TRUE(Paused());
+    EXPECT_FALSE(hud->InputEnabled);
+    input.Update();
+    Frame();  // Esc still held: neither the root nor the menu sees a new press
+    EXPECT_TRUE(Shown("UiMainMenu"));
+    Release(KeyEsc);
+    Frame();
+
+    Tap(KeyEsc);
+    EXPECT_FALSE(Shown("UiMainMenu"));
+    EXPECT_FALSE(Shown("UiMenuBg"));
+    EXPECT_FALSE(Paused());
+    EXPECT_TRUE(hud->InputEnabled);
+    Frame();
+    EXPECT_FALSE(Shown("UiMainMenu")) << "the root did not reopen it with the same press";
+}
+
+TEST_F(MenuTest, ResumeClosesEverythingAndTheKeysWrapRoundTheItems) {
+    Tap(KeyEsc);
+    Tap(KeyUp);
+    EXPECT_EQ(menu->SelectedIndex, 3);
+    Tap(KeyDown);
+    EXPECT_EQ(menu->SelectedIndex, 0);
+    Tap(KeyDown);
+    Frame();
+    EXPECT_EQ(main->FindChild("Controls")->Tint()->Tint.a, 255);
+    EXPECT_EQ(main->FindChild("Resume")->Tint()->Tint.a, 127);
+
+    Tap(KeyUp);
+    Tap(KeyOemEnter);  // Resume
+    EXPECT_FALSE(Shown("UiMenuBg"));
+    EXPECT_FALSE(Paused());
+    Tap(KeyEsc);
+    EXPECT_TRUE(Shown("UiMainMenu")) << "the menu opens again: no soft-lock";
+}
+
+TEST_F(MenuTest, ControlsComeAndGoBackToTheMenuAndQuitEndsTheLoop) {
+    Tap(KeyEsc);
+    Tap(KeyDown);
+    Tap(KeyOemEnter);
+    EXPECT_TRUE(Shown("UiControls"));
+    EXPECT_FALSE(Shown("UiMainMenu"));
+    Tap(KeyEsc);
+    EXPECT_FALSE(Shown("UiControls"));
+    EXPECT_TRUE(Shown("UiMainMenu"));
+    EXPECT_TRUE(Paused());
+
+    menu->Choose(3);
+    EXPECT_TRUE(Engine::QuitRequested);
+}
+
+TEST_F(MenuTest, TheMousePointsAndClicksOnlyOnPressAndReleaseOverTheSameItem) {
+    Tap(KeyEsc);
+    input.Cursor = {640.0f, 175.0f};  // "Controls"
+    Frame();
+    EXPECT_EQ(menu->SelectedIndex, 1);
+    Hold(KeyLeftMouse);
+    Frame();
+    input.Cursor = {640.0f, 125.0f};  // released over "Resume"
+    Release(KeyLeftMouse);
+    Frame();
+    EXPECT_TRUE(Shown("UiMainMenu"));
+    Hold(KeyLeftMouse);
+    Frame();
+    Release(KeyLeftMouse);
+    Frame();
+    EXPECT_FALSE(Shown("UiMainMenu"));
+    EXPECT_FALSE(Paused());
+}
+
+TEST_F(MenuTest, AMenuWithoutItemsIgnoresTheKeys) {
+    while (!main->Children().empty()) delete main->Children().back();
+    bool selected = false;
+    menu->OnSelect = [&](int) { selected = true; };
+    UiScreen::Show(main);
+    Tap(KeyDown);
+    Tap(KeyOemEnter);
+    EXPECT_EQ(menu->SelectedIndex, 0);
+    EXPECT_FALSE(selected);
+}
+
+TEST_F(MenuTest, AButtonClicksOnlyWhenPressedAndReleasedInside) {
+    GameObject* object = Add(&root, "Button");
+    Attach<Pos2dComponent>(object)->Pos = {50.0f, 50.0f};
+    Attach<SpriteComponent>(object)->Size = {20.0f, 20.0f};
+    Attach<TintComponent>(object);
+    auto* button = Attach<UiButtonBhv>(object);
+    int clicks = 0;
+    button->OnClick = [&] { ++clicks; };
+    auto pressAndRelease = [&](Vector2 press, Vector2 release) {
+        input.Cursor = press;
+        Hold(KeyLeftMouse);
+        Frame();
+        input.Cursor = release;
+        Release(KeyLeftMouse);
+        Frame();
+    };
+    pressAndRelease({10.0f, 10.0f}, {50.0f, 50.0f});
+    pressAndRelease({50.0f, 50.0f}, {10.0f, 10.0f});
+    EXPECT_EQ(clicks, 0);
+    pressAndRelease({45.0f, 55.0f}, {50.0f, 50.0f});
+    EXPECT_EQ(clicks, 1);
+    button->IsGrayedOut = true;
+    Frame();
+    EXPECT_EQ(object->Tint()->Tint.a, 51);
+}
+
+TEST_F(MenuTest, AMessageBoxPausesAfterTwoFramesAndEnterPlaysOn) {
+    GameObject* box = Add(&root, "UiMessageBox");
+    Attach<UiMessageBoxBhv>(box);
+    Frame();
+    EXPECT_FALSE(Paused());
+    Frame();
+    EXPECT_TRUE(Paused());
+    Tap(KeyOemEnter);
+    EXPECT_FALSE(Paused());
+    EXPECT_FALSE(UiScreen::IsShown(box));
+}
+
+}  // namespace
