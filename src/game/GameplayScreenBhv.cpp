@@ -7,6 +7,7 @@
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "editor/EditorState.h"
+#include "game/HudMessageFlashBhv.h"
 #include "game/HudRootBhv.h"
 #include "game/ThingComponent.h"
 #include "graphics/DirectionalSpriteLightBhv.h"
@@ -170,9 +171,23 @@ void GameplayScreenBhv::ShowTools(GameObject* testLight) {
     }
 }
 
+// The player is told when night has fallen and when day is back.
+void GameplayScreenBhv::AnnouncePhase(int phaseBefore) const {
+    if (DayNight.Phase == phaseBefore) {
+        return;
+    }
+    if (DayNight.Phase == PhaseNight) {
+        FlashMessage("Night falls");
+    } else if (DayNight.Phase == PhaseDay) {
+        FlashMessage("Day breaks");
+    }
+}
+
 void GameplayScreenBhv::RunDayNightCycle(GameObject* testLight) {
     const float delta = Engine::FrameTime != nullptr ? Engine::FrameTime->DeltaSeconds : 0.0f;
+    const int phaseBefore = DayNight.Phase;
     const AmbientLight ambient = DayNight.Step(delta);
+    AnnouncePhase(phaseBefore);
     if (GameObject* light = RequiredChild("FullScreenLight")) {
         if (TintComponent* tint = light->Tint()) {
             tint->Tint = ambient.Colour;

@@ -55,6 +55,7 @@ private:
     void SortLevel();
     void ShowTools(GameObject* testLight);
     void RunDayNightCycle(GameObject* testLight);
+    void AnnouncePhase(int phaseBefore) const;
     void SetFlashlightStrength(GameObject* testLight, Color ambient);
 
     CoCommand DropSeeds(int resumePoint);

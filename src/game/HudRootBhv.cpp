@@ -6,6 +6,7 @@
 #include "core/GameObject.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
+#include "game/HudMessageFlashBhv.h"
 #include "input/InputManager.h"
 
 namespace {
@@ -20,8 +21,20 @@ void ToggleDayNight() {
     }
 }
 
+const char* ToolName(int tool) {
+    switch (tool) {
+        case ToolFeed: return "Seeds";
+        case ToolExamine: return "Magnifying glass";
+        case ToolLight: return "Flashlight";
+        default: return "";
+    }
+}
+
 void SelectTool(int tool) {
     if (GameplayScreenBhv* screen = Engine::GameplayScreen) {
+        if (screen->Tool != tool) {
+            FlashMessage(ToolName(tool));
+        }
         screen->Tool = tool;
         PlayCue("ButtonClick");
     }

@@ -6,6 +6,7 @@
 #include "audio/CueOneShotBhv.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
+#include "game/HudMessageFlashBhv.h"
 #include "game/HudRootBhv.h"
 #include "game/TextMenuBhv.h"
 #include "game/UiButtonBhv.h"
@@ -62,6 +63,7 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<CueOneShotBhv>("CueOneShotBhv");
     manager.Register<HudButtonBhv>("HudButtonBhv");
     manager.Register<HudRootBhv>("HudRootBhv");
+    manager.Register<HudMessageFlashBhv>("HudMessageFlashBhv");
     manager.Register<UiMenuRootBhv>("UiMenuRootBhv");
     manager.Register<UiMainMenuBhv>("UiMainMenuBhv");
     manager.Register<UiControlsBhv>("UiControlsBhv");
