@@ -1,3 +1,4 @@
+#include "game/HudMessageFlashBhv.h"
 #include "game/TextMenuBhv.h"
 #include "game/UiButtonBhv.h"
 #include "game/UiControlsBhv.h"
@@ -5,6 +6,7 @@
 #include "game/UiMenuRootBhv.h"
 #include "game/UiMessageBoxBhv.h"
 #include "game/UiScreen.h"
+#include "graphics/TextComponent.h"
 #include "support/GameplayScene.h"
 
 namespace {
@@ -178,6 +180,34 @@ TEST_F(MenuTest, AMessageBoxPausesAfterTwoFramesAndEnterPlaysOn) {
     Tap(KeyOemEnter);
     EXPECT_FALSE(Paused());
     EXPECT_FALSE(UiScreen::IsShown(box));
+}
+
+TEST_F(MenuTest, AFlashFadesFromOpaqueToClearOverItsTimeThenHides) {
+    GameObject* object = Add(hud, "MessageFlash");
+    GameObject* text = Add(object, "HudText");
+    Attach<TintComponent>(text);
+    Attach<TextComponent>(text);
+    auto* flash = Attach<HudMessageFlashBhv>(object);
+    flash->FadeTime = 0.5f;
+    Frame();
+    EXPECT_FALSE(object->DrawEnabled);
+
+    FlashMessage("Night falls");
+    EXPECT_EQ(text->GetComponent<TextComponent>()->Text, "Night falls");
+    std::vector<int> alphas;
+    for (int i = 0; i < 5; ++i) {
+        Frame();
+        if (object->DrawEnabled) alphas.push_back(text->Tint()->Tint.a);
+    }
+    EXPECT_EQ(alphas, (std::vector<int>{255, 191, 127, 63}));
+    EXPECT_FALSE(object->DrawEnabled);
+
+    flash->FadeTime = 0.0f;  // no fade: one opaque frame, no wrapped alpha byte
+    flash->Show("Day breaks");
+    Frame();
+    EXPECT_EQ(text->Tint()->Tint.a, 255);
+    Frame();
+    EXPECT_FALSE(object->DrawEnabled);
 }
 
 }  // namespace
