@@ -14,7 +14,7 @@ PACKAGES=(
   libboost-dev libboost-regex-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
-  openbox  # a window manager for the fullscreen test: without one X11 has no fullscreen
+  openbox x11-utils  # a window manager (and xprop) for the fullscreen test: X11 fullscreen needs one
 )
 
 missing=()

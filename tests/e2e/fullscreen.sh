@@ -12,27 +12,35 @@ scratch_game "$game" content
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill $wm 2>/dev/null || true; end_scratch_game' EXIT
-sleep 0.5
+for _ in $(seq 1 50); do  # the game must find the window manager running
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  sleep 0.1
+done
 
 geometry() { xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}'; }
-wait_for_geometry() {
+is_geometry() {  # size: waits up to 5 s for the window to have it
   for _ in $(seq 1 50); do
     [ "$(geometry)" = "$1" ] && return 0
     sleep 0.1
   done
-  echo "the window is $(geometry), expected $1"; exit 1
+  return 1
 }
-alt_enter() {
-  xdotool windowfocus --sync "$window" || true
-  xdotool keydown alt+Return; sleep 0.1; xdotool keyup alt+Return
+# Alt+Enter until the window has the size (the key may be lost while focus settles
+# on a loaded machine).
+alt_enter_until() {
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window" || true
+    xdotool keydown alt+Return; sleep 0.1; xdotool keyup alt+Return
+    is_geometry "$1" && return 0
+  done
+  echo "the window is $(geometry), expected $1 after Alt+Enter"; exit 1
 }
 settings="$XDG_CONFIG_HOME/vellimor/settings.json"
 
 start_game
 sleep 1
-alt_enter
-wait_for_geometry 1600x900
-grep -q '"Fullscreen": true' "$settings" || { echo "fullscreen was not remembered:"; cat "$settings"; exit 1; }
+alt_enter_until 1600x900
+grep -q '"Fullscreen": true' "$settings" || { echo "fullscreen was not remembered:"; cat "$settings" "$dir/err"; exit 1; }
 
 # Scale 1.25: the feed button's centre (128, 48) is at (160, 60) on the screen, the
 # frame's (640, 370) at (800, 462).
@@ -50,10 +58,9 @@ changed=${changed%% *}
 close_and_expect_clean_exit
 
 start_game
-wait_for_geometry 1600x900
+is_geometry 1600x900 || { echo "the second start is not fullscreen but $(geometry)"; exit 1; }
 sleep 1
-alt_enter
-wait_for_geometry 1280x720
+alt_enter_until 1280x720
 grep -q '"Fullscreen": false' "$settings" || { echo "the window mode was not remembered:"; cat "$settings"; exit 1; }
 close_and_expect_clean_exit
 echo "fullscreen 1600x900 and back; feeding at the scaled place changed $changed pixels"
