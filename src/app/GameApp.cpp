@@ -1,5 +1,6 @@
 #include "app/GameApp.h"
 
+#include "animation/AnimationManager.h"
 #include "app/Watchdog.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
@@ -66,9 +67,11 @@ GameApp::GameApp() {
     Engine::MusicManager = new MusicManager(!Engine::SoundManager->IsSilent());
     Engine::EditorState = new EditorState();
     Engine::GameConfig = new GameConfig();
+    Engine::Animations = new AnimationManager();
 }
 
 GameApp::~GameApp() {
+    DeleteAndClear(Engine::Animations);
     DeleteAndClear(Engine::GameConfig);
     DeleteAndClear(Engine::EditorState);
     DeleteAndClear(Engine::MusicManager);
@@ -122,6 +125,8 @@ void GameApp::StartUp() {
     LoadTextures();
     LoadFonts();
     LoadBanks();
+    // Frames name their atlases, so the textures come first.
+    Engine::Animations->LoadAllAnimations();
     CreateGameplayRoot();
     StartFramePacing();
     watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
@@ -291,6 +296,7 @@ void GameApp::WriteScreenshot() const {
 
 void GameApp::ShutDownContent() {
     Engine::SoundManager->UnloadBank("Main");
+    Engine::Animations->UnloadAllAnimations();
     // No font page may outlive the OpenGL context.
     Engine::Fonts->UnloadFontBank("Main");
     Engine::Fonts->UnloadAllBanks();

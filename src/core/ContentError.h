@@ -13,4 +13,7 @@ class ContentError : public std::runtime_error {
 public:
     ContentError(const std::filesystem::path& file, const std::string& problem)
         : std::runtime_error(file.string() + ": " + problem) {}
+    // A fault on one line of a text file: "<path>:<line>: <problem>".
+    ContentError(const std::filesystem::path& file, int line, const std::string& problem)
+        : std::runtime_error(file.string() + ":" + std::to_string(line) + ": " + problem) {}
 };

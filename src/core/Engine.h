@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
+class AnimationManager;
 class B2DebugDrawer;
 class CueManagerBhv;
 class DebugRectsBhv;
@@ -57,6 +58,7 @@ struct Engine {
     static inline ::MusicManager* MusicManager = nullptr;
     static inline ::EditorState* EditorState = nullptr;
     static inline ::GameConfig* GameConfig = nullptr;
+    static inline AnimationManager* Animations = nullptr;
 
     // Scene roots.
     static inline GameObject* Root = nullptr;

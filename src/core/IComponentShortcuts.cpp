@@ -1,5 +1,6 @@
 #include "core/IComponentShortcuts.h"
 
+#include "animation/AnimationBhv.h"
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
@@ -27,6 +28,7 @@ void ClearIfNames(T*& slot, const Component* c) {
 }  // namespace
 
 void IComponentShortcuts::OfferShortcut(Component* c) {
+    FillIfEmpty(animation_, c);
     FillIfEmpty(b2Body_, c);
     FillIfEmpty(pos2d_, c);
     FillIfEmpty(sprite_, c);
@@ -37,6 +39,7 @@ void IComponentShortcuts::OfferShortcut(Component* c) {
 }
 
 void IComponentShortcuts::ForgetShortcut(const Component* c) {
+    ClearIfNames(animation_, c);
     ClearIfNames(b2Body_, c);
     ClearIfNames(pos2d_, c);
     ClearIfNames(sprite_, c);
@@ -47,6 +50,7 @@ void IComponentShortcuts::ForgetShortcut(const Component* c) {
 }
 
 void IComponentShortcuts::CopyShortcutsFrom(const IComponentShortcuts& other) {
+    animation_ = other.animation_;
     b2Body_ = other.b2Body_;
     pos2d_ = other.pos2d_;
     sprite_ = other.sprite_;

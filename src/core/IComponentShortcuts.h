@@ -1,5 +1,6 @@
 #pragma once
 
+class AnimationBhv;
 class B2BodyComponent;
 class Component;
 class Pos2dComponent;
@@ -21,6 +22,7 @@ class IComponentShortcuts {
 public:
     virtual ~IComponentShortcuts() = default;
 
+    AnimationBhv* Animation() const { return animation_; }
     B2BodyComponent* B2Body() const { return b2Body_; }
     Pos2dComponent* Pos2d() const { return pos2d_; }
     SpriteComponent* Sprite() const { return sprite_; }
@@ -43,6 +45,7 @@ protected:
 private:
     friend class GameObject;
 
+    AnimationBhv* animation_ = nullptr;
     B2BodyComponent* b2Body_ = nullptr;
     Pos2dComponent* pos2d_ = nullptr;
     SpriteComponent* sprite_ = nullptr;

@@ -1,5 +1,6 @@
 #include "prefabs/ComponentTypes.h"
 
+#include "animation/AnimationBhv.h"
 #include "audio/CueComponent.h"
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
@@ -45,6 +46,7 @@
 void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<PrefabComponent>("PrefabComponent");
     manager.Register<TweensBhv>("TweensBhv");
+    manager.Register<AnimationBhv>("AnimationBhv");
     manager.Register<DirectionalSpriteLightBhv>("DirectionalSpriteLightBhv");
     manager.Register<Pos2dComponent>("Pos2dComponent");
     manager.Register<SpriteComponent>("SpriteComponent");
