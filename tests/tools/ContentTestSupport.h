@@ -41,9 +41,16 @@ inline Image PatternImage(int w, int h, int seed, const std::function<bool(int, 
     return image;
 }
 
-// Content errors start with the path of the file to fix.
+// Content errors start with the path of the file to fix, and for a text file the line
+// ("<path>: <what>", "<path>:<line>: <what>").
 inline bool NamesFile(const std::exception& error, const std::filesystem::path& file) {
-    return std::string(error.what()).rfind(file.string() + ": ", 0) == 0;
+    const std::string text = error.what(), path = file.string();
+    if (text.rfind(path + ": ", 0) == 0)
+        return true;
+    if (text.rfind(path + ":", 0) != 0)
+        return false;
+    const std::size_t end = text.find_first_not_of("0123456789", path.size() + 1);
+    return end != std::string::npos && end > path.size() + 1 && text.compare(end, 2, ": ") == 0;
 }
 
 inline boost::property_tree::ptree ReadXml(const std::filesystem::path& file) {

@@ -21,10 +21,9 @@ void CheckSoundFile(const std::filesystem::path& file);
 // Image names of every texture, in atlas order (the order relative frames step through).
 using TextureImages = std::map<std::string, std::vector<std::string>>;
 
-// An animation file: every frame line names an image that exists (a texture:image
-// pair, or a step from the previous frame that stays inside its atlas), every
-// duration is whole ticks or seconds with a decimal point, no line is longer than
-// the reader takes, and a looping animation has frames.
+// An animation file, read by the game's reader against these atlases: what the game
+// refuses fails the build, and so does every image the game would only warn about
+// (a name the atlas lacks, a step past its ends).
 void CheckAnimationFile(const std::filesystem::path& file, const TextureImages& textures);
 
 bool HasSoundExtension(const std::filesystem::path& file);
