@@ -14,9 +14,14 @@
 
 namespace {
 
-// Sorted, so that of two files with one stem ("Walk.anim", "Walk.ANIM") the same one wins every time.
+// Sorted, so that of two files with one stem ("Walk.anim", "Walk.ANIM") the same one
+// wins every time. No directory means no animations, as a bank without one is empty.
 std::vector<std::filesystem::path> AnimationFiles(const std::filesystem::path& directory) {
     std::vector<std::filesystem::path> files;
+    std::error_code missing;
+    if (!std::filesystem::exists(directory, missing)) {
+        return files;
+    }
     try {
         for (const auto& entry : std::filesystem::directory_iterator(directory)) {
             std::error_code error;

@@ -17,8 +17,9 @@ public:
     virtual ~AnimationManager() = default;
 
     // Reads every ".anim" file (extension in any case) of AnimationDirectory against the
-    // loaded textures, then replaces the loaded set with them. A file that cannot be
-    // used throws a ContentError naming it and its line, and the loaded set stays.
+    // loaded textures, then replaces the loaded set with them (no directory: none). A
+    // file that cannot be used throws a ContentError naming it and its line, and the
+    // loaded set stays.
     void LoadAllAnimations();
     void UnloadAllAnimations() { animations_.clear(); }
 

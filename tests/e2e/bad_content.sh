@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A content file that cannot be used (a prefab, the configuration, the key mappings, a
-# music loop file) is a ContentError: it stops start-up through the crash report, with
-# one line on standard error that says "<path>: <what>".
+# music loop file, an animation) is a ContentError: it stops start-up through the crash
+# report, with one line on standard error that says "<path>: <what>" (for an animation
+# "<path>:<line>: <what>").
 set -euo pipefail
 game="$1"
 source "$(dirname "$0")/support/game.bash"
@@ -44,7 +45,12 @@ expect_stop "configuration" "Content/Config/GameConfig.json: No such node (Devel
 echo '{ "DevelopmentContentPath": ' >"$dir/Content/Config/GameConfig.json"
 expect_stop "configuration not JSON" "Content/Config/GameConfig.json: line 2"
 
-rm "$dir/Content/Config/GameConfig.json" "$dir/Content/Prefabs/GameplayRoot.json"
+rm "$dir/Content/Config/GameConfig.json"
+mkdir -p "$dir/Content/Animations"
+printf '// first\n+1 4\n' >"$dir/Content/Animations/Bad.anim"
+expect_stop "animation" "Content/Animations/Bad.anim:2: a step \"+1\" needs a frame with an image before it"
+
+rm -r "$dir/Content/Animations" "$dir/Content/Prefabs/GameplayRoot.json"
 expect_stop "no GameplayRoot" "Content/Prefabs: no prefab named \"GameplayRoot\""
 
 echo '{ "MenuCancel": "Esc", }' >"$dir/Content/Config/KeyMappings.json"
