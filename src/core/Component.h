@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Liveness.h"
+
 class GameObject;
 
 // Anything attached to a GameObject: plain data parts and, through Behavior, logic.
@@ -14,6 +16,8 @@ public:
 
     GameObject* Owner() const { return owner_; }
     bool IsQueuedForDeletion() const { return queued_; }
+    // What weak handles to this component read (core/WeakHandle.h).
+    const Liveness& GetLiveness() const { return liveness_; }
 
     // Deferred removal (the editor's way): the component keeps working until the
     // deletion phase of this frame. Queues at most once.
@@ -29,4 +33,5 @@ private:
 
     GameObject* owner_ = nullptr;
     bool queued_ = false;
+    Liveness liveness_;
 };

@@ -31,6 +31,7 @@ GameObject::GameObject(std::string prefabName) {
 }
 
 GameObject::~GameObject() {
+    liveness_.Expire();  // handles read null while the contents go
     FixEditorReferences();
     if (queued_ && Engine::Deletions != nullptr) {
         Engine::Deletions->Forget(this);

@@ -2,6 +2,7 @@
 
 #include "core/DrawSlot.h"
 #include "core/IComponentShortcuts.h"
+#include "core/Liveness.h"
 #include "core/Vector2.h"
 
 #include <array>
@@ -39,6 +40,8 @@ public:
     const std::vector<GameObject*>& Children() const { return children_; }
     GameObject* Parent() const { return parent_; }
     bool IsQueuedForDeletion() const { return queued_; }
+    // What weak handles to this object read (core/WeakHandle.h).
+    const Liveness& GetLiveness() const { return liveness_; }
 
     // Takes ownership of c and keeps every shortcut block in step.
     void AddComponent(Component* c);
@@ -108,4 +111,5 @@ private:
     std::vector<GameObject*> children_;
     GameObject* parent_ = nullptr;
     bool queued_ = false;
+    Liveness liveness_;
 };
