@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
+#include "game/En_AntBhv.h"
 #include "graphics/Pos2dComponent.h"
 #include "input/InputManager.h"
 #include "physics/B2FixtureComponent.h"
@@ -33,7 +34,8 @@ void MagnifyingGlassBhv::FollowMouse() {
 
 void MagnifyingGlassBhv::Burn(GameObject& target, float damage) {
     lastHits_.push_back(&target);
-    // The ants take the damage here once they exist: the target's first En_AntBhv
-    // gets TakeDamage(damage); other objects are not hurt.
-    static_cast<void>(damage);
+    // Only ants are hurt; anything else under the focus is just found.
+    if (auto* ant = target.GetComponent<En_AntBhv>()) {
+        ant->TakeDamage(damage);
+    }
 }

@@ -147,14 +147,19 @@ TEST_F(CueTest, MissingPiecesMeanNothingHappens) {
     PlayCue("Ghost");  // no cue manager: nothing, no crash
 }
 
-TEST_F(CueTest, SilentGameStillCleansUpOneShots) {
+// A looped cue too: a burning ant holds its crackle until the cue goes, and without a
+// device nothing else would ever remove the cue object.
+TEST_F(CueTest, SilentGameStillCleansUpOneShotsAndLoops) {
     AddCue("Blip", "CueOneShotBhv", R"("SoundName": "Tone")");
+    AddCue("Crackle", "CueLoopedBhv", R"("SoundName": "Tone")");
     engine.Make(Engine::SoundManager, nullptr, dir / "Sounds");
     LoadSounds();
     PlayCue("Blip");
+    ASSERT_NE(PlayLoopedCue("Crackle"), nullptr);
     GameApp::UpdatePass(&root);
-    ASSERT_EQ(cues->Children().size(), 1u);
+    ASSERT_EQ(cues->Children().size(), 2u);
     EXPECT_TRUE(cues->Children()[0]->IsQueuedForDeletion());
+    EXPECT_TRUE(cues->Children()[1]->IsQueuedForDeletion());
 }
 
 }  // namespace

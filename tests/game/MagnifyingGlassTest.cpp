@@ -1,6 +1,7 @@
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
+#include "game/En_AntBhv.h"
 #include "game/MagnifyingGlassBhv.h"
 #include "game/WorldEventsBhv.h"
 #include "graphics/Graphics.h"
@@ -62,6 +63,9 @@ protected:
 
 TEST_F(MagnifyingGlassTest, FollowsTheMouseAndFindsEachFixtureUnderItsFocus) {
     GameObject* ant = AddBody({3.5f, 1.0f}, {"Circle 0.3", "Box 0.2 0.2"});
+    auto* antBehaviour = new En_AntBhv();
+    ant->AddComponent(antBehaviour);
+    antBehaviour->Health = 100.0f;
     AddBody({4.0f, 1.0f}, {"Circle 0.3"});  // 0.1 clear of the focus square
 
     MouseAtWorld({3.0f, 1.0f});
@@ -69,6 +73,7 @@ TEST_F(MagnifyingGlassTest, FollowsTheMouseAndFindsEachFixtureUnderItsFocus) {
     EXPECT_EQ(glass.Pos2d()->Pos, Vector2(3.0f, 1.0f));
     EXPECT_EQ(burner->LastHits(), (std::vector<GameObject*>{ant, ant})) << "once per fixture";
     EXPECT_FLOAT_EQ(burner->LastDamage(), 5.0f);
+    EXPECT_FLOAT_EQ(antBehaviour->Health, 90.0f) << "burnt once per fixture";
 
     MouseAtWorld({-2.0f, 0.0f});
     burner->Update();
