@@ -2,11 +2,11 @@
 // physics-active pass and step, the update pass (the ants' behaviour and coroutines,
 // their animations), the deletion phase and the twelve sprite walks a frame makes,
 // batched on the CPU. The ants are the shipped "En_Ant" prefab with the shipped
-// "Main" texture bank (read without uploading it) in a walled field with room for
+// "Main" texture bank (read without uploading it) and animations in a walled field with room for
 // each; they wander, bump into one another and the walls and back off. Times are per
 // frame after three seconds of warm-up:
 //     ALSOFT_DRIVERS=null ./vellimor_bench --benchmark_filter=BM_AntCrowdFrame
-#include "animation/AnimationBhv.h"
+#include "animation/AnimationManager.h"
 #include "app/GameApp.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
@@ -37,8 +37,10 @@ constexpr float kFrameSeconds = 1.0f / 60.0f;
 constexpr int kWarmUpFrames = 180;
 constexpr float kRoomPerAnt = 9.0f;  // square units; the shipped level gives each of its ants far more
 
-std::filesystem::path ContentDirectory() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path() / "Content";
+// The content beside the executable, read from the working directory as the game
+// reads it.
+void EnterGameDirectory() {
+    std::filesystem::current_path(std::filesystem::read_symlink("/proc/self/exe").parent_path());
 }
 
 // The atlases are read and decoded as the game reads them; nothing goes to a GPU.
@@ -50,12 +52,13 @@ public:
 
 void LoadShippedAnt() {
     delete Engine::TextureManager;  // before the new one: its destructor unplugs the name look-up
-    Engine::TextureManager = new TextureManager(ContentDirectory() / "Textures", std::make_unique<NoGpuUploader>());
+    Engine::TextureManager = new TextureManager("Content/Textures", std::make_unique<NoGpuUploader>());
     Engine::TextureManager->LoadTextureBank("Main");
+    Engine::Animations->LoadAllAnimations();
     RegisterComponentTypes(*Engine::Prefabs);
     Engine::Prefabs->CreatePrototypes();
     auto prefab = std::make_unique<Prefab>(*Engine::Prefabs, "En_Ant");
-    prefab->Load(ContentDirectory() / "Prefabs" / "En_Ant.json");
+    prefab->Load("Content/Prefabs/En_Ant.json");
     Engine::Prefabs->Adopt(std::move(prefab));
 }
 
@@ -110,7 +113,8 @@ void RunFrame(SpriteBatch& batch) {
     }
 }
 
-// How the crowd is doing after the frames: every ant still there, and how many walk.
+// How the crowd is doing after the frames: every ant still there, how many walk, how
+// many contacts touch, and that the ants' animations were there to play.
 void ReportCrowd(benchmark::State& state) {
     int ants = 0, walking = 0, contacts = 0;
     for (const GameObject* object : Engine::GameplayRoot->Children().front()->Children()) {
@@ -125,9 +129,11 @@ void ReportCrowd(benchmark::State& state) {
     state.counters["ants"] = ants;
     state.counters["walking"] = walking;
     state.counters["touching"] = contacts;
+    state.counters["animations"] = static_cast<double>(Engine::Animations->Animations().size());
 }
 
 void BM_AntCrowdFrame(benchmark::State& state) {
+    EnterGameDirectory();  // the sound and music managers look for their directories at once
     GameApp app;
     LoadShippedAnt();
     BuildField(static_cast<int>(state.range(0)));
