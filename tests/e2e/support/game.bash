@@ -70,11 +70,12 @@ click() {  # x y, window pixels; a human click
 hold_key() {  # key: held about 0.1 s, as a person presses it
   xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"
 }
-# Counts (0..1) the pixels of a w x h box at x,y that read as flame: bright red and
-# orange with little blue.
-flame_share() {
-  convert "$1" -crop "$4x$5+$2+$3" -fx '(r > 0.7 && g > 0.25 && b < 0.45 && r - b > 0.35) ? 1 : 0' \
-    -format '%[fx:mean]' info:
+# The share (0..1) of the pixels of a w x h box at x,y that turned flame-coloured
+# (bright red to yellow with little blue) from the first screenshot to the second.
+new_flame_share() {  # before after x y w h
+  local flame='(I.r > 0.75 && I.g > 0.3 && I.b < 0.5 && I.r - I.b > 0.4)'
+  convert "$1" "$2" -crop "$5x$6+$3+$4" +repage \
+    -fx "(${flame//I/v}) && !(${flame//I/u}) ? 1 : 0" -format '%[fx:mean]' info:
 }
 # Closes the window and fails unless the game exits 0 within 15 s without a crash report.
 close_and_expect_clean_exit() {
