@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The pause menu as a player meets it: Esc darkens the field under a panel of menu
-# text and pauses it (two pictures 0.5 s apart are the same there); Esc again plays
-# on; the controls screen comes and goes; Up to Quit and Enter ends the game with 0.
-# SCREENSHOTS=<dir> keeps the pictures.
+# text and pauses it (two pictures 0.5 s apart are the same there); the controls
+# screen comes and goes; Esc plays on (the ants move again); Up to Quit and Enter
+# ends the game with 0. SCREENSHOTS=<dir> keeps the pictures.
 set -euo pipefail
 game="$1"
 xclose="$2"
@@ -39,6 +39,9 @@ hold_key Escape; sleep 0.5
 after=$(screenshot resumed)
 awk -v a="$(brightness "$after" "${panel[@]}")" -v b="$(brightness "$before" "${panel[@]}")" \
   'BEGIN { d = a - b; exit !(d < 0.05 && d > -0.05) }' || { echo "Esc did not close the menu"; exit 1; }
+sleep 1.5
+moving=$(compare -metric AE -fuzz 8% -crop "1280x560+0+160" "$after" "$(screenshot playing)" null: 2>&1 || true)
+[ "${moving%%.*}" -gt 300 ] || { echo "the ants did not move again after the menu closed ($moving pixels)"; exit 1; }
 
 hold_key Escape; sleep 0.5
 hold_key Up; sleep 0.2; hold_key Return
