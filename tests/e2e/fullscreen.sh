@@ -45,16 +45,8 @@ grep -q '"Fullscreen": true' "$settings" || { echo "fullscreen was not remembere
 # Scale 1.25: the feed button's centre (128, 48) is at (160, 60) on the screen, the
 # frame's (640, 370) at (800, 462).
 sleep 0.5
-before=$(screenshot before-feed)
-click 160 60
-xdotool mousemove --window "$window" 800 462
-sleep 0.1
-xdotool mousedown 1; sleep 1.5; xdotool mouseup 1
-sleep 0.3
-after=$(screenshot feed)
-changed=$(compare -metric AE -fuzz 10% -crop "80x80+600+330" "$before" "$after" null: 2>&1 || true)
-changed=${changed%% *}
-[ "${changed%.*}" -gt 200 ] || { echo "feeding at the scaled place changed $changed pixels"; exit 1; }
+changed=$(feed_and_count_change 160 60 800 462)
+[ "$changed" -gt 200 ] || { echo "feeding at the scaled place changed $changed pixels"; exit 1; }
 close_and_expect_clean_exit
 
 start_game

@@ -28,17 +28,8 @@ if grep -q . "$dir/err"; then
 fi
 
 # Feed: hold the left button over open ground; seeds appear there.
-spot=(600 330 80 80)
-before=$(screenshot before-feed)
-click 128 48
-xdotool mousemove --window "$window" 640 370
-sleep 0.1
-xdotool mousedown 1; sleep 1.5; xdotool mouseup 1
-sleep 0.3
-after=$(screenshot feed)
-changed=$(compare -metric AE -fuzz 10% -crop "80x80+600+330" "$before" "$after" null: 2>&1 || true)
-changed=${changed%% *}
-[ "${changed%.*}" -gt 200 ] || { echo "holding the button with the feed tool changed $changed pixels"; exit 1; }
+changed=$(feed_and_count_change 128 48 640 370)
+[ "$changed" -gt 200 ] || { echo "holding the button with the feed tool changed $changed pixels"; exit 1; }
 
 # Screenshots every 2 s until the field's brightness is below (or, with "above",
 # not below) limit x day; prints the last path. Game time may run slower than the

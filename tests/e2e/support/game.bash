@@ -67,6 +67,22 @@ click() {  # x y, window pixels; a human click
   xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
   sleep 0.2
 }
+# Chooses the feed tool by a click at (bx, by) and holds the left button at (fx, fy)
+# (window pixels) for 1.5 s; prints how many pixels of the frame's 80 x 80 box at
+# (600, 330), the frame spot under (fx, fy), changed meanwhile.
+feed_and_count_change() {  # bx by fx fy
+  local before after changed
+  before=$(screenshot before-feed)
+  click "$1" "$2"
+  xdotool mousemove --window "$window" "$3" "$4"
+  sleep 0.1
+  xdotool mousedown 1; sleep 1.5; xdotool mouseup 1
+  sleep 0.3
+  after=$(screenshot feed)
+  changed=$(compare -metric AE -fuzz 10% -crop "80x80+600+330" "$before" "$after" null: 2>&1 || true)
+  changed=${changed%% *}
+  echo "${changed%.*}"
+}
 hold_key() {  # key: held about 0.1 s, as a person presses it
   xdotool keydown "$1"; sleep 0.1; xdotool keyup "$1"
 }
