@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include "animation/AnimationManager.h"
+#include "app/FrameStatsMonitor.h"
 #include "app/Watchdog.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
@@ -37,6 +38,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 
 namespace {
 
@@ -49,7 +51,8 @@ void DeleteAndClear(T*& field) {
 
 }  // namespace
 
-GameApp::GameApp() {
+GameApp::GameApp(const LaunchOptions& options)
+    : options_(options), stats_(std::make_unique<FrameStatsMonitor>(options, std::cout)) {
     Engine::App = this;
     Engine::Deletions = new DeletionQueues();
     Engine::Events = new Events();
@@ -71,6 +74,8 @@ GameApp::GameApp() {
 }
 
 GameApp::~GameApp() {
+    // Its overlay's object goes while the managers it was made with still exist.
+    stats_.reset();
     DeleteAndClear(Engine::Animations);
     DeleteAndClear(Engine::GameConfig);
     DeleteAndClear(Engine::EditorState);
@@ -113,9 +118,26 @@ void GameApp::DestroyPhysicsWorld() {
 
 void GameApp::Run() {
     StartUp();
-    while (RunFrame(pacer_->WaitForFrame()) && !Engine::QuitRequested) {
+    for (int frame = 1;; ++frame) {
+        const float delta = NextFrameDelta();
+        stats_->FrameStarted();
+        const bool open = RunFrame(delta);
+        stats_->FrameEnded();
+        if (!open || Engine::QuitRequested || frame == options_.frames) {
+            break;
+        }
+    }
+    if (options_.frames > 0) {
+        stats_->PrintRun();
     }
     ShutDownContent();
+}
+
+float GameApp::NextFrameDelta() {
+    if (options_.frames > 0) {
+        return 1.0f / static_cast<float>(Engine::Graphics->FrameRate);
+    }
+    return pacer_->WaitForFrame();
 }
 
 void GameApp::StartUp() {
@@ -124,9 +146,13 @@ void GameApp::StartUp() {
     Engine::Graphics->Device->InitGraphicsDevice();
     LoadTextures();
     LoadFonts();
+    stats_->Attach(*Engine::Graphics->Device);
     LoadBanks();
     // Frames name their atlases, so the textures come first.
     Engine::Animations->LoadAllAnimations();
+    if (options_.frames > 0) {
+        Engine::RandomManager->Seed(kBenchmarkSeed);
+    }
     CreateGameplayRoot();
     StartFramePacing();
     watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
@@ -168,11 +194,15 @@ void GameApp::CreateWindow() {
     }
 }
 
-// Alt+Enter switches fullscreen anywhere, menus and editor included.
+// Alt+Enter switches fullscreen and F3 the frame statistics overlay anywhere, menus
+// and editor included.
 void GameApp::HandleWindowKeys() {
     const InputManager& input = *Engine::InputManager;
     if (input.IsKeyDown(KeyAlt) && input.IsKeyPressed(KeyOemEnter)) {
         Engine::Graphics->SetFullscreen(!Engine::Graphics->IsFullscreen());
+    }
+    if (input.IsKeyPressed(KeyF3)) {
+        stats_->ToggleOverlay();
     }
 }
 
@@ -305,6 +335,7 @@ void GameApp::ShutDownContent() {
     textures.UnloadTextureBank("Main");
     // Banks made in code go too: no texture may outlive the OpenGL context.
     textures.UnloadAllBanks();
+    stats_->Detach();
     Engine::Graphics->Device->ReleaseGraphicsDevice();
     Engine::Graphics->MainWindow.reset();
 }

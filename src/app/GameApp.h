@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/FramePacer.h"
+#include "app/LaunchOptions.h"
 
 #include <memory>
 #include <vector>
 
 class B2MainContactListener;
+class FrameStatsMonitor;
 class GameObject;
 class Watchdog;
 
@@ -13,13 +15,17 @@ class Watchdog;
 // fixed order), runs start-up, the paced frame loop and shut-down.
 class GameApp {
 public:
-    GameApp();
+    explicit GameApp(const LaunchOptions& options = {});
     ~GameApp();
     GameApp(const GameApp&) = delete;
     GameApp& operator=(const GameApp&) = delete;
 
-    // Start-up, the frame loop until the window is closed, then shut-down of content.
+    // Start-up, the frame loop until the window is closed (or, with --frames, for that
+    // many unpaced frames), then shut-down of content.
     void Run();
+
+    // The random seed of a --frames run, so every run plays the same game.
+    static constexpr unsigned kBenchmarkSeed = 5489u;
 
     // One frame after its pacing: returns false when the window was closed during
     // the poll, in which case the passes after the poll are skipped.
@@ -53,7 +59,9 @@ private:
     void DestroyPhysicsWorld();
     void StartUp();
     void CreateWindow();
-    static void HandleWindowKeys();
+    void HandleWindowKeys();
+    // The game time of the next frame: paced, or one interval at once with --frames.
+    float NextFrameDelta();
     void LoadBanks();
     void LoadTextures();
     void LoadFonts();
@@ -67,4 +75,6 @@ private:
     std::unique_ptr<Watchdog> watchdog_;
     std::unique_ptr<FramePacer> pacer_;
     std::unique_ptr<B2MainContactListener> contactListener_;
+    LaunchOptions options_;
+    std::unique_ptr<FrameStatsMonitor> stats_;
 };

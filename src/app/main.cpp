@@ -1,5 +1,6 @@
 #include "app/CrashHandler.h"
 #include "app/GameApp.h"
+#include "app/LaunchOptions.h"
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/StartupError.h"
@@ -7,6 +8,9 @@
 #include "platform/Window.h"
 
 #include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -19,7 +23,17 @@ void CheckContentDirectory() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // Before anything else: a bad argument opens no window and reads no content.
+    const LaunchOptions::Result launch = LaunchOptions::Parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (!launch.error.empty()) {
+        ContentLog::Error(launch.error);
+        return 2;
+    }
+    if (launch.options.help) {
+        std::cout << LaunchOptions::Usage();
+        return 0;
+    }
     // Content paths are relative: the game reads "Content/..." beside its executable.
     const std::filesystem::path home = ExecutableDirectory();
     std::filesystem::current_path(home);
@@ -30,7 +44,7 @@ int main() {
         CheckContentDirectory();
         // Before the game opens anything (the audio device would speak first).
         Window::RequireDisplay();
-        GameApp app;
+        GameApp app(launch.options);
         app.Run();
     } catch (const StartupError& e) {
         ContentLog::Error(std::string("cannot start: ") + e.what());

@@ -18,18 +18,32 @@ using StageFilter = GraphicsDevice::StageFilter;
 
 void FramePasses::Render(const GameObject* root) {
     root_ = root;
-    DrawBackground();
-    DrawLitLayers();
-    DrawShadowAndMask();
-    DrawLights();
-    DrawPlainLayers();
-    DrawPhysicsView();
-    DrawOverlays();
-    device_.Present();
+    PassTimer& timer = device_.PassTimes;
+    timer.BeginFrame();
+    Timed("background", &FramePasses::DrawBackground);
+    Timed("lit", &FramePasses::DrawLitLayers);
+    Timed("shadow", &FramePasses::DrawShadow);
+    Timed("mask", &FramePasses::DrawMask);
+    Timed("lights", &FramePasses::DrawLights);
+    Timed("plain", &FramePasses::DrawPlainLayers);
+    if (graphics_.ShowPhysics) {
+        Timed("physics", &FramePasses::DrawPhysicsView);
+    }
+    Timed("overlays", &FramePasses::DrawOverlays);
+    if (device_.StatsOverlayDraw) {
+        Timed("stats", &FramePasses::DrawStatsOverlay);
+    }
+    Timed("present", &FramePasses::Present);
     for (int unit = 4; unit >= 0; --unit) {
         device_.BindImage(unit, 0);
     }
     root_ = nullptr;
+}
+
+void FramePasses::Timed(const char* name, void (FramePasses::*pass)()) {
+    device_.PassTimes.Begin(name);
+    (this->*pass)();
+    device_.PassTimes.End();
 }
 
 bool FramePasses::BatchLayer(DrawLayer layer) {
@@ -83,9 +97,9 @@ void FramePasses::DrawLitLayers() {
     targets.GBufferClear = !backgroundLitDrawn_ && !foregroundLitDrawn_;
 }
 
-void FramePasses::DrawShadowAndMask() {
-    // Over an empty foreground the shadow adds nothing, and over empty lit targets the
-    // mask darkens nothing: both are skipped then, the picture is the same.
+// Over an empty foreground the shadow adds nothing, and over empty lit targets the
+// mask darkens nothing: both are skipped then, the picture is the same.
+void FramePasses::DrawShadow() {
     RenderTargets& targets = device_.Targets;
     if (foregroundLitDrawn_) {
         targets.Bind(RenderTargets::Binding::Shadow);
@@ -97,6 +111,10 @@ void FramePasses::DrawShadowAndMask() {
     } else {
         SkipFullScreen();
     }
+}
+
+void FramePasses::DrawMask() {
+    RenderTargets& targets = device_.Targets;
     targets.Bind(RenderTargets::Binding::BackBuffer);
     if (backgroundLitDrawn_ || foregroundLitDrawn_) {
         device_.UseProgram(Program::Mask);
@@ -160,4 +178,18 @@ void FramePasses::DrawOverlays() {
     BatchLayer(DrawLayer::Editor2);
     device_.SetStage0Filter(StageFilter::Point);
     BatchLayer(DrawLayer::EditorText2);
+}
+
+// Over everything else, whatever the depth buffer holds; the next frame's passes
+// expect the depth test on.
+void FramePasses::DrawStatsOverlay() {
+    glDisable(GL_DEPTH_TEST);
+    device_.SetStage0Filter(StageFilter::Point);
+    device_.SetCamera(graphics_.ScreenCamera);
+    device_.StatsOverlayDraw();
+    glEnable(GL_DEPTH_TEST);
+}
+
+void FramePasses::Present() {
+    device_.Present();
 }

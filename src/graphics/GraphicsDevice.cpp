@@ -124,6 +124,7 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
         return;
     }
     Batch = SpriteBatch();
+    PassTimes.Release();
     for (int unit = 0; unit < 5; ++unit) {
         BindImage(unit, 0);
         glBindSampler(static_cast<GLuint>(unit), 0);

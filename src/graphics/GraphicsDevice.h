@@ -7,6 +7,7 @@
 #include "graphics/EditorTextureCache.h"
 #include "graphics/FramePasses.h"
 #include "graphics/Image.h"
+#include "graphics/PassTimer.h"
 #include "graphics/RenderTargets.h"
 #include "graphics/ShaderProgram.h"
 #include "graphics/SpriteBatch.h"
@@ -90,6 +91,11 @@ public:
     // Draws the physics debug view when Graphics::ShowPhysics is on (the depth buffer
     // cleared, the "Editor" texture on stage 0, the world camera current).
     std::function<void()> PhysicsDebugDraw;
+    // Draws the frame statistics overlay after the editor layers, with the screen
+    // camera, the sprite program and the depth test off; empty while it is hidden.
+    std::function<void()> StatsOverlayDraw;
+    // Times the passes while frame statistics are on; off it costs nothing.
+    PassTimer PassTimes;
 
     SpriteBatch Batch;
     RenderTargets Targets;
