@@ -51,13 +51,14 @@ void FrameStatsMonitor::UpdateTiming() {
 }
 
 void FrameStatsMonitor::FrameStarted() {
-    if (Watching()) {
+    frameStarted_ = Watching();
+    if (frameStarted_) {
         frameStart_ = std::chrono::steady_clock::now();
     }
 }
 
 void FrameStatsMonitor::FrameEnded() {
-    if (!Watching()) {
+    if (!frameStarted_ || !Watching()) {
         return;
     }
     const auto now = std::chrono::steady_clock::now();

@@ -47,4 +47,6 @@ private:
     FrameStats run_;
     std::chrono::steady_clock::time_point start_;
     std::chrono::steady_clock::time_point frameStart_;
+    // False for a frame that began before anybody watched (F3 pressed during it).
+    bool frameStarted_ = false;
 };

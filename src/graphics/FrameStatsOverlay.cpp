@@ -17,7 +17,7 @@ namespace {
 constexpr float kPanelWidth = 340.0f;
 constexpr float kMargin = 8.0f;
 constexpr float kFontSize = 16.0f;
-constexpr float kTextHeight = 12.5f * kFontSize;
+constexpr float kTextHeight = 11.5f * kFontSize;  // the figures and up to ten passes
 constexpr float kGraphHeight = 60.0f;
 constexpr float kGraphStep = 2.0f;
 constexpr float kBudgetMs = 1000.0f / 60.0f;
@@ -48,6 +48,7 @@ FrameStatsOverlay::FrameStatsOverlay(float screenWidth, BitmapFont* font)
     textComponent_->Layer = DrawLayer::Ui;
     textComponent_->AlignmentX = TextXAlignment::Left;
     textComponent_->AlignmentY = TextYAlignment::Top;
+    textComponent_->ParagraphSpacing = 0.0f;
     textComponent_->Text = "";
     text_->AddComponent(textComponent_);
 }

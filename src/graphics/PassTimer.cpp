@@ -25,6 +25,7 @@ void PassTimer::BeginTimed(const char* pass) {
             glGenQueries(kPassesPerFrame, slot.queries.data());
         }
         queriesCreated_ = true;
+        dropNextFrame_ = true;
     }
     FrameQueries& slot = CurrentSlot();
     if (slot.count < kPassesPerFrame) {
@@ -71,6 +72,10 @@ bool PassTimer::TryReport(FrameQueries& slot) {
     glGetQueryObjectiv(slot.queries[static_cast<std::size_t>(slot.count - 1)], GL_QUERY_RESULT_AVAILABLE, &available);
     if (available == 0) {
         return false;
+    }
+    if (dropNextFrame_) {
+        dropNextFrame_ = false;
+        return true;
     }
     for (int i = 0; i < slot.count; ++i) {
         GLuint64 nanoseconds = 0;

@@ -72,4 +72,6 @@ private:
     std::array<FrameQueries, kFrames> ring_{};
     long long frame_ = 0;
     bool queriesCreated_ = false;
+    // llvmpipe reads the very first query of a context from an unset clock (hours).
+    bool dropNextFrame_ = false;
 };
