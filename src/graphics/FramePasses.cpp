@@ -18,8 +18,7 @@ using StageFilter = GraphicsDevice::StageFilter;
 
 void FramePasses::Render(const GameObject* root) {
     root_ = root;
-    PassTimer& timer = device_.PassTimes;
-    timer.BeginFrame();
+    device_.PassTimes.BeginFrame();
     Timed("background", &FramePasses::DrawBackground);
     Timed("lit", &FramePasses::DrawLitLayers);
     Timed("shadow", &FramePasses::DrawShadow);
