@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A content file that cannot be used (a prefab, the configuration, the key mappings, a
-# music loop file, an animation) is a ContentError: it stops start-up through the crash
-# report, with one line on standard error that says "<path>: <what>" (for an animation
-# "<path>:<line>: <what>").
+# music loop file, an animation, a font) is a ContentError: it stops start-up through
+# the crash report, with one line on standard error that says "<path>: <what>" (for
+# an animation "<path>:<line>: <what>").
 set -euo pipefail
 game="$1"
 source "$(dirname "$0")/support/game.bash"
@@ -50,7 +50,13 @@ mkdir -p "$dir/Content/Animations"
 printf '// first\n+1 4\n' >"$dir/Content/Animations/Bad.anim"
 expect_stop "animation" "Content/Animations/Bad.anim:2: a step \"+1\" needs a frame with an image before it"
 
-rm -r "$dir/Content/Animations" "$dir/Content/Prefabs/GameplayRoot.json"
+rm -r "$dir/Content/Animations"
+mkdir -p "$dir/Content/Fonts/Main"
+printf '<font><common lineHeight="16" scaleW="0" scaleH="64"/><pages><page file="P.sheet"/></pages><chars/></font>\n' \
+  >"$dir/Content/Fonts/Main/Broken.fnt"
+expect_stop "font" 'Content/Fonts/Main/Broken.fnt: "scaleW" must be a positive number: "0"'
+
+rm -r "$dir/Content/Fonts" "$dir/Content/Prefabs/GameplayRoot.json"
 expect_stop "no GameplayRoot" "Content/Prefabs: no prefab named \"GameplayRoot\""
 
 echo '{ "MenuCancel": "Esc", }' >"$dir/Content/Config/KeyMappings.json"
