@@ -16,6 +16,7 @@
 #include "core/KeyCode.h"
 #include "core/StartupError.h"
 #include "editor/EditorState.h"
+#include "game/GameplayScreenBhv.h"
 #include "graphics/FontManager.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsDevice.h"
@@ -154,10 +155,21 @@ void GameApp::StartUp() {
         Engine::RandomManager->Seed(kBenchmarkSeed);
     }
     CreateGameplayRoot();
+    Engine::Graphics->Device->PassSavings = !options_.fullPasses;
+    if (options_.night) {
+        StartAtNight();
+    }
     StartFramePacing();
     watchdog_ = std::make_unique<Watchdog>(Engine::LastStepCounter, Engine::CounterFrequency, Clock::Now,
                                            Watchdog::Settings{});
     watchdog_->Start();
+}
+
+void GameApp::StartAtNight() {
+    if (GameplayScreenBhv* screen = Engine::GameplayScreen) {
+        screen->DayNight.Phase = PhaseNight;
+        screen->Tool = ToolLight;
+    }
 }
 
 void GameApp::LoadBanks() {

@@ -66,6 +66,8 @@ private:
     void LoadTextures();
     void LoadFonts();
     void StartFramePacing();
+    // Night, and the flashlight in hand (--night).
+    void StartAtNight();
     void Render();
     void WriteScreenshot() const;
     void ShutDownContent();

@@ -14,12 +14,15 @@ bool ParseFrameCount(const std::string& text, int& count) {
 }  // namespace
 
 const char* LaunchOptions::Usage() {
-    return "usage: vellimor [--frame-stats[=finish|queries]] [--frames N] [--help]\n"
+    return "usage: vellimor [--frame-stats[=finish|queries]] [--frames N] [--night] [--full-passes] [--help]\n"
            "  --frame-stats  print frames, mean and 95th-percentile frame time and each pass's time\n"
            "                 once a second; passes are timed with a glFinish after each (=finish,\n"
            "                 the default) or with GL timer queries read a few frames late (=queries)\n"
            "  --frames N     run N frames as fast as possible with a fixed random seed, print the\n"
-           "                 statistics of the whole run and exit\n";
+           "                 statistics of the whole run and exit\n"
+           "  --night        start at night with the flashlight in hand\n"
+           "  --full-passes  draw every pass over the whole frame instead of only where it\n"
+           "                 changes pixels (the same picture, slower; for measuring)\n";
 }
 
 LaunchOptions::Result LaunchOptions::Parse(const std::vector<std::string>& arguments) {
@@ -35,6 +38,10 @@ LaunchOptions::Result LaunchOptions::Parse(const std::vector<std::string>& argum
         } else if (argument == "--frame-stats=queries") {
             options.frameStats = true;
             options.passTiming = PassTiming::Queries;
+        } else if (argument == "--night") {
+            options.night = true;
+        } else if (argument == "--full-passes") {
+            options.fullPasses = true;
         } else if (argument == "--frames" || argument.starts_with("--frames=")) {
             const bool joined = argument != "--frames";
             const bool hasValue = joined || i + 1 < arguments.size();

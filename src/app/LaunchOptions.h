@@ -16,6 +16,11 @@ struct LaunchOptions {
     // --frames N: N frames as fast as they run, a fixed random seed, then the run's
     // statistics and exit; 0 = play until the window closes.
     int frames = 0;
+    // --night: the game starts at night with the flashlight in hand.
+    bool night = false;
+    // --full-passes: every pass of the frame covers the whole frame, for comparing
+    // the frame's cost with and without the passes' savings (the picture is the same).
+    bool fullPasses = false;
     bool help = false;
 
     struct Result;

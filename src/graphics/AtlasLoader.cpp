@@ -38,7 +38,25 @@ int ReadInt(const pt::ptree& attributes, const char* key, const std::optional<in
     file.Fail(sprite + ": attribute \"" + key + "\" is not an integer: \"" + *text + "\"");
 }
 
-void AddSprite(Texture& texture, const pt::ptree& sprite, const ContentFile& file, const std::string& where) {
+// Whether the sub-image at these pixels and the ring of one texel around it are all
+// opaque: a ring reaching past the sheet's edge would be read as transparent.
+bool IsOpaque(const Image& sheet, int x, int y, int w, int h) {
+    if (x < 1 || y < 1 || w <= 0 || h <= 0 || static_cast<long long>(x) + w + 1 > sheet.Width ||
+        static_cast<long long>(y) + h + 1 > sheet.Height) {
+        return false;
+    }
+    for (int row = y - 1; row < y + h + 1; ++row) {
+        for (int column = x - 1; column < x + w + 1; ++column) {
+            if (sheet.Pixel(column, row)[3] != 255) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void AddSprite(Texture& texture, const pt::ptree& sprite, const ContentFile& file, const std::string& where,
+               const Image* sheet) {
     static const pt::ptree kNoAttributes;
     const pt::ptree& a = sprite.get_child("<xmlattr>", kNoAttributes);
     const auto name = a.get_optional<std::string>("n");
@@ -57,6 +75,7 @@ void AddSprite(Texture& texture, const pt::ptree& sprite, const ContentFile& fil
     const float height = texture.Size.y;
     texture.ImageRects.emplace_back(x / width, y / height, w / width, h / height);
     texture.TrimRects.emplace_back(ox / ow, oy / oh, w / ow, h / oh);
+    texture.OpaqueImages.push_back(sheet != nullptr && IsOpaque(*sheet, x, y, w, h));
     const std::string rewritten = AtlasLoader::RewriteImageName(*name);
     texture.ImageNames.push_back(rewritten);
     // A repeated name maps to its last entry; both entries stay in the lists.
@@ -95,6 +114,26 @@ std::optional<Image> LoadNormalSpecular(const fs::path& colorPath, const Texture
     return normal;
 }
 
+// The colour image (and for a lit atlas the normal image) of the texture; the
+// decoded colour image is returned for the checks that need its pixels.
+std::optional<Image> LoadImages(Texture& texture, const std::string& imagePath, TextureUploader& uploader) {
+    const auto color = DecodeOrWarn(imagePath, "image");
+    if (!color) {
+        return color;
+    }
+    texture.Uploader = &uploader;
+    texture.ColorImage = uploader.Upload(*color);
+    texture.Size = Vector2(static_cast<float>(color->Width), static_cast<float>(color->Height));
+    if (imagePath.find("_COL") == std::string::npos) {
+        return color;
+    }
+    if (const auto normal = LoadNormalSpecular(imagePath, texture)) {
+        texture.NormalImage = uploader.Upload(*normal);
+    }
+    return color;
+}
+
+
 }  // namespace
 
 namespace AtlasLoader {
@@ -105,19 +144,7 @@ std::string RewriteImageName(const std::string& name) {
 }
 
 void LoadTextureFile(Texture& texture, const std::string& imagePath, TextureUploader& uploader) {
-    const auto color = DecodeOrWarn(imagePath, "image");
-    if (!color) {
-        return;
-    }
-    texture.Uploader = &uploader;
-    texture.ColorImage = uploader.Upload(*color);
-    texture.Size = Vector2(static_cast<float>(color->Width), static_cast<float>(color->Height));
-    if (imagePath.find("_COL") == std::string::npos) {
-        return;
-    }
-    if (const auto normal = LoadNormalSpecular(imagePath, texture)) {
-        texture.NormalImage = uploader.Upload(*normal);
-    }
+    LoadImages(texture, imagePath, uploader);
 }
 
 void LoadAtlas(Texture& texture, const std::string& xmlPath, TextureUploader& uploader) {
@@ -132,11 +159,11 @@ void LoadAtlas(Texture& texture, const std::string& xmlPath, TextureUploader& up
     }
     fs::path sheet = fs::path(xmlPath).parent_path() / *imagePath;
     sheet.replace_extension("sheet");
-    LoadTextureFile(texture, sheet.string(), uploader);
+    const std::optional<Image> pixels = LoadImages(texture, sheet.string(), uploader);
     int index = 0;
     for (const auto& [tag, child] : *atlas) {
         if (tag == "sprite") {
-            AddSprite(texture, child, file, "sprite " + std::to_string(index++));
+            AddSprite(texture, child, file, "sprite " + std::to_string(index++), pixels ? &*pixels : nullptr);
         }
     }
 }

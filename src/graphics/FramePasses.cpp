@@ -6,6 +6,7 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -18,6 +19,15 @@ using StageFilter = GraphicsDevice::StageFilter;
 
 void FramePasses::Render(const GameObject* root) {
     root_ = root;
+    if (sceneDirty_.Columns() * ScreenTiles::kCell < graphics_.Width ||
+        sceneDirty_.Rows() * ScreenTiles::kCell < graphics_.Height) {
+        for (ScreenTiles* tiles : {&backgroundLit_, &foregroundLit_, &opaque_, &shadow_, &sceneDirty_, &foregroundDirty_}) {
+            tiles->Resize(graphics_.Width, graphics_.Height);
+        }
+        cover_.Resize(graphics_.Width, graphics_.Height);
+        sceneDirty_.Fill();
+        foregroundDirty_.Fill();
+    }
     device_.PassTimes.BeginFrame();
     Timed("background", &FramePasses::DrawBackground);
     Timed("lit", &FramePasses::DrawLitLayers);
@@ -56,7 +66,14 @@ void FramePasses::DrawBackground() {
     glClearDepth(1.0);
     glClearStencil(0);
     glDepthMask(GL_TRUE);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    // Depth is written only by batches of several groups: without one since the last
+    // clear, the buffer is still clear.
+    GLbitfield clear = GL_COLOR_BUFFER_BIT;
+    if (device_.DepthWritten || !device_.PassSavings) {
+        clear |= GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
+        device_.DepthWritten = false;
+    }
+    glClear(clear);
     device_.Batch.DepthCounter = 1.0f;
 
     device_.UseProgram(Program::Sprite);
@@ -76,24 +93,64 @@ void FramePasses::DrawLitLayers() {
     glBlendEquationSeparate(GL_FUNC_ADD, GL_MAX);
     glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA, GL_DST_ALPHA);
     device_.UseProgram(Program::Lit);
+    device_.DrawOpaqueUnblended = true;
 
-    // Targets still clear from a frame without lit sprites need no clearing.
+    // The batch is made first: what it covers decides what needs clearing.
+    device_.BeginBatch();
+    device_.DrawTree(root_, LayerBit(DrawLayer::BackgroundLit), kWhite, Vector2());
+    backgroundLitDrawn_ = device_.Batch.GroupCount() > 0;
+    backgroundLit_.Clear();
+    cover_.Clear();
+    device_.MarkBatchCoverage(backgroundLit_, &cover_);
+    cover_.FullCells(opaque_);
+    ClearLitTargets();
+    device_.EndBatch();
+
     RenderTargets& targets = device_.Targets;
     targets.Bind(RenderTargets::Binding::ForegroundLit);
-    if (!targets.GBufferClear) {
-        RenderTargets::ClearToTransparent(0);
+    device_.BeginBatch();
+    device_.DrawTree(root_, LayerBit(DrawLayer::ForegroundLit), kWhite, Vector2());
+    foregroundLitDrawn_ = device_.Batch.GroupCount() > 0;
+    foregroundLit_.Clear();
+    // The shadow reaches its spread (and a texel of filtering) beyond the foreground.
+    shadow_.Clear();
+    const float spread = std::fabs(graphics_.ShadowSpread);
+    device_.MarkBatchCoverage(foregroundLit_, nullptr, &shadow_, std::min(std::ceil(spread) + 2.0f, 4096.0f));
+    if (!(spread < 4096.0f) && foregroundLitDrawn_) {
+        shadow_.Fill();
     }
-    targets.Bind(RenderTargets::Binding::BackgroundLit);
-    if (!targets.GBufferClear) {
+    device_.EndBatch();
+    device_.DrawOpaqueUnblended = false;
+    targets.GBufferClear = !backgroundLitDrawn_ && !foregroundLitDrawn_;
+}
+
+// Leaves the background's targets bound.
+void FramePasses::ClearLitTargets() {
+    RenderTargets& targets = device_.Targets;
+    const auto clearScene = [] {
         for (int target = 0; target < 3; ++target) {
             RenderTargets::ClearToTransparent(target);
         }
+    };
+    if (!device_.PassSavings) {
+        // Targets still clear from a frame without lit sprites need no clearing.
+        targets.Bind(RenderTargets::Binding::ForegroundLit);
+        if (!targets.GBufferClear) {
+            RenderTargets::ClearToTransparent(0);
+        }
+        targets.Bind(RenderTargets::Binding::BackgroundLit);
+        if (!targets.GBufferClear) {
+            clearScene();
+        }
+        return;
     }
-    backgroundLitDrawn_ = BatchLayer(DrawLayer::BackgroundLit);
-
     targets.Bind(RenderTargets::Binding::ForegroundLit);
-    foregroundLitDrawn_ = BatchLayer(DrawLayer::ForegroundLit);
-    targets.GBufferClear = !backgroundLitDrawn_ && !foregroundLitDrawn_;
+    device_.ForEachScissor(foregroundDirty_.Rects(), [] { RenderTargets::ClearToTransparent(0); });
+    targets.Bind(RenderTargets::Binding::BackgroundLit);
+    // An opaque sprite replaces all three targets' pixels, whatever they held.
+    ScreenTiles scene = sceneDirty_;
+    scene.Remove(opaque_);
+    device_.ForEachScissor(scene.Rects(), clearScene);
 }
 
 // Over an empty foreground the shadow adds nothing, and over empty lit targets the
@@ -106,21 +163,43 @@ void FramePasses::DrawShadow() {
         shadow.SetVector("g_Spread", graphics_.ShadowSpread / static_cast<float>(graphics_.Width),
                          graphics_.ShadowSpread / static_cast<float>(graphics_.Height));
         shadow.SetFloat("g_Darkness", graphics_.ShadowDarkness);
-        device_.DrawFullScreen(targets.ForegroundColorTarget, kWhite);
+        const std::vector<PixelRect> rects = shadow_.Rects();
+        device_.DrawFullScreen(targets.ForegroundColorTarget, kWhite, device_.PassSavings ? &rects : nullptr);
     } else {
+        shadow_.Clear();
         SkipFullScreen();
     }
+    // What the next frame finds in the targets.
+    sceneDirty_ = backgroundLit_;
+    sceneDirty_.Add(foregroundLit_);
+    sceneDirty_.Add(shadow_);
+    foregroundDirty_ = foregroundLit_;
 }
 
 void FramePasses::DrawMask() {
     RenderTargets& targets = device_.Targets;
     targets.Bind(RenderTargets::Binding::BackBuffer);
-    if (backgroundLitDrawn_ || foregroundLitDrawn_) {
-        device_.UseProgram(Program::Mask);
-        device_.DrawFullScreen(targets.SceneExtrasTarget, Color(0, 0, 0, 255));
-    } else {
+    if (!backgroundLitDrawn_ && !foregroundLitDrawn_) {
         SkipFullScreen();
+        return;
     }
+    device_.UseProgram(Program::Mask);
+    if (!device_.PassSavings) {
+        device_.DrawFullScreen(targets.SceneExtrasTarget, Color(0, 0, 0, 255));
+        return;
+    }
+    ClearMaskedToBlack();
+    ScreenTiles lit = backgroundLit_;
+    lit.Add(foregroundLit_);
+    lit.Remove(opaque_);
+    const std::vector<PixelRect> rects = lit.Rects();
+    device_.DrawFullScreen(targets.SceneExtrasTarget, Color(0, 0, 0, 255), &rects, true);
+}
+
+// Under a coverage of one the mask leaves black, whatever the back buffer held.
+void FramePasses::ClearMaskedToBlack() {
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    device_.ForEachScissor(opaque_.Rects(), [] { glClear(GL_COLOR_BUFFER_BIT); });
 }
 
 void FramePasses::SkipFullScreen() {
@@ -152,6 +231,7 @@ void FramePasses::DrawPhysicsView() {
     }
     glClear(GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
+    device_.DepthWritten = true;
     device_.BindImage(0, device_.EditorImage());
     if (device_.PhysicsDebugDraw) {
         device_.PhysicsDebugDraw();

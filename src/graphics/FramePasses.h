@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/DrawLayer.h"
+#include "graphics/OpaqueCover.h"
+#include "graphics/ScreenTiles.h"
 
 class GameObject;
 class Graphics;
@@ -11,6 +13,13 @@ class GraphicsDevice;
 // shadow and mask, light sprites, plain foreground, the physics view, interface and
 // editor overlays, the statistics overlay when shown, then present. Every GL object
 // it uses belongs to the device; the device's PassTimer times each pass by name.
+//
+// On a software rasteriser the full-screen passes cost most of the frame, so with
+// the device's PassSavings on they skip the pixels they would not change: the cells
+// of the screen the lit sprites touch are kept from frame to frame, the targets are
+// cleared only where the last frame wrote and no opaque lit sprite covers them now,
+// the shadow is drawn only near the foreground, and the mask clears to black where
+// opaque lit sprites hide the background and runs only where lit sprites are.
 class FramePasses {
 public:
     FramePasses(GraphicsDevice& device, const Graphics& graphics) : device_(device), graphics_(graphics) {}
@@ -22,6 +31,9 @@ public:
 private:
     void DrawBackground();
     void DrawLitLayers();
+    // Clears the G-buffer targets before the lit layers draw into them.
+    void ClearLitTargets();
+    void ClearMaskedToBlack();
     // One pass, timed under `name` when pass timing is on.
     void Timed(const char* name, void (FramePasses::*pass)());
     void DrawShadow();
@@ -43,4 +55,16 @@ private:
     // What the lit passes drew this frame.
     bool backgroundLitDrawn_ = false;
     bool foregroundLitDrawn_ = false;
+
+    // Cells of the screen, this frame: what each lit layer touched, where opaque lit
+    // background sprites cover every pixel, and where the shadow ran.
+    ScreenTiles backgroundLit_;
+    ScreenTiles foregroundLit_;
+    ScreenTiles opaque_;
+    ScreenTiles shadow_;
+    OpaqueCover cover_;
+    // Cells whose scene targets (colour, normal, extras) or foreground colour target
+    // may hold something other than transparent black; all at first.
+    ScreenTiles sceneDirty_;
+    ScreenTiles foregroundDirty_;
 };

@@ -4,6 +4,7 @@
 #include "core/GameObject.h"
 #include "core/Letterbox.h"
 #include "graphics/Graphics.h"
+#include "graphics/OpaqueCover.h"
 #include "graphics/ShaderSources.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TextureManager.h"
@@ -22,13 +23,13 @@ constexpr GLsizeiptr kVertexBufferBytes = 1048576;
 constexpr Color kWhite{255, 255, 255, 255};
 constexpr int kMaxLinePoints = 99;
 
-GLuint CreateSampler(GLint minFilter, GLint magFilter) {
+GLuint CreateSampler(GLint minFilter, GLint magFilter, GLint wrap = GL_CLAMP_TO_BORDER) {
     GLuint sampler = 0;
     glGenSamplers(1, &sampler);
     glSamplerParameteri(sampler, GL_TEXTURE_MIN_FILTER, minFilter);
     glSamplerParameteri(sampler, GL_TEXTURE_MAG_FILTER, magFilter);
-    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_BORDER);
-    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_BORDER);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_S, wrap);
+    glSamplerParameteri(sampler, GL_TEXTURE_WRAP_T, wrap);
     const GLfloat transparentBlack[4] = {0.0f, 0.0f, 0.0f, 0.0f};
     glSamplerParameterfv(sampler, GL_TEXTURE_BORDER_COLOR, transparentBlack);
     return sampler;
@@ -117,6 +118,8 @@ void GraphicsDevice::CreateBuffers() {
 void GraphicsDevice::CreateSamplers() {
     linear_ = Filter{CreateSampler(GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR), CreateSampler(GL_LINEAR, GL_LINEAR)};
     point_ = Filter{CreateSampler(GL_NEAREST_MIPMAP_NEAREST, GL_NEAREST), CreateSampler(GL_NEAREST, GL_NEAREST)};
+    pointClamp_ = CreateSampler(GL_NEAREST, GL_NEAREST, GL_CLAMP_TO_EDGE);
+    linearClamp_ = CreateSampler(GL_LINEAR, GL_LINEAR, GL_CLAMP_TO_EDGE);
 }
 
 void GraphicsDevice::ReleaseGraphicsDevice() {
@@ -132,8 +135,8 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
     glDeleteBuffers(1, &indexBuffer_);
     glDeleteBuffers(1, &vertexBuffer_);
     glDeleteVertexArrays(1, &vertexArray_);
-    const GLuint samplers[] = {linear_.mip, linear_.plain, point_.mip, point_.plain};
-    glDeleteSamplers(4, samplers);
+    const GLuint samplers[] = {linear_.mip, linear_.plain, point_.mip, point_.plain, pointClamp_, linearClamp_};
+    glDeleteSamplers(6, samplers);
     glUseProgram(0);
     for (ShaderProgram* program : {&lightProgram_, &maskProgram_, &shadowProgram_, &litProgram_, &spriteProgram_}) {
         program->Release();
@@ -141,7 +144,9 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
     Targets.Release();
     vertexArray_ = vertexBuffer_ = indexBuffer_ = 0;
     linear_ = point_ = Filter{};
+    pointClamp_ = linearClamp_ = 0;
     currentProgram_ = nullptr;
+    DepthWritten = true;
 }
 
 const ShaderProgram& GraphicsDevice::UseProgram(Program program) {
@@ -160,6 +165,8 @@ void GraphicsDevice::UseProgram(const ShaderProgram& program) {
 
 void GraphicsDevice::SetCamera(const Camera2d& camera) {
     const Rect& v = camera.Viewport;
+    viewport_ = v.width == 0.0f ? Rect(0.0f, 0.0f, static_cast<float>(graphics_.Width), static_cast<float>(graphics_.Height))
+                                : Rect(std::floor(v.x), std::floor(v.y), std::floor(v.width), std::floor(v.height));
     if (v.width == 0.0f) {
         glViewport(0, 0, graphics_.Width, graphics_.Height);
     } else {
@@ -208,8 +215,9 @@ void GraphicsDevice::BindGBufferImages() {
     BindImage(2, Targets.SceneColorTarget);
     BindImage(3, Targets.SceneNormalTarget);
     BindImage(4, Targets.SceneExtrasTarget);
+    // Read at pixel centres only: the border is never reached.
     for (GLuint unit = 2; unit <= 4; ++unit) {
-        glBindSampler(unit, point_.plain);
+        glBindSampler(unit, PassSavings ? pointClamp_ : point_.plain);
     }
 }
 
@@ -233,7 +241,7 @@ void GraphicsDevice::UploadIndices(int quads) {
     indexedQuads_ = quads;
 }
 
-void GraphicsDevice::EndBatch() {
+void GraphicsDevice::EndBatch(const std::vector<PixelRect>* scissors) {
     if (!cameraCanDraw_ || Batch.GroupCount() == 0) {
         return;
     }
@@ -242,6 +250,7 @@ void GraphicsDevice::EndBatch() {
     // tree order already, and every later batch lies in front of it anyway.
     if (Batch.GroupCount() > 1) {
         glEnable(GL_DEPTH_TEST);
+        DepthWritten = true;
     } else {
         glDisable(GL_DEPTH_TEST);
     }
@@ -249,9 +258,16 @@ void GraphicsDevice::EndBatch() {
     for (std::size_t group = 0; group < Batch.GroupCount(); ++group) {
         const Texture* texture = Batch.GroupTexture(group);
         BindGroupFilters(Batch.GroupIsMinified(group));
+        if (stage0Override_ != 0) {
+            glBindSampler(0, stage0Override_);
+        }
         BindImage(0, texture != nullptr ? texture->ColorImage : 0);
         if (texture != nullptr && texture->NormalImage != 0) {
             BindImage(1, texture->NormalImage);
+        }
+        const bool unblended = PassSavings && DrawOpaqueUnblended && Batch.GroupIsOpaque(group);
+        if (unblended) {
+            glDisable(GL_BLEND);
         }
         const std::vector<SpriteVertex>& vertices = Batch.GroupVertices(group);
         for (std::size_t first = 0; first < vertices.size(); first += chunkVertices) {
@@ -260,10 +276,33 @@ void GraphicsDevice::EndBatch() {
             glBufferData(GL_ARRAY_BUFFER, kVertexBufferBytes, nullptr, GL_STREAM_DRAW);
             glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(SpriteVertex)),
                             vertices.data() + first);
-            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count / 4 * 6), GL_UNSIGNED_SHORT, nullptr);
+            DrawElements(static_cast<int>(count / 4 * 6), scissors);
+        }
+        if (unblended) {
+            glEnable(GL_BLEND);
         }
     }
     BindGroupFilters(true);
+}
+
+void GraphicsDevice::DrawElements(int count, const std::vector<PixelRect>* scissors) const {
+    if (scissors == nullptr) {
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_SHORT, nullptr);
+        return;
+    }
+    ForEachScissor(*scissors, [count] { glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_SHORT, nullptr); });
+}
+
+void GraphicsDevice::ForEachScissor(const std::vector<PixelRect>& rects, const std::function<void()>& draw) const {
+    if (rects.empty()) {
+        return;
+    }
+    glEnable(GL_SCISSOR_TEST);
+    for (const PixelRect& r : rects) {
+        glScissor(r.x, graphics_.Height - r.y - r.height, r.width, r.height);
+        draw();
+    }
+    glDisable(GL_SCISSOR_TEST);
 }
 
 bool GraphicsDevice::DrawLayerBatch(const GameObject* root, unsigned layers) {
@@ -274,14 +313,66 @@ bool GraphicsDevice::DrawLayerBatch(const GameObject* root, unsigned layers) {
     return submitted;
 }
 
-void GraphicsDevice::DrawFullScreen(unsigned image, Color colour) {
+void GraphicsDevice::DrawFullScreen(unsigned image, Color colour, const std::vector<PixelRect>* scissors,
+                                    bool clampToEdge) {
     SetCamera(deviceCamera_);
     fullScreenTexture_.ColorImage = image;
     fullScreenTexture_.NormalImage = 0;
     BeginBatch();
     DrawTree(fullScreenObject_.get(), LayerBit(DrawLayer::Ui), colour, Vector2());
-    EndBatch();
+    stage0Override_ = clampToEdge && PassSavings ? linearClamp_ : 0;
+    EndBatch(scissors);
+    stage0Override_ = 0;
     fullScreenTexture_.ColorImage = 0;
+}
+
+void GraphicsDevice::MarkBatchCoverage(ScreenTiles& touched, OpaqueCover* opaque, ScreenTiles* near,
+                                       float nearPixels) const {
+    if (!cameraCanDraw_) {
+        return;
+    }
+    const Rect& v = viewport_;
+    const auto toPixels = [&](const SpriteVertex& vertex) {
+        const float dx = vertex.x - camera_.Pos.x;
+        const float dy = vertex.y - camera_.Pos.y;
+        const float clipX = dx * camera_.RotScale[0][0] + dy * camera_.RotScale[0][1];
+        const float clipY = dx * camera_.RotScale[1][0] + dy * camera_.RotScale[1][1];
+        return Vector2(v.x + (clipX * 0.5f + 0.5f) * v.width, v.y + (0.5f - clipY * 0.5f) * v.height);
+    };
+    for (std::size_t group = 0; group < Batch.GroupCount(); ++group) {
+        const bool opaqueGroup = opaque != nullptr && group == 0 && Batch.GroupIsOpaque(group);
+        const std::vector<SpriteVertex>& vertices = Batch.GroupVertices(group);
+        for (std::size_t i = 0; i + 3 < vertices.size(); i += 4) {
+            const Vector2 p[4] = {toPixels(vertices[i]), toPixels(vertices[i + 1]), toPixels(vertices[i + 2]),
+                                  toPixels(vertices[i + 3])};
+            const float left = std::min({p[0].x, p[1].x, p[2].x, p[3].x});
+            const float right = std::max({p[0].x, p[1].x, p[2].x, p[3].x});
+            const float top = std::min({p[0].y, p[1].y, p[2].y, p[3].y});
+            const float bottom = std::max({p[0].y, p[1].y, p[2].y, p[3].y});
+            // A pixel further off than rounding could move an edge.
+            const float x0 = std::max(left, v.x) - 1.0f;
+            const float y0 = std::max(top, v.y) - 1.0f;
+            const float x1 = std::min(right, v.x + v.width) + 1.0f;
+            const float y1 = std::min(bottom, v.y + v.height) + 1.0f;
+            touched.MarkPixels(x0, y0, x1, y1);
+            if (near != nullptr) {
+                near->MarkPixels(x0 - nearPixels, y0 - nearPixels, x1 + nearPixels, y1 + nearPixels);
+            }
+            const bool upright = p[0].y == p[1].y && p[2].y == p[3].y && p[0].x == p[2].x && p[1].x == p[3].x;
+            if (opaqueGroup && upright) {
+                // Pixels whose centres lie inside by more than the rasteriser's snapping.
+                constexpr float kSnap = 1.0f / 64.0f;
+                const auto first = [&](float edge, float limit) {
+                    return static_cast<int>(std::ceil(std::max(edge, limit) - 0.5f + kSnap));
+                };
+                const auto end = [&](float edge, float limit) {
+                    return static_cast<int>(std::ceil(std::min(edge, limit) - 0.5f - kSnap));
+                };
+                opaque->AddPixels(first(left, v.x), first(top, v.y), end(right, v.x + v.width),
+                                  end(bottom, v.y + v.height));
+            }
+        }
+    }
 }
 
 void GraphicsDevice::DrawLineStrip(const Vector2* points, int count, Color colour, bool closed) {

@@ -9,6 +9,7 @@
 #include "graphics/Image.h"
 #include "graphics/PassTimer.h"
 #include "graphics/RenderTargets.h"
+#include "graphics/ScreenTiles.h"
 #include "graphics/ShaderProgram.h"
 #include "graphics/SpriteBatch.h"
 #include "graphics/Texture.h"
@@ -19,6 +20,7 @@
 
 class GameObject;
 class Graphics;
+class OpaqueCover;
 class SpriteComponent;
 class Window;
 
@@ -49,8 +51,9 @@ public:
                  Vector2 position) {
         Batch.AddQuad(texture, uv, rotation, colour, size, origin, position);
     }
-    // Draws the batch's groups in order of first use, each in chunks of QuadCapacity.
-    void EndBatch();
+    // Draws the batch's groups in order of first use, each in chunks of QuadCapacity;
+    // with `scissors`, each draw once inside each of those rectangles.
+    void EndBatch(const std::vector<PixelRect>* scissors = nullptr);
     void DrawTree(const GameObject* object, unsigned layerMask, Color colour, Vector2 parentOffset) {
         Batch.DrawTree(object, layerMask, colour, parentOffset);
     }
@@ -59,8 +62,18 @@ public:
     bool DrawLayerBatch(const GameObject* root, unsigned layers);
 
     // Draws `image` (a texture of the device) over the whole back buffer with the
-    // current shaders and blend state.
-    void DrawFullScreen(unsigned image, Color colour);
+    // current shaders and blend state; with `scissors`, only inside those rectangles.
+    // Sampled with clamp-to-edge addressing when the pass never reads past the image.
+    void DrawFullScreen(unsigned image, Color colour, const std::vector<PixelRect>* scissors = nullptr,
+                        bool clampToEdge = false);
+    // Marks the cells the current batch's quads may touch under the current camera,
+    // into `opaque` the pixels covered by opaque quads of its first group (the one no
+    // other group of the batch can hide from the targets' previous content), and into
+    // `near` the cells within `nearPixels` of a quad.
+    void MarkBatchCoverage(ScreenTiles& touched, OpaqueCover* opaque, ScreenTiles* near = nullptr,
+                           float nearPixels = 0.0f) const;
+    // Clears or draws inside each rectangle, in GL's bottom-up scissor coordinates.
+    void ForEachScissor(const std::vector<PixelRect>& rects, const std::function<void()>& draw) const;
     // An immediate line strip of at most 99 points through the "1PixelWhite" image
     // of the "Editor" texture; closed adds the first point again.
     void DrawLineStrip(const Vector2* points, int count, Color colour, bool closed);
@@ -96,6 +109,15 @@ public:
     std::function<void()> StatsOverlayDraw;
     // Times the passes while frame statistics are on; off it costs nothing.
     PassTimer PassTimes;
+    // The passes skip the pixels they would leave as they are, and blend only where it
+    // can change a pixel: the same picture, less work. Off, every pass covers the whole
+    // frame (what the pixel-identity tests compare against).
+    bool PassSavings = true;
+    // Groups of opaque quads are drawn without blending; only right for the "over"
+    // blend, where an opaque source replaces the target whatever it held.
+    bool DrawOpaqueUnblended = false;
+    // Some batch drew with the depth test (and so wrote depth) since this was cleared.
+    bool DepthWritten = true;
 
     SpriteBatch Batch;
     RenderTargets Targets;
@@ -115,6 +137,7 @@ private:
     void SetStage0Filter(const Filter& filter);
     void BindGroupFilters(bool minified);
     void UploadIndices(int quads);
+    void DrawElements(int count, const std::vector<PixelRect>* scissors) const;
 
     Graphics& graphics_;
     FramePasses passes_;
@@ -134,6 +157,13 @@ private:
     Filter linear_;
     Filter point_;
     const Filter* stage0Filter_ = &linear_;
+    // Without a border colour: for reads that never fall outside the image.
+    unsigned pointClamp_ = 0;
+    unsigned linearClamp_ = 0;
+    // Replaces stage 0's sampler for the next EndBatch; 0 = the group's filter.
+    unsigned stage0Override_ = 0;
+    // The current camera's viewport in back-buffer pixels, from the top-left.
+    Rect viewport_;
 
     // Full-screen draws: a camera of one unit per pixel centred on the back buffer,
     // and a hidden object whose sprite shows the lent image.

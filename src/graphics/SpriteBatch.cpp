@@ -16,6 +16,7 @@ void SpriteBatch::BeginBatch() {
     }
     textures_.clear();
     minified_.clear();
+    opaque_.clear();
 }
 
 std::size_t SpriteBatch::GroupFor(const Texture* texture) {
@@ -24,6 +25,7 @@ std::size_t SpriteBatch::GroupFor(const Texture* texture) {
     if (at == textures_.end()) {
         textures_.push_back(texture);
         minified_.push_back(false);
+        opaque_.push_back(texture != nullptr && !texture->OpaqueImages.empty());
     }
     if (groups_.size() <= index) {
         groups_.emplace_back();
@@ -46,6 +48,9 @@ void SpriteBatch::AddQuad(const Texture* texture, Rect uv, float rotation, Color
     std::vector<SpriteVertex>& group = groups_[index];
     if (!minified_[index] && IsMinified(texture, uv, size)) {
         minified_[index] = true;
+    }
+    if (opaque_[index] && (colour.a != 255 || !texture->IsOpaqueArea(uv))) {
+        opaque_[index] = false;
     }
     if (FlipX) {
         size.x = -size.x;

@@ -51,6 +51,9 @@ public:
     // Some quad of the group shows more texels than it covers pixels: only then can
     // sampling reach beyond the top mip level.
     bool GroupIsMinified(std::size_t group) const { return minified_[group]; }
+    // Every quad of the group shows an opaque area of its texture untinted by alpha,
+    // at no less than its texel size: each pixel it covers is opaque.
+    bool GroupIsOpaque(std::size_t group) const { return opaque_[group] && !minified_[group]; }
     // The largest group's quad count, capped at QuadCapacity.
     int IndexedQuadsNeeded() const;
 
@@ -64,4 +67,5 @@ private:
     std::vector<std::vector<SpriteVertex>> groups_;
     std::vector<const Texture*> textures_;
     std::vector<bool> minified_;
+    std::vector<bool> opaque_;
 };

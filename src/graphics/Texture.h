@@ -30,6 +30,9 @@ public:
     // Per sub-image: the drawn part inside its full frame, normalised to the frame.
     std::vector<Rect> TrimRects;
     std::vector<std::string> ImageNames;
+    // Per sub-image: it and a ring of one texel around it are wholly opaque, so that
+    // filtering anywhere inside it reads alpha 1. May be shorter than ImageRects.
+    std::vector<bool> OpaqueImages;
     std::map<std::string, int> ImageIndex;
     // Who created the images and releases them; null for images lent for one draw.
     TextureUploader* Uploader = nullptr;
@@ -37,6 +40,8 @@ public:
     // The sub-image index of a name, -1 when absent.
     int FindImage(const std::string& name) const;
     bool HasImage(int index) const { return index >= 0 && index < static_cast<int>(ImageRects.size()); }
+    // The normalised area `uv` (either way round) lies inside an opaque sub-image.
+    bool IsOpaqueArea(Rect uv) const;
 
     void ReleaseColorImage();
     void ReleaseImages();
