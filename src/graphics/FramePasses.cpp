@@ -212,7 +212,7 @@ void FramePasses::DrawLights() {
     device_.UseProgram(Program::Light);
     glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE, GL_SRC_ALPHA, GL_DST_ALPHA);
     device_.SetCamera(graphics_.WorldCamera);
-    BatchLayer(DrawLayer::SpriteLights);
+    device_.DrawLightBatch(root_, LayerBit(DrawLayer::SpriteLights));
 }
 
 void FramePasses::DrawPlainLayers() {

@@ -87,17 +87,20 @@ void GraphicsDevice::CreateShaders() {
     shadowProgram_.Build("SpriteVS/ShadowPS", SpriteVSSource, ShadowPSSource);
     maskProgram_.Build("SpriteVS/MaskPS", SpriteVSSource, MaskPSSource);
     lightProgram_.Build("LightVS/LightPS", LightVSSource, LightPSSource);
+    lightConstProgram_.Build("LightConstVS/LightConstPS", LightConstVSSource, LightConstPSSource);
     for (const ShaderProgram* program : {&spriteProgram_, &litProgram_, &shadowProgram_, &maskProgram_}) {
         program->Use();
         program->SetSampler("g_ColorSamp", 0);
         program->SetSampler("g_NormalSpecSamp", 1);
     }
-    lightProgram_.Use();
-    lightProgram_.SetSampler("g_LightColorSamp", 0);
-    lightProgram_.SetSampler("g_LightNormalSamp", 1);
-    lightProgram_.SetSampler("g_SceneColorSamp", 2);
-    lightProgram_.SetSampler("g_SceneNormalSamp", 3);
-    lightProgram_.SetSampler("g_SceneExtrasSamp", 4);
+    for (const ShaderProgram* program : {&lightProgram_, &lightConstProgram_}) {
+        program->Use();
+        program->SetSampler("g_LightColorSamp", 0);
+        program->SetSampler("g_LightNormalSamp", 1);
+        program->SetSampler("g_SceneColorSamp", 2);
+        program->SetSampler("g_SceneNormalSamp", 3);
+        program->SetSampler("g_SceneExtrasSamp", 4);
+    }
     UseProgram(spriteProgram_);
 }
 
@@ -138,7 +141,7 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
     const GLuint samplers[] = {linear_.mip, linear_.plain, point_.mip, point_.plain, pointClamp_, linearClamp_};
     glDeleteSamplers(6, samplers);
     glUseProgram(0);
-    for (ShaderProgram* program : {&lightProgram_, &maskProgram_, &shadowProgram_, &litProgram_, &spriteProgram_}) {
+    for (ShaderProgram* program : {&lightConstProgram_, &lightProgram_, &maskProgram_, &shadowProgram_, &litProgram_, &spriteProgram_}) {
         program->Release();
     }
     Targets.Release();
@@ -150,7 +153,8 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
 }
 
 const ShaderProgram& GraphicsDevice::UseProgram(Program program) {
-    const ShaderProgram* programs[] = {&spriteProgram_, &litProgram_, &shadowProgram_, &maskProgram_, &lightProgram_};
+    const ShaderProgram* programs[] = {&spriteProgram_, &litProgram_,   &shadowProgram_,
+                                       &maskProgram_,   &lightProgram_, &lightConstProgram_};
     const ShaderProgram& chosen = *programs[static_cast<int>(program)];
     UseProgram(chosen);
     return chosen;
@@ -311,6 +315,23 @@ bool GraphicsDevice::DrawLayerBatch(const GameObject* root, unsigned layers) {
     const bool submitted = Batch.GroupCount() > 0;
     EndBatch();
     return submitted;
+}
+
+void GraphicsDevice::DrawLightBatch(const GameObject* root, unsigned layers) {
+    BeginBatch();
+    DrawTree(root, layers, kWhite, Vector2());
+    if (!PassSavings || Batch.GroupCount() != 1) {
+        EndBatch();
+        return;
+    }
+    std::vector<SpriteVertex> pointLights = Batch.SplitOffPointQuads(0);
+    EndBatch();
+    if (!pointLights.empty()) {
+        Batch.SetGroupVertices(0, std::move(pointLights));
+        UseProgram(lightConstProgram_);
+        EndBatch();
+        UseProgram(lightProgram_);
+    }
 }
 
 void GraphicsDevice::DrawFullScreen(unsigned image, Color colour, const std::vector<PixelRect>* scissors,

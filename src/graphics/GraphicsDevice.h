@@ -60,6 +60,11 @@ public:
     // One batch of the tree under `root` for these layers, with the current program,
     // camera and blend state; true when any quad was submitted.
     bool DrawLayerBatch(const GameObject* root, unsigned layers);
+    // The light sprites' batch: lights whose image is a single point are drawn apart
+    // with their texels read once a vertex. Lights add up, so their order only
+    // matters between groups, where the depth test restores it: with several groups
+    // the batch is drawn as it is.
+    void DrawLightBatch(const GameObject* root, unsigned layers);
 
     // Draws `image` (a texture of the device) over the whole back buffer with the
     // current shaders and blend state; with `scissors`, only inside those rectangles.
@@ -79,7 +84,7 @@ public:
     void DrawLineStrip(const Vector2* points, int count, Color colour, bool closed);
 
     // The programs the passes choose from.
-    enum class Program { Sprite, Lit, Shadow, Mask, Light };
+    enum class Program { Sprite, Lit, Shadow, Mask, Light, LightConst };
     // Makes `program` current with the current camera's constants; returned for the
     // pass's own constants.
     const ShaderProgram& UseProgram(Program program);
@@ -146,6 +151,7 @@ private:
     ShaderProgram shadowProgram_;
     ShaderProgram maskProgram_;
     ShaderProgram lightProgram_;
+    ShaderProgram lightConstProgram_;
     const ShaderProgram* currentProgram_ = nullptr;
     CameraConstants camera_{};
     bool cameraCanDraw_ = true;

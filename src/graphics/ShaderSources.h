@@ -8,3 +8,5 @@ extern const char* const LitPSSource;
 extern const char* const ShadowPSSource;
 extern const char* const LightVSSource;
 extern const char* const LightPSSource;
+extern const char* const LightConstVSSource;
+extern const char* const LightConstPSSource;

@@ -108,6 +108,27 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
     }
 }
 
+std::vector<SpriteVertex> SpriteBatch::SplitOffPointQuads(std::size_t group) {
+    std::vector<SpriteVertex>& vertices = groups_[group];
+    std::vector<SpriteVertex> points;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i + 3 < vertices.size(); i += 4) {
+        const SpriteVertex* q = &vertices[i];
+        const bool point = q[1].u == q[0].u && q[2].u == q[0].u && q[3].u == q[0].u && q[1].v == q[0].v &&
+                           q[2].v == q[0].v && q[3].v == q[0].v;
+        std::vector<SpriteVertex>* to = point ? &points : nullptr;
+        for (int corner = 0; corner < 4; ++corner) {
+            if (to != nullptr) {
+                to->push_back(q[corner]);
+            } else {
+                vertices[kept++] = q[corner];
+            }
+        }
+    }
+    vertices.resize(kept);
+    return points;
+}
+
 int SpriteBatch::IndexedQuadsNeeded() const {
     std::size_t most = 0;
     for (std::size_t i = 0; i < textures_.size(); ++i) {

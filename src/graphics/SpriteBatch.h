@@ -54,6 +54,12 @@ public:
     // Every quad of the group shows an opaque area of its texture untinted by alpha,
     // at no less than its texel size: each pixel it covers is opaque.
     bool GroupIsOpaque(std::size_t group) const { return opaque_[group] && !minified_[group]; }
+    // Takes the group's quads whose four corners read one point of the texture out of
+    // the group, in order, and returns them.
+    std::vector<SpriteVertex> SplitOffPointQuads(std::size_t group);
+    void SetGroupVertices(std::size_t group, std::vector<SpriteVertex> vertices) {
+        groups_[group] = std::move(vertices);
+    }
     // The largest group's quad count, capped at QuadCapacity.
     int IndexedQuadsNeeded() const;
 
