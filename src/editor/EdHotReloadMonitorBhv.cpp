@@ -34,10 +34,18 @@ AtlasRebuild::Settings GameToolSettings(const GameConfig& config) {
     return settings;
 }
 
-// Flashed over the field and logged: the designer may be looking at either.
-void Report(const std::string& message) {
-    ContentLog::Warning("hot reload: " + message);
-    FlashMessage(message);
+// Logged whole with what it means, and flashed over the field where the designer
+// looks in short: a line as wide as the screen holds the file relative to the
+// development content and what is wrong with it.
+void Report(const std::string& message, const std::string& consequence, const fs::path& development) {
+    ContentLog::Warning("hot reload: " + message + " (" + consequence + ")");
+    std::string brief = message;
+    for (const std::string& noise : {std::string("content build failed: "), development.string() + "/"}) {
+        if (const std::size_t at = brief.find(noise); !noise.empty() && at != std::string::npos) {
+            brief.erase(at, noise.size());
+        }
+    }
+    FlashMessage(brief);
 }
 
 }  // namespace
@@ -120,7 +128,7 @@ void EdHotReloadMonitorBhv::FinishBuild(const AtlasRebuild::Outcome& outcome) {
     if (outcome.Succeeded) {
         ReloadAtlas(atlas);
     } else {
-        Report(outcome.Message + " (the old art stays)");
+        Report(outcome.Message, "the old art stays", tool_.Source);
     }
 }
 
@@ -133,7 +141,7 @@ void EdHotReloadMonitorBhv::ReloadAtlas(const std::string& atlas) {
             return;  // a bank the game has not loaded shows nothing to reload
         }
     } catch (const std::exception& e) {
-        Report(std::string(e.what()) + " (the old art stays)");
+        Report(e.what(), "the old art stays", tool_.Source);
         return;
     }
     ContentLog::Info("hot reload: reloaded the atlas " + atlas);
@@ -148,6 +156,6 @@ void EdHotReloadMonitorBhv::ReloadAnimations() {
     try {
         Engine::Animations->LoadAllAnimations();
     } catch (const std::exception& e) {
-        Report(std::string(e.what()) + " (the animations stay as they were)");
+        Report(e.what(), "the animations stay as they were", tool_.Source);
     }
 }
