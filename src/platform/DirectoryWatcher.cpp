@@ -54,7 +54,11 @@ void DirectoryWatcher::Run() {
             }
             return;
         }
-        if (descriptors[1].revents != 0 || (descriptors[0].revents & POLLIN && !ReadEvents())) {
+        const short events = descriptors[0].revents;
+        if (descriptors[1].revents != 0 || (events & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
+            return;  // asked to stop, or inotify itself failed
+        }
+        if ((events & POLLIN) != 0 && !ReadEvents()) {
             return;
         }
     }
