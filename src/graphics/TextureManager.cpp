@@ -1,5 +1,6 @@
 #include "graphics/TextureManager.h"
 
+#include "core/ContentError.h"
 #include "core/GameObject.h"
 #include "core/LowerExtension.h"
 #include "core/ResourceNames.h"
@@ -31,6 +32,18 @@ std::string TextureNameOf(const fs::path& xmlPath) {
         stem.resize(stem.size() - 4);
     }
     return stem;
+}
+
+// Everything the atlas file gave, exchanged; the name stays.
+void SwapImages(Texture& a, Texture& b) {
+    std::swap(a.ColorImage, b.ColorImage);
+    std::swap(a.NormalImage, b.NormalImage);
+    std::swap(a.Size, b.Size);
+    std::swap(a.ImageRects, b.ImageRects);
+    std::swap(a.TrimRects, b.TrimRects);
+    std::swap(a.ImageNames, b.ImageNames);
+    std::swap(a.ImageIndex, b.ImageIndex);
+    std::swap(a.Uploader, b.Uploader);
 }
 
 void ForEachSprite(GameObject* object, const std::function<void(SpriteComponent&)>& visit) {
@@ -138,25 +151,60 @@ Texture& TextureManager::AddTexture(const std::string& bankName, const std::stri
     return stored;
 }
 
-void TextureManager::ReloadTexture(Texture& texture, GameObject* root) {
-    std::string bankName;
+std::string TextureManager::BankOf(const Texture& texture) const {
     for (const auto& [name, bank] : banks_) {
         if (bank != nullptr && bank->Textures.contains(texture.Name)) {
-            bankName = name;
-            break;
+            return name;
         }
     }
+    return "";
+}
+
+void TextureManager::ReadAtlasWhole(Texture& texture, const std::string& bankName) {
+    // A lit atlas is stored as "<Name>_COL.xml" beside its normal and specular sheets.
+    fs::path xmlPath = root_ / bankName / (texture.Name + "_COL.xml");
+    const bool lit = fs::exists(xmlPath);
+    if (!lit) {
+        xmlPath = root_ / bankName / (texture.Name + ".xml");
+    }
+    AtlasLoader::LoadAtlas(texture, xmlPath.string(), *uploader_);
+    // At start-up an image that does not decode only warns; here the old one is
+    // still there to keep.
+    if (texture.ColorImage == 0 || (lit && texture.NormalImage == 0)) {
+        throw ContentError(xmlPath, "its sheets cannot be decoded");
+    }
+}
+
+void TextureManager::ReloadTexture(Texture& texture, GameObject* root) {
+    const std::string bankName = BankOf(texture);
     if (bankName.empty()) {
         return;
     }
-    const std::string file = texture.Name + (texture.NormalImage != 0 ? "_COL.xml" : ".xml");
-    const fs::path xmlPath = root_ / bankName / file;
-    // Before anything goes: a failed read leaves the texture without images.
+    Texture fresh;
+    fresh.Name = texture.Name;
+    ReadAtlasWhole(fresh, bankName);
     Changed();
     ForEachSprite(root, [&](SpriteComponent& sprite) { sprite.RememberImageName(&texture); });
-    // Both images go: the atlas brings its normal image again when it is lit.
-    texture.ReleaseImages();
-    texture.ClearImages();
-    AtlasLoader::LoadAtlas(texture, xmlPath.string(), *uploader_);
+    // The old images leave with `fresh`.
+    SwapImages(texture, fresh);
     ForEachSprite(root, [&](SpriteComponent& sprite) { sprite.RestoreImageName(&texture); });
+}
+
+Texture* TextureManager::ReloadAtlas(const std::string& bankName, const std::string& atlasName, GameObject* root) {
+    const auto bank = banks_.find(bankName);
+    if (bank == banks_.end() || bank->second == nullptr) {
+        return nullptr;
+    }
+    // Sprites point at the texture, so one that exists is read again in place.
+    if (const auto found = bank->second->Textures.find(atlasName); found != bank->second->Textures.end()) {
+        ReloadTexture(*found->second, root);
+        return found->second.get();
+    }
+    auto texture = std::make_unique<Texture>();
+    texture->Name = atlasName;
+    ReadAtlasWhole(*texture, bankName);
+    Texture& stored = *texture;
+    bank->second->Textures[atlasName] = std::move(texture);
+    Changed();
+    return &stored;
 }

@@ -34,9 +34,15 @@ public:
     // The first texture of that name, searching banks in ascending name order.
     Texture* GetTexture(const std::string& name) const;
 
-    // Reads the texture's atlas again in place; the sprites under `root` that show
-    // it keep their sub-image by name.
+    // Reads the texture's atlas again and swaps it in; the sprites under `root` that
+    // show it keep their sub-image by name. An atlas that cannot be read or whose
+    // sheets do not decode throws ContentError naming it and leaves the texture as
+    // it was.
     void ReloadTexture(Texture& texture, GameObject* root);
+    // Reads the atlas "<atlasName>" (lit or not) of a loaded bank again: in place
+    // (ReloadTexture) when the bank holds it, else as a new texture of the bank. Null
+    // when the bank is not loaded. Throws as ReloadTexture does, changing nothing.
+    Texture* ReloadAtlas(const std::string& bankName, const std::string& atlasName, GameObject* root);
 
     // A bank whose textures are made in code rather than read from files. Fill it
     // before the next frame: its creation is the change that Generation reports.
@@ -56,6 +62,9 @@ public:
 
 private:
     void Changed();
+    std::string BankOf(const Texture& texture) const;
+    // The atlas of that texture name in the bank's directory, with every sheet decoded.
+    void ReadAtlasWhole(Texture& texture, const std::string& bankName);
 
     std::filesystem::path root_;
     std::unique_ptr<TextureUploader> uploader_;

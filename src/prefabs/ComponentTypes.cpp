@@ -5,6 +5,7 @@
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
+#include "editor/EdHotReloadMonitorBhv.h"
 #include "game/En_AntBhv.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
@@ -47,6 +48,7 @@
 void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<PrefabComponent>("PrefabComponent");
     manager.Register<TweensBhv>("TweensBhv");
+    manager.Register<EdHotReloadMonitorBhv>("EdHotReloadMonitorBhv");
     manager.Register<En_AntBhv>("En_AntBhv");
     manager.Register<AnimationBhv>("AnimationBhv");
     manager.Register<DirectionalSpriteLightBhv>("DirectionalSpriteLightBhv");

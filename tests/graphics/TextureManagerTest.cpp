@@ -206,4 +206,28 @@ TEST_F(TextureManagerTest, ReloadKeepsSpritesOnTheirImageByName) {
     EXPECT_EQ(uploader->Live.size(), 2u);
 }
 
+// Hot reload reads into scratch: a sheet that does not decode or an atlas that does
+// not parse leaves the texture whole; an atlas new to its bank is added.
+TEST_F(TextureManagerTest, FailedReloadKeepsTheTextureAndNewAtlasesJoinTheirBank) {
+    Atlas("Main", "Things.xml", "Things.png", "<sprite n=\"Rock\" x=\"0\" y=\"0\" w=\"8\" h=\"8\"/>");
+    textures->LoadTextureBank("Main");
+    Texture* things = textures->GetTexture("Things");
+    const unsigned image = things->ColorImage;
+
+    WriteText(scratch.Path / "Main" / "Things.sheet", "\x89PNG truncated");
+    EXPECT_THROW(textures->ReloadAtlas("Main", "Things", nullptr), ContentError);
+    WriteText(scratch.Path / "Main" / "Things.xml", "<TextureAtlas");
+    EXPECT_THROW(textures->ReloadTexture(*things, nullptr), ContentError);
+    EXPECT_EQ(things->ColorImage, image);
+    EXPECT_EQ(things->ImageNames, std::vector<std::string>{"Rock"});
+    EXPECT_EQ(uploader->Live, std::set<unsigned>{image});
+
+    Atlas("Main", "Fresh.xml", "Fresh.png", "<sprite n=\"Leaf\" x=\"0\" y=\"0\" w=\"8\" h=\"8\"/>");
+    Texture* fresh = textures->ReloadAtlas("Main", "Fresh", nullptr);
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(textures->GetTexture("Fresh"), fresh);
+    EXPECT_EQ(fresh->FindImage("Leaf"), 0);
+    EXPECT_EQ(textures->ReloadAtlas("Elsewhere", "Fresh", nullptr), nullptr) << "a bank not loaded";
+}
+
 }  // namespace

@@ -40,7 +40,7 @@ protected:
 
     int Build(const fs::path& development = {}) {
         log.str("");
-        return ContentBuild({source, output, development, fs::file_time_type::min(), &log}).Run();
+        return ContentBuild({source, output, development, fs::file_time_type::min(), &log, {}}).Run();
     }
 
     // Makes everything built so far an hour old, so a file saved now is newer.
@@ -109,6 +109,27 @@ TEST_F(ContentBuildTest, BadCopiedSourcesFailTheBuild) {
     }
     std::ofstream(source / "Music/Tune.json") << R"({ "LoopStartSample": 50, "LoopEndSample": 40 })";
     EXPECT_THROW(Build(), ContentError);
+}
+
+// Hot reload's narrow build: that atlas only, even when up to date, and its files
+// go with its last image.
+TEST_F(ContentBuildTest, OnlyAtlasPacksThatAtlasAlone) {
+    Build();
+    fs::remove(output / "Prefabs/Thing.json");
+    ContentBuild::Options options{source, output, {}, fs::file_time_type::min(), &log, "Main/Bugs"};
+    log.str("");
+    EXPECT_EQ(ContentBuild(options).Run(), 1);
+    EXPECT_EQ(log.str(), "atlas Textures/Main/Bugs.xml (1 image, 16x16)\n");
+    EXPECT_FALSE(fs::exists(output / "Prefabs/Thing.json")) << "nothing else is built";
+
+    fs::remove(source / "Textures/Main/Bugs/Bug.png");
+    log.str("");
+    EXPECT_EQ(ContentBuild(options).Run(), 2);
+    EXPECT_FALSE(fs::exists(output / "Textures/Main/Bugs.xml")) << log.str();
+    EXPECT_TRUE(fs::exists(output / "Textures/Main/Panels.xml"));
+
+    options.OnlyAtlas = "Main/Nowhere";
+    EXPECT_THROW(ContentBuild(options).Run(), ContentError);
 }
 
 // The program itself: one line per item, and a bad source ends it with a non-zero

@@ -3,7 +3,7 @@
 #include "SourceFile.h"
 #include "XmlText.h"
 #include "core/ContentError.h"
-#include "core/LowerExtension.h"
+#include "core/SourceImageName.h"
 #include "platform/AtomicFile.h"
 
 #include <stb/stb_rect_pack.h>
@@ -30,10 +30,8 @@ std::string WithoutSuffix(const std::string& text, const std::string& suffix) {
 std::vector<fs::path> SortedImageFiles(const fs::path& directory) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(directory)) {
-        const std::string name = entry.path().filename().string();
         // "(src)" marks an artist's working file that is not packed.
-        if (entry.is_regular_file() && AtlasPacker::IsImageFile(entry.path()) && name[0] != '.' &&
-            name.find("(src)") == std::string::npos)
+        if (entry.is_regular_file() && IsPackedImageName(entry.path().filename().string()))
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
@@ -126,9 +124,7 @@ std::string AtlasXml(const AtlasPacker::Packed& atlas, const std::string& sheetS
 }  // namespace
 
 bool AtlasPacker::IsImageFile(const fs::path& path) {
-    const std::string extension = LowerExtension(path);
-    return extension == ".png" || extension == ".jpg" || extension == ".jpeg" || extension == ".tga" ||
-           extension == ".bmp" || extension == ".gif" || extension == ".psd";
+    return HasSourceImageExtension(path);
 }
 
 AtlasPacker::Source AtlasPacker::Scan(const fs::path& directory) {

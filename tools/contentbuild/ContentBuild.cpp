@@ -63,6 +63,10 @@ const std::vector<std::string>& ContentBuild::Directories() {
 int ContentBuild::Run() {
     if (!fs::is_directory(options_.Source))
         throw ContentError(options_.Source, "is not a content directory");
+    if (!options_.OnlyAtlas.empty()) {
+        BuildOnlyAtlas();
+        return built_;
+    }
     for (const std::string& directory : Directories())
         fs::create_directories(options_.Output / directory);
     for (const fs::path& bank : SortedEntries(options_.Source / "Textures"))
@@ -92,29 +96,51 @@ void ContentBuild::BuildTextureBank(const fs::path& sourceBank) {
                 throw ContentError(entry, "images belong in an atlas directory: Textures/<Bank>/<Atlas>/");
             continue;
         }
-        const AtlasPacker::Source source = AtlasPacker::Scan(entry);
-        if (source.Images.empty())
-            continue;
-        std::vector<std::string> names;
-        for (const auto& image : source.Images)
-            names.push_back(image.Name);
-        textures_.emplace(source.Name, names);  // the game finds a name in the first bank that has it
-        std::vector<fs::path> inputs{entry}, files;
-        for (const auto& image : source.Images)
-            inputs.insert(inputs.end(), image.Files.begin(), image.Files.end());
-        for (const std::string& name : AtlasPacker::OutputFileNames(source.Name, source.Lit)) {
+        for (const std::string& name : BuildAtlas(entry, outputBank, false))
             outputs.insert(name);
-            files.push_back(outputBank / name);
-        }
-        if (IsUpToDate(inputs, files))
-            continue;
-        const AtlasPacker::Packed atlas = AtlasPacker::Pack(source);
-        AtlasPacker::Write(atlas, outputBank);
-        Report("atlas " + Relative(files[0]) + " (" + Count(atlas.Sprites.size(), "image") + ", " +
-               std::to_string(atlas.Sheets[0].Width) + "x" + std::to_string(atlas.Sheets[0].Height) +
-               (atlas.Lit ? ", colour, normal and specular" : "") + ")");
     }
     RemoveStaleFiles(outputBank, outputs);
+}
+
+void ContentBuild::BuildOnlyAtlas() {
+    const fs::path sourceAtlas = options_.Source / "Textures" / options_.OnlyAtlas;
+    const fs::path outputBank = (options_.Output / "Textures" / options_.OnlyAtlas).parent_path();
+    if (!fs::is_directory(sourceAtlas) || fs::path(options_.OnlyAtlas).parent_path().empty())
+        throw ContentError(sourceAtlas, "is not an atlas directory: Textures/<Bank>/<Atlas>/");
+    fs::create_directories(outputBank);
+    const std::vector<std::string> kept = BuildAtlas(sourceAtlas, outputBank, true);
+    // What the atlas no longer makes goes: every file when its images are all gone,
+    // the other kind's when it turned lit or unlit.
+    const std::string name = sourceAtlas.filename().string();
+    for (bool lit : {false, true})
+        for (const std::string& file : AtlasPacker::OutputFileNames(name, lit))
+            if (std::find(kept.begin(), kept.end(), file) == kept.end() && fs::remove(outputBank / file))
+                Report("remove " + Relative(outputBank / file));
+}
+
+std::vector<std::string> ContentBuild::BuildAtlas(const fs::path& sourceAtlas, const fs::path& outputBank,
+                                                  bool force) {
+    const AtlasPacker::Source source = AtlasPacker::Scan(sourceAtlas);
+    if (source.Images.empty())
+        return {};
+    std::vector<std::string> names;
+    for (const auto& image : source.Images)
+        names.push_back(image.Name);
+    textures_.emplace(source.Name, names);  // the game finds a name in the first bank that has it
+    std::vector<fs::path> inputs{sourceAtlas}, files;
+    for (const auto& image : source.Images)
+        inputs.insert(inputs.end(), image.Files.begin(), image.Files.end());
+    const std::vector<std::string> outputs = AtlasPacker::OutputFileNames(source.Name, source.Lit);
+    for (const std::string& name : outputs)
+        files.push_back(outputBank / name);
+    if (!force && IsUpToDate(inputs, files))
+        return outputs;
+    const AtlasPacker::Packed atlas = AtlasPacker::Pack(source);
+    AtlasPacker::Write(atlas, outputBank);
+    Report("atlas " + Relative(files[0]) + " (" + Count(atlas.Sprites.size(), "image") + ", " +
+           std::to_string(atlas.Sheets[0].Width) + "x" + std::to_string(atlas.Sheets[0].Height) +
+           (atlas.Lit ? ", colour, normal and specular" : "") + ")");
+    return outputs;
 }
 
 void ContentBuild::BuildFontBank(const fs::path& sourceBank) {

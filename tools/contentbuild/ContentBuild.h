@@ -23,6 +23,9 @@ public:
         // Outputs older than this are rebuilt (the build program itself changed).
         std::filesystem::file_time_type NotBefore = std::filesystem::file_time_type::min();
         std::ostream* Log = nullptr;
+        // "<Bank>/<Atlas>": pack that one atlas, whatever its times, and nothing
+        // else (hot reload rebuilds only the directory that changed).
+        std::string OnlyAtlas;
     };
 
     explicit ContentBuild(Options options);
@@ -34,6 +37,11 @@ public:
 
 private:
     void BuildTextureBank(const std::filesystem::path& sourceBank);
+    void BuildOnlyAtlas();
+    // Packs one atlas directory into the output bank unless it is up to date;
+    // returns the names of the files it stands for (none without images).
+    std::vector<std::string> BuildAtlas(const std::filesystem::path& sourceAtlas,
+                                        const std::filesystem::path& outputBank, bool force);
     void BuildFontBank(const std::filesystem::path& sourceBank);
     void MirrorDirectory(const std::string& name);
     void WriteGameConfig();

@@ -16,8 +16,11 @@ Image LoadImage(const std::filesystem::path& path) {
     int width = 0, height = 0, channels = 0;
     stbi_uc* data = stbi_load(path.c_str(), &width, &height, &channels, 4);
     if (!data) {
+        // The system's stb gives no reason text; a truncated file is the usual cause.
         const char* reason = stbi_failure_reason();
-        throw ContentError(path, std::string("cannot read image (") + (reason ? reason : "unknown reason") + ")");
+        throw ContentError(path, reason != nullptr && *reason != '\0'
+                                     ? std::string("cannot read image (") + reason + ")"
+                                     : std::string("cannot read image: damaged, truncated or not an image"));
     }
     Image image = BlankImage(width, height);
     std::memcpy(image.Rgba.data(), data, image.Rgba.size());
