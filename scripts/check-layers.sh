@@ -20,6 +20,8 @@ ALLOWED=(
   "core/GameObject.cpp -> physics/B2BodyComponent.h"
   # The play field and the HUD leave the mouse to the open editor.
   "game/GameplayScreenBhv.cpp -> editor/EditorState.h"
+  # One rule for "paused": the menus' reason or the editor's pause toggle.
+  "game/UiScreen.cpp -> editor/EditorState.h"
   # The shortcut table and the type list name every hot or registered type.
   "core/IComponentShortcuts.cpp -> *"
   "prefabs/ComponentTypes.cpp -> *"

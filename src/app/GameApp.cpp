@@ -196,6 +196,10 @@ void GameApp::CreateGameplayRoot() {
     }
     Engine::GameplayRoot = new GameObject(name);
     Engine::Root->AddChild(Engine::GameplayRoot);
+    // Beside the game, not below it: pausing the game never reaches the editor.
+    if (Engine::Prefabs->Find("EditorRoot") != nullptr) {
+        Engine::Root->AddChild(new GameObject("EditorRoot"));
+    }
 }
 
 void GameApp::CreateWindow() {

@@ -50,8 +50,9 @@ public:
     // types and every prefab. A content file that cannot be used throws a
     // ContentError naming it.
     void LoadContent();
-    // Names Root "Root" and gives it its only child, an instance of "GameplayRoot"
-    // (a ContentError when no such prefab exists).
+    // Names Root "Root" and gives it its first child, an instance of "GameplayRoot"
+    // (a ContentError when no such prefab exists), and its second, the editor
+    // "EditorRoot" when the content has it.
     void CreateGameplayRoot();
 
 private:

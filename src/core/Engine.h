@@ -18,6 +18,7 @@ class GameplayScreenBhv;
 class Graphics;
 class HudMessageFlashBhv;
 class HudRootBhv;
+class IEditorRoot;
 class InputManager;
 class MusicManager;
 class ParticleManagerBhv;
@@ -73,6 +74,8 @@ struct Engine {
     static inline WorldEventsBhv* WorldEvents = nullptr;
     static inline DebugRectsBhv* DebugRects = nullptr;
     static inline ParticleManagerBhv* ParticleManager = nullptr;
+    // The editor root while it exists; the input poll calls it every frame.
+    static inline IEditorRoot* EditorRoot = nullptr;
     static inline int BurningAnts = 0;
     static inline int ExitCode = 0;
     // Set by the menu's Quit: the main loop ends after the current frame.

@@ -1,6 +1,13 @@
 #pragma once
 
+#include "editor/EditHistory.h"
+
+#include <string>
+
+class AutoCreate;
+class Behavior;
 class GameObject;
+class Prefab;
 
 // The record through which the editor's pieces find each other and the selection.
 // GameObject's destructor keeps the two object references valid.
@@ -11,9 +18,38 @@ public:
     // The object whose properties the edit palette shows; on its deletion the
     // selection moves to its next sibling, or to none after the last one.
     GameObject* SelectedObject = nullptr;
+    // The prefab and the prefab entry being edited.
+    Prefab* SelectedPrefab = nullptr;
+    AutoCreate* SelectedAutoCreate = nullptr;
     // The object whose children the object list shows; on its deletion the list
     // falls back to its parent.
     GameObject* ListRoot = nullptr;
+    // The prefab chosen in the prefab list, and the one a left click in the level
+    // editor places.
+    std::string SelectedPrefabName;
+
+    // The dialogs, palettes and tools enter themselves here when they start.
+    Behavior* ComponentPicker = nullptr;
+    Behavior* PrefabPicker = nullptr;
+    Behavior* ObjectEditPalette = nullptr;
+    Behavior* MainPalette = nullptr;
+    Behavior* ShapeEditor = nullptr;
+    Behavior* SpritePicker = nullptr;
+
     // The editor is open: the play field's tools and the HUD leave the mouse to it.
     bool IsActive = false;
+    // The mouse is over a shown palette, or a dialog is up: level clicks are ignored.
+    bool IsPointerOverEditor = false;
+    // An editor piece holds the keyboard: the level editor ignores all input.
+    bool IsKeyboardCaptured = false;
+    bool IsSpritePicking = false;
+
+    // The main palette's pause toggle: one of the reasons the play field is paused
+    // (game/UiScreen decides; the pause menus are the other).
+    bool PauseGame = false;
+    // The main palette's four palette toggles, all on or all off.
+    bool PalettesShown = true;
+
+    // Every change made in the editor, for undo and redo.
+    EditHistory History;
 };

@@ -15,4 +15,6 @@ public:
 
     std::string LevelName;
     int SortOrder = 0;
+    // Changed in the editor since it was loaded or saved; not stored.
+    bool IsModified = false;
 };

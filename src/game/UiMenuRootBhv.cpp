@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "game/GameplayScreenBhv.h"
 #include "game/UiScreen.h"
 #include "input/InputManager.h"
 
@@ -17,8 +18,9 @@ void UiMenuRootBhv::Start() {
 }
 
 void UiMenuRootBhv::HandleInput() {
-    // While a menu is up, the menu itself answers Esc.
-    if (!IsMenuUp() && Engine::InputManager->IsActionPressed(ActionMenuCancel)) {
+    // While a menu is up, the menu itself answers Esc; while the editor is open, Esc
+    // is the editor's (it ends a grab).
+    if (!IsMenuUp() && !IsEditorOpen() && Engine::InputManager->IsActionPressed(ActionMenuCancel)) {
         OpenMenu("UiMainMenu");
     }
 }

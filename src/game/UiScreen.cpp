@@ -2,10 +2,13 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "editor/EditorState.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudRootBhv.h"
 
 namespace {
+
+bool menuPause = false;
 
 void SetShown(GameObject* object, bool on) {
     if (object != nullptr) {
@@ -32,5 +35,18 @@ void SetGameplayRunning(bool on) {
 void UiScreen::Show(GameObject* object) { SetShown(object, true); }
 void UiScreen::Hide(GameObject* object) { SetShown(object, false); }
 bool UiScreen::IsShown(const GameObject* object) { return object != nullptr && object->UpdateEnabled; }
-void UiScreen::PauseGameplay() { SetGameplayRunning(false); }
-void UiScreen::ResumeGameplay() { SetGameplayRunning(true); }
+void UiScreen::PauseGameplay() {
+    menuPause = true;
+    ApplyPause();
+}
+
+void UiScreen::ResumeGameplay() {
+    menuPause = false;
+    ApplyPause();
+}
+
+bool UiScreen::IsGameplayPaused() {
+    return menuPause || (Engine::EditorState != nullptr && Engine::EditorState->PauseGame);
+}
+
+void UiScreen::ApplyPause() { SetGameplayRunning(!IsGameplayPaused()); }

@@ -4,6 +4,7 @@
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
+#include "core/IEditorRoot.h"
 #include "core/Letterbox.h"
 #include "graphics/Camera2d.h"
 #include "graphics/Graphics.h"
@@ -136,6 +137,10 @@ bool InputManager::Poll() {
         const Graphics& graphics = *Engine::Graphics;
         const Letterbox box = Letterbox::Fit(graphics.Width, graphics.Height, window->ClientWidth(), window->ClientHeight());
         Cursor = box.ToFrame(window->CursorInClient(), graphics.Width, graphics.Height);
+    }
+    if (Engine::EditorRoot != nullptr) {
+        Engine::EditorRoot->UpdatePointerOverEditor();
+        Engine::EditorRoot->UpdateKeyboardCapture();
     }
     return keepRunning;
 }

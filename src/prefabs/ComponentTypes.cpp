@@ -6,6 +6,8 @@
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
 #include "editor/EdHotReloadMonitorBhv.h"
+#include "editor/EdLevelEditorBhv.h"
+#include "editor/EdRootBhv.h"
 #include "game/En_AntBhv.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
@@ -79,6 +81,8 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<DebugRectsBhv>("DebugRectsBhv");
     manager.Register<FireLightBhv>("FireLightBhv");
     manager.Register<LevelBhv>("LevelBhv");
+    manager.Register<EdRootBhv>("EdRootBhv");
+    manager.Register<EdLevelEditorBhv>("EdLevelEditorBhv");
     manager.Register<ParticleManagerBhv>("ParticleManagerBhv");
     manager.Register<Pcl_EmitContinuousBhv>("Pcl_EmitContinuousBhv");
     manager.Register<Pcl_EmitOnceBhv>("Pcl_EmitOnceBhv");

@@ -50,8 +50,9 @@ TEST_F(GameAppStartupTest, TheShippedContentStarts) {
     Engine::GameConfig->ContentDirectory = std::filesystem::path(VELLIMOR_SOURCE_CONTENT);
     app.LoadContent();
     app.CreateGameplayRoot();
-    EXPECT_EQ(Engine::Root->Children().size(), 1u);
-    EXPECT_TRUE(warnings.empty());
+    ASSERT_EQ(Engine::Root->Children().size(), 2u);
+    EXPECT_EQ(Engine::Root->Children()[1]->Name, "EditorRoot") << "beside the game, out of its pause";
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Content hot reload on a scratch copy of the game whose configuration points the
-# development content at a scratch copy of content/ (never the repository's), with
-# the monitor added to that copy's "GameplayRoot": stones painted red in their source
+# development content at a scratch copy of content/ (never the repository's): stones
+# painted red in their source
 # image show red in the game within 5 s; a truncated PNG saved into the watched tree
 # keeps the game running and is named on standard error. SCREENSHOTS=<dir> keeps the
 # pictures.
@@ -14,13 +14,6 @@ scratch_game "$game" content
 cp "$build/vellimor_content" "$dir/vellimor_content"
 cp -r "$(dirname "$0")/../../content" "$dir/content"
 printf '{\n    "DevelopmentContentPath": "%s"\n}\n' "$dir/content" >"$dir/Content/Config/GameConfig.json"
-python3 - "$dir/content/Prefabs/GameplayRoot.json" <<'PY'
-import json, sys
-path = sys.argv[1]
-root = json.load(open(path))
-root["AutoCreate"].append({"Prefab": "EdHotReloadMonitor"})
-json.dump(root, open(path, "w"), indent=4)
-PY
 
 # The share (0..1) of a picture's pixels that are pure red (channel thresholds: -fx
 # over a whole frame takes half a minute).

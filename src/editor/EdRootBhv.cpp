@@ -1,0 +1,167 @@
+#include "editor/EdRootBhv.h"
+
+#include "core/Engine.h"
+#include "core/GameObject.h"
+#include "editor/EdLevelEditorBhv.h"
+#include "editor/EditorState.h"
+#include "editor/IEdKeyboardHolder.h"
+#include "editor/IEdScreenArea.h"
+#include "game/UiMenuRootBhv.h"
+#include "game/UiScreen.h"
+#include "graphics/TintComponent.h"
+#include "input/InputManager.h"
+
+#include <cmath>
+
+namespace {
+
+bool IsDrawnWithAncestors(const GameObject* object) {
+    for (; object != nullptr; object = object->Parent()) {
+        if (!object->DrawEnabled) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void SetFlags(GameObject* object, bool input, bool update, bool draw) {
+    if (object != nullptr) {
+        object->InputEnabled = input;
+        object->UpdateEnabled = update;
+        object->DrawEnabled = draw;
+    }
+}
+
+bool IsMenuUp() {
+    return Engine::MenuRoot != nullptr && Engine::MenuRoot->IsMenuUp();
+}
+
+const IEdScreenArea* ScreenAreaOf(const GameObject& object) {
+    for (Component* c : object.Components()) {
+        if (const auto* area = dynamic_cast<const IEdScreenArea*>(c)) {
+            return area;
+        }
+    }
+    return nullptr;
+}
+
+bool Contains(const Rect& r, Vector2 p) {
+    return r.x <= p.x && p.x < r.x + r.width && r.y <= p.y && p.y < r.y + r.height;
+}
+
+bool HoldsKeyboard(const GameObject& object) {
+    for (Component* c : object.Components()) {
+        if (const auto* holder = dynamic_cast<const IEdKeyboardHolder*>(c); holder != nullptr && holder->HoldsKeyboard()) {
+            return true;
+        }
+    }
+    for (const GameObject* child : object.Children()) {
+        if (HoldsKeyboard(*child)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void SetEditorPause(bool paused) {
+    if (Engine::EditorState != nullptr) {
+        Engine::EditorState->PauseGame = paused;
+    }
+    UiScreen::ApplyPause();
+}
+
+EdRootBhv::EdRootBhv() {
+    AddProperty("PaletteAlpha", PaletteAlpha);
+}
+
+EdRootBhv::~EdRootBhv() {
+    if (Engine::EditorRoot == this) {
+        Engine::EditorRoot = nullptr;
+    }
+}
+
+void EdRootBhv::Start() {
+    Engine::EditorRoot = this;
+    if (const GameObject* palettes = FindChild("EdPalettesRoot"); palettes != nullptr && palettes->Tint() != nullptr) {
+        PaletteAlpha = static_cast<float>(palettes->Tint()->Tint.a) / 255.0f;
+    }
+    ShowChildren(false);
+}
+
+EdLevelEditorBhv* EdRootBhv::LevelEditor() const {
+    const GameObject* object = FindChild("EdLevelEditor");
+    return object != nullptr ? object->GetComponent<EdLevelEditorBhv>() : nullptr;
+}
+
+void EdRootBhv::HandleInput() {
+    const InputManager* input = Engine::InputManager;
+    EditorState* state = Engine::EditorState;
+    if (input == nullptr || state == nullptr || IsMenuUp()) {
+        return;
+    }
+    if (input->IsKeyPressed(KeyF1) && !state->IsActive) {
+        OpenForEditing();
+    } else if (input->IsKeyPressed(KeyF11)) {
+        state->IsActive = !state->IsActive;
+    }
+}
+
+void EdRootBhv::OpenForEditing() {
+    EditorState& state = *Engine::EditorState;
+    state.IsActive = true;
+    state.PalettesShown = false;
+    SetEditorPause(true);
+    if (EdLevelEditorBhv* editor = LevelEditor()) {
+        editor->OpenWorkingCopy();
+    }
+}
+
+void EdRootBhv::Update() {
+    ShowChildren(Engine::EditorState != nullptr && Engine::EditorState->IsActive);
+}
+
+void EdRootBhv::ShowChildren(bool open) {
+    GameObject* palettes = FindChild("EdPalettesRoot");
+    if (!open) {
+        SetFlags(palettes, false, false, false);
+        SetFlags(FindChild("EdDialogsRoot"), false, false, false);
+        SetFlags(FindChild("EdLevelEditor"), false, false, false);
+        return;
+    }
+    SetFlags(FindChild("EdDialogsRoot"), true, true, true);
+    SetFlags(FindChild("EdLevelEditor"), true, true, true);
+    const bool picking = Engine::EditorState->IsSpritePicking;
+    SetFlags(palettes, !picking, !picking, true);
+    if (palettes != nullptr && palettes->Tint() != nullptr) {
+        palettes->Tint()->Tint.a = picking ? 76 : static_cast<std::uint8_t>(std::lround(PaletteAlpha * 255.0f));
+    }
+}
+
+void EdRootBhv::UpdatePointerOverEditor() {
+    EditorState* state = Engine::EditorState;
+    const InputManager* input = Engine::InputManager;
+    if (state == nullptr || input == nullptr) {
+        return;
+    }
+    bool over = false;
+    if (const GameObject* palettes = FindChild("EdPalettesRoot")) {
+        for (const GameObject* palette : palettes->Children()) {
+            const IEdScreenArea* area = ScreenAreaOf(*palette);
+            over = over || (area != nullptr && IsDrawnWithAncestors(palette) && Contains(area->ScreenBounds(), input->Cursor));
+        }
+    }
+    if (const GameObject* dialogs = FindChild("EdDialogsRoot")) {
+        for (const GameObject* dialog : dialogs->Children()) {
+            over = over || IsDrawnWithAncestors(dialog);
+        }
+    }
+    state->IsPointerOverEditor = over;
+}
+
+void EdRootBhv::UpdateKeyboardCapture() {
+    if (Engine::EditorState != nullptr && Owner() != nullptr) {
+        Engine::EditorState->IsKeyboardCaptured = HoldsKeyboard(*Owner());
+    }
+}

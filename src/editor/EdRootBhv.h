@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/Behavior.h"
+#include "core/IEditorRoot.h"
+
+class EdLevelEditorBhv;
+
+// The editor's root, instanced beside "GameplayRoot" so that pausing the game never
+// reaches it. Its children "EdPalettesRoot", "EdDialogsRoot" and "EdLevelEditor" are
+// found by name when used. F1 opens the editor over a paused game with the level's
+// working copy (the level editor closes it with F1 for a play-test); F11 flips it
+// open or closed and touches nothing else. Neither works while a pause menu is up.
+// Every frame it shows or hides the children as the editor is open or closed. It is
+// Engine::EditorRoot while it lives.
+class EdRootBhv : public Behavior, public IEditorRoot {
+public:
+    EdRootBhv();
+    ~EdRootBhv() override;
+
+    void Start() override;
+    void Update() override;
+    void HandleInput() override;
+
+    void UpdatePointerOverEditor() override;
+    void UpdateKeyboardCapture() override;
+
+    // F1's opening: the palettes hidden, the game paused, the working copy loaded.
+    void OpenForEditing();
+
+    // The palettes root's tint alpha (0 ... 1) as the prefab sets it.
+    float PaletteAlpha = 1.0f;
+
+private:
+    EdLevelEditorBhv* LevelEditor() const;
+    void ShowChildren(bool open);
+};
+
+// Sets the editor's pause toggle and applies the one pause rule.
+void SetEditorPause(bool paused);
