@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Content hot reload on a scratch copy of the game whose configuration points the
-# development content at a scratch copy of content/ (never the repository's): stones
-# painted red in their source
-# image show red in the game within 5 s; a truncated PNG saved into the watched tree
-# keeps the game running and is named on standard error. SCREENSHOTS=<dir> keeps the
-# pictures.
+# development content at a scratch copy of content/ (never the repository's), where
+# the editor root runs the monitor: stones painted red in their source image show red
+# in the game within 5 s; a truncated PNG saved into the watched tree keeps the game
+# running and is named on standard error. SCREENSHOTS=<dir> keeps the pictures.
 set -euo pipefail
 game="$1"
 xclose="$2"
