@@ -21,7 +21,8 @@ void FramePasses::Render(const GameObject* root) {
     root_ = root;
     if (sceneDirty_.Columns() * ScreenTiles::kCell < graphics_.Width ||
         sceneDirty_.Rows() * ScreenTiles::kCell < graphics_.Height) {
-        for (ScreenTiles* tiles : {&backgroundLit_, &foregroundLit_, &opaque_, &shadow_, &sceneDirty_, &foregroundDirty_}) {
+        for (ScreenTiles* tiles :
+             {&backgroundLit_, &foregroundLit_, &opaque_, &shadow_, &sceneDirty_, &foregroundDirty_}) {
             tiles->Resize(graphics_.Width, graphics_.Height);
         }
         cover_.Resize(graphics_.Width, graphics_.Height);

@@ -141,7 +141,8 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
     const GLuint samplers[] = {linear_.mip, linear_.plain, point_.mip, point_.plain, pointClamp_, linearClamp_};
     glDeleteSamplers(6, samplers);
     glUseProgram(0);
-    for (ShaderProgram* program : {&lightConstProgram_, &lightProgram_, &maskProgram_, &shadowProgram_, &litProgram_, &spriteProgram_}) {
+    for (ShaderProgram* program :
+         {&lightConstProgram_, &lightProgram_, &maskProgram_, &shadowProgram_, &litProgram_, &spriteProgram_}) {
         program->Release();
     }
     Targets.Release();
@@ -169,8 +170,11 @@ void GraphicsDevice::UseProgram(const ShaderProgram& program) {
 
 void GraphicsDevice::SetCamera(const Camera2d& camera) {
     const Rect& v = camera.Viewport;
-    viewport_ = v.width == 0.0f ? Rect(0.0f, 0.0f, static_cast<float>(graphics_.Width), static_cast<float>(graphics_.Height))
-                                : Rect(std::floor(v.x), std::floor(v.y), std::floor(v.width), std::floor(v.height));
+    // In whole pixels, as glViewport takes it.
+    const auto whole = [](float value) { return static_cast<float>(static_cast<int>(value)); };
+    viewport_ = v.width == 0.0f
+                    ? Rect(0.0f, 0.0f, static_cast<float>(graphics_.Width), static_cast<float>(graphics_.Height))
+                    : Rect(whole(v.x), whole(v.y), whole(v.width), whole(v.height));
     if (v.width == 0.0f) {
         glViewport(0, 0, graphics_.Width, graphics_.Height);
     } else {

@@ -27,8 +27,9 @@ void ScreenTiles::MarkPixels(float left, float top, float right, float bottom) {
     }
     const int column0 = std::max(0, static_cast<int>(std::floor(left)) / kCell);
     const int row0 = std::max(0, static_cast<int>(std::floor(top)) / kCell);
-    const int column1 = std::min(columns_ - 1, static_cast<int>(std::ceil(std::min(right, 1e9f))) / kCell);
-    const int row1 = std::min(rows_ - 1, static_cast<int>(std::ceil(std::min(bottom, 1e9f))) / kCell);
+    // The last pixel the area reaches, right and bottom being exclusive.
+    const int column1 = std::min(columns_ - 1, (static_cast<int>(std::ceil(std::min(right, 1e9f))) - 1) / kCell);
+    const int row1 = std::min(rows_ - 1, (static_cast<int>(std::ceil(std::min(bottom, 1e9f))) - 1) / kCell);
     for (int row = row0; row <= row1; ++row) {
         std::fill_n(cells_.begin() + Index(column0, row), column1 - column0 + 1, 1);
     }
