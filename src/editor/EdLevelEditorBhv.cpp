@@ -132,14 +132,21 @@ void EdLevelEditorBhv::EndMove() {
     CurrentMode = Idle;
 }
 
-// The objects follow the mouse from where they stood when the grab began.
-void EdLevelEditorBhv::HandleGrab(Vector2 mouse) {
+bool EdLevelEditorBhv::EndedMoveByKey() {
     if (Pressed(KeyEsc)) {
         CancelMove();
-        return;
+        return true;
     }
     if (EndPressed()) {
         EndMove();
+        return true;
+    }
+    return false;
+}
+
+// The objects follow the mouse from where they stood when the grab began.
+void EdLevelEditorBhv::HandleGrab(Vector2 mouse) {
+    if (EndedMoveByKey()) {
         return;
     }
     const Vector2 offset = mouse - moveStartMouse_;
@@ -151,12 +158,7 @@ void EdLevelEditorBhv::HandleGrab(Vector2 mouse) {
 }
 
 void EdLevelEditorBhv::HandleRotate(Vector2 mouse) {
-    if (Pressed(KeyEsc)) {
-        CancelMove();
-        return;
-    }
-    if (EndPressed()) {
-        EndMove();
+    if (EndedMoveByKey()) {
         return;
     }
     const Vector2 now = mouse - Pivot;

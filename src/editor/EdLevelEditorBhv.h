@@ -58,6 +58,8 @@ private:
     void BeginMove(int mode, Vector2 mouse);
     void EndMove();
     void CancelMove();
+    // Esc cancels a grab or rotation, a click or Enter ends it; true when either did.
+    bool EndedMoveByKey();
     bool EndPressed() const;
     void Nudge();
     void CycleSource(int step);
