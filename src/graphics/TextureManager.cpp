@@ -43,6 +43,7 @@ void SwapImages(Texture& a, Texture& b) {
     std::swap(a.TrimRects, b.TrimRects);
     std::swap(a.ImageNames, b.ImageNames);
     std::swap(a.ImageIndex, b.ImageIndex);
+    std::swap(a.OpaqueImages, b.OpaqueImages);
     std::swap(a.Uploader, b.Uploader);
 }
 

@@ -231,3 +231,28 @@ TEST_F(TextureManagerTest, FailedReloadKeepsTheTextureAndNewAtlasesJoinTheirBank
 }
 
 }  // namespace
+
+namespace {
+
+// An image counts as opaque when it and the texel ring around it are: a quad over it
+// then covers its pixels whole. The flags follow the atlas through a reload.
+TEST_F(TextureManagerTest, OpaqueImagesNeedAnOpaqueRingAndFollowAReload) {
+    const std::string sprites = "<sprite n=\"Inner\" x=\"1\" y=\"1\" w=\"8\" h=\"8\"/>"
+                                "<sprite n=\"Edge\" x=\"0\" y=\"16\" w=\"8\" h=\"8\"/>";
+    Atlas("Main", "Ground.xml", "Ground.png", sprites);
+    textures->LoadTextureBank("Main");
+    Texture* ground = textures->GetTexture("Ground");
+    ASSERT_NE(ground, nullptr);
+    EXPECT_EQ(ground->OpaqueImages, (std::vector<bool>{true, false})) << "a ring past the sheet's edge is not opaque";
+    EXPECT_TRUE(ground->IsOpaqueArea(Rect(2 / 64.0f, 2 / 32.0f, 4 / 64.0f, 4 / 32.0f)));
+    EXPECT_FALSE(ground->IsOpaqueArea(Rect(2 / 64.0f, 2 / 32.0f, 10 / 64.0f, 4 / 32.0f)));
+
+    Image sheet = SolidImage(64, 32, 10, 20, 30);
+    sheet.Pixel(9, 5)[3] = 254;  // in Inner's ring
+    WriteSheet(scratch.Path / "Main" / "Ground.sheet", sheet);
+    GameObject root;
+    textures->ReloadTexture(*ground, &root);
+    EXPECT_EQ(ground->OpaqueImages, (std::vector<bool>{false, false}));
+}
+
+}  // namespace
