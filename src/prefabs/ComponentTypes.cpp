@@ -5,9 +5,17 @@
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
+#include "editor/EdButtonBhv.h"
+#include "editor/EdFieldBhv.h"
 #include "editor/EdHotReloadMonitorBhv.h"
 #include "editor/EdLevelEditorBhv.h"
+#include "editor/EdListItemBhv.h"
+#include "editor/EdPropertyRowBhv.h"
 #include "editor/EdRootBhv.h"
+#include "editor/EdRowMultiContainerBhv.h"
+#include "editor/EdSpacerBhv.h"
+#include "editor/EdTitleBarBhv.h"
+#include "editor/EdToggleBhv.h"
 #include "game/En_AntBhv.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
@@ -83,6 +91,14 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<LevelBhv>("LevelBhv");
     manager.Register<EdRootBhv>("EdRootBhv");
     manager.Register<EdLevelEditorBhv>("EdLevelEditorBhv");
+    manager.Register<EdButtonBhv>("EdButtonBhv");
+    manager.Register<EdToggleBhv>("EdToggleBhv");
+    manager.Register<EdFieldBhv>("EdFieldBhv");
+    manager.Register<EdListItemBhv>("EdListItemBhv");
+    manager.Register<EdTitleBarBhv>("EdTitleBarBhv");
+    manager.Register<EdSpacerBhv>("EdSpacerBhv");
+    manager.Register<EdRowMultiContainerBhv>("EdRowMultiContainerBhv");
+    manager.Register<EdPropertyRowBhv>("EdPropertyRowBhv");
     manager.Register<ParticleManagerBhv>("ParticleManagerBhv");
     manager.Register<Pcl_EmitContinuousBhv>("Pcl_EmitContinuousBhv");
     manager.Register<Pcl_EmitOnceBhv>("Pcl_EmitOnceBhv");

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/Behavior.h"
+#include "core/Color.h"
+#include "editor/IEdKeyboardHolder.h"
+#include "editor/IEdUiElement.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+// A single-line text entry. A left click inside starts editing with the caret at the
+// end, a right click inside starts it on an empty text; a left click outside commits,
+// a right click outside just stops. Only the field being edited takes keys: the caret
+// keys, Up and Down stepping a number (x10 with Shift, x0.1 with Ctrl), Backspace and
+// Delete, Ctrl+C and Ctrl+V, Enter or Tab to commit, Esc to stop without committing
+// (the typed text stays), and typed characters. While editing, the shown text has a
+// "|" at the caret; Text itself never does.
+// When Check refuses a text about to be committed, nothing is committed: the box
+// turns red and editing goes on.
+class EdFieldBhv : public Behavior, public IEdUiElement, public IEdKeyboardHolder {
+public:
+    EdFieldBhv();
+
+    void Start() override;
+    void HandleInput() override;
+    void SetRect(float left, float top, float width, float height) override;
+    bool HoldsKeyboard() const override { return IsEditing; }
+
+    void StartEditing(bool cleared);
+    // Shows Text, the caret and the box colour as they are now.
+    void Refresh();
+
+    std::string Text;
+    std::size_t Caret = 0;
+    bool IsEditing = false;
+    bool IsEditable = true;
+    bool IsRefused = false;
+    float Margin = 1.0f;
+    std::function<void(const std::string&)> OnCommit;
+    std::function<bool(const std::string&)> Check;
+
+private:
+    void HandleMouse();
+    void MoveCaret();
+    void StepNumber();
+    void EditText();
+    void UseClipboard();
+    void FinishOrCancel();
+    void InsertTyped();
+    void Insert(const std::string& text);
+    // Calls OnCommit unless Check refuses; false when refused.
+    bool Commit();
+
+    GameObject* box_ = nullptr;
+    GameObject* text_ = nullptr;
+    Color boxTint_;
+};
