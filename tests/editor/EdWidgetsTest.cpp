@@ -1,0 +1,268 @@
+#include "app/GameApp.h"
+#include "editor/EdButtonBhv.h"
+#include "editor/EdFieldBhv.h"
+#include "editor/EdListItemBhv.h"
+#include "editor/EdPropertyRowBhv.h"
+#include "editor/EdRowMultiContainerBhv.h"
+#include "editor/EdTitleBarBhv.h"
+#include "editor/EdToggleBhv.h"
+#include "graphics/Graphics.h"
+#include "graphics/SpriteComponent.h"
+#include "graphics/TextComponent.h"
+#include "graphics/TintComponent.h"
+#include "input/InputManager.h"
+#include "support/PrefabTestContent.h"
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The shipped widget prefabs, instanced under Root and driven frame by frame.
+class EdWidgetsTest : public PrefabTestContent {
+protected:
+    EdWidgetsTest() {
+        for (const char* name : {"EdWidgetBackground", "EdWidgetText", "EdButton", "EdToggle", "EdField", "EdListItem",
+                                 "EdTitleBar", "EdRowMultiContainer", "EdPropertyRow"}) {
+            AddPrefab(name, ReadFile(std::filesystem::path(VELLIMOR_SOURCE_CONTENT) / "Prefabs" / (std::string(name) + ".json")));
+        }
+    }
+    ~EdWidgetsTest() override {
+        while (!root.Children().empty()) delete root.Children().back();
+    }
+
+    template <class T>
+    T* Make(const char* prefab, Rect rect = Rect(100, 50, 200, 20)) {
+        auto* object = new GameObject(prefab);
+        root.AddChild(object);
+        T* widget = object->GetComponent<T>();
+        widget->SetRect(rect.x, rect.y, rect.width, rect.height);
+        return widget;
+    }
+
+    void Frame() {
+        GameApp::InputPass(&root);
+        GameApp::UpdatePass(&root);
+        input.Update();
+    }
+    void Tap(int key, std::initializer_list<int> modifiers = {}) {
+        for (int m : modifiers) input.CurrentKeys.set(m);
+        input.CurrentKeys.set(key);
+        Frame();
+        input.CurrentKeys.reset(key);
+        Frame();  // typed keys arrive a frame later
+        for (int m : modifiers) input.CurrentKeys.reset(m);
+        Frame();
+    }
+    void ClickAt(Vector2 at, int button = KeyLeftMouse) {
+        input.Cursor = at;
+        Tap(button);
+    }
+    void Type(const std::string& text) {
+        input.TypedText = text;
+        GameApp::InputPass(&root);
+        input.Update();
+    }
+    static std::string Shown(const EdFieldBhv* field) { return field->Owner()->FindChild("Text")->Text()->Text; }
+
+    Graphics& graphics = engine.Make(Engine::Graphics);
+    InputManager& input = engine.Make(Engine::InputManager);
+    const Vector2 inside{150, 60};
+    const Vector2 outside{10, 10};
+};
+
+TEST_F(EdWidgetsTest, AButtonClicksOnlyWhenPressedAndReleasedInside) {
+    auto* button = Make<EdButtonBhv>("EdButton");
+    int clicks = 0;
+    button->OnClick = [&] { ++clicks; };
+    auto press = [&](Vector2 down, Vector2 up) {
+        input.Cursor = down;
+        input.CurrentKeys.set(KeyLeftMouse);
+        Frame();
+        input.Cursor = up;
+        Frame();
+        input.CurrentKeys.reset(KeyLeftMouse);
+        Frame();
+    };
+    press(inside, outside);
+    press(outside, inside);
+    EXPECT_EQ(clicks, 0);
+    button->IsGrayedOut = true;
+    press(inside, inside);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(button->IsPressed);
+}
+
+TEST_F(EdWidgetsTest, AButtonLooksPressedOnlyWhileHeldWithTheMouseInside) {
+    auto* button = Make<EdButtonBhv>("EdButton");
+    const SpriteComponent* background = button->Owner()->FindChild("Background")->Sprite();
+    input.Cursor = inside;
+    input.CurrentKeys.set(KeyLeftMouse);
+    Frame();
+    EXPECT_EQ(background->Size, Vector2(-200, -20));
+    input.Cursor = outside;
+    Frame();
+    EXPECT_EQ(background->Size, Vector2(200, 20));
+}
+
+TEST_F(EdWidgetsTest, AToggleFlipsReportsAndDarkensItsBackground) {
+    auto* toggle = Make<EdToggleBhv>("EdToggle");
+    GameObject* background = toggle->Owner()->FindChild("Background");
+    background->Tint()->Tint = Color(200, 100, 255, 255);
+    toggle->Start();  // remembers the tint set above
+    std::vector<bool> reported;
+    toggle->OnChanged = [&](bool value) { reported.push_back(value); };
+    ClickAt(inside);
+    EXPECT_EQ(reported, std::vector<bool>{true});
+    EXPECT_EQ(background->Tint()->Tint, Color(200 * 0x59 / 255, 100 * 0x59 / 255, 0x59, 255));
+    EXPECT_EQ(toggle->Owner()->FindChild("Text")->Tint()->Tint, Color(255, 255, 255, 255));
+    ClickAt(inside);
+    EXPECT_EQ(reported, (std::vector<bool>{true, false}));
+    EXPECT_EQ(background->Tint()->Tint, Color(200, 100, 255, 255));
+}
+
+TEST_F(EdWidgetsTest, TheCaretShowsOnlyInTheDisplayAndEscKeepsTheTextWithoutCommitting) {
+    auto* field = Make<EdFieldBhv>("EdField");
+    std::vector<std::string> commits;
+    field->OnCommit = [&](const std::string& text) { commits.push_back(text); };
+    field->Text = "ac";
+    ClickAt(inside);
+    ASSERT_TRUE(field->HoldsKeyboard());
+    Tap(KeyLeft);
+    Type("b");
+    EXPECT_EQ(field->Text, "abc");
+    EXPECT_EQ(Shown(field), "ab|c");
+    Tap(KeyEsc);
+    EXPECT_FALSE(field->IsEditing);
+    EXPECT_EQ(field->Text, "abc");
+    EXPECT_EQ(Shown(field), "abc");
+    EXPECT_TRUE(commits.empty());
+    ClickAt(inside);
+    Tap(KeyOemEnter);
+    EXPECT_EQ(commits, std::vector<std::string>{"abc"});
+}
+
+TEST_F(EdWidgetsTest, ClicksStartClearAndEndEditing) {
+    auto* field = Make<EdFieldBhv>("EdField");
+    int commits = 0;
+    field->OnCommit = [&](const std::string&) { ++commits; };
+    field->Text = "old";
+    ClickAt(inside, KeyRightMouse);
+    EXPECT_TRUE(field->IsEditing);
+    EXPECT_EQ(field->Text, "");
+    ClickAt(outside, KeyRightMouse);
+    EXPECT_FALSE(field->IsEditing);
+    ClickAt(inside);
+    EXPECT_EQ(field->Caret, 0u);
+    ClickAt(outside);
+    EXPECT_EQ(commits, 1);
+    field->IsEditable = false;
+    ClickAt(inside);
+    EXPECT_FALSE(field->IsEditing);
+    EXPECT_EQ(field->Owner()->FindChild("Box")->Tint()->Tint.a, 0);
+}
+
+TEST_F(EdWidgetsTest, OnlyTheFieldBeingEditedTakesKeysAndSteps) {
+    auto* edited = Make<EdFieldBhv>("EdField");
+    auto* idle = Make<EdFieldBhv>("EdField", Rect(100, 100, 200, 20));
+    std::vector<std::string> commits;
+    edited->OnCommit = [&](const std::string& text) { commits.push_back(text); };
+    edited->Text = "7";
+    idle->Text = "7";
+    ClickAt(inside);
+    Tap(KeyUp, {KeyShift});
+    Type("x");
+    EXPECT_EQ(idle->Text, "7");
+    EXPECT_EQ(commits, std::vector<std::string>{"17"});
+    EXPECT_EQ(edited->Text, "17x");
+    Tap(KeyDown);  // no longer a number
+    EXPECT_EQ(edited->Text, "17x");
+    EXPECT_EQ(commits.size(), 1u);
+}
+
+TEST_F(EdWidgetsTest, ARefusedTextIsNotCommittedAndKeepsTheFieldRedAndEditing) {
+    auto* field = Make<EdFieldBhv>("EdField");
+    std::vector<std::string> commits;
+    field->OnCommit = [&](const std::string& text) { commits.push_back(text); };
+    field->Check = [](const std::string& text) { return text.size() < 3; };
+    field->Text = "99";
+    ClickAt(inside);
+    Tap(KeyUp);  // "100" is refused: no step at all
+    EXPECT_EQ(field->Text, "99");
+    Type("9");
+    Tap(KeyOemEnter);
+    ClickAt(outside);
+    EXPECT_TRUE(commits.empty());
+    EXPECT_TRUE(field->IsEditing);
+    EXPECT_EQ(field->Owner()->FindChild("Box")->Tint()->Tint, Color(255, 0x70, 0x70, 255));
+    Tap(KeyBackspace);
+    Tap(KeyTab);
+    EXPECT_EQ(commits, std::vector<std::string>{"99"});
+    EXPECT_FALSE(field->IsEditing);
+}
+
+TEST_F(EdWidgetsTest, ARowSharesItsWidthInWholePixelsAndAnEmptyRowIsHarmless) {
+    auto* row = Make<EdRowMultiContainerBhv>("EdRowMultiContainer");
+    row->SetRect(0, 5, 100, 20);  // no widget children yet
+    std::vector<EdButtonBhv*> buttons;
+    for (int i = 0; i < 3; ++i) {
+        auto* child = new GameObject("EdButton");
+        row->Owner()->AddChild(child);
+        buttons.push_back(child->GetComponent<EdButtonBhv>());
+    }
+    row->Owner()->AddChild(new GameObject());  // not a widget: takes no share
+    row->SetRect(0, 5, 100, 20);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(buttons[i]->Bounds, Rect(33.0f * i, 5, 33, 20));
+    }
+}
+
+TEST_F(EdWidgetsTest, ADragFollowsTheMouseAndEndsWhenTheReleaseIsLost) {
+    auto* bar = Make<EdTitleBarBhv>("EdTitleBar");
+    Vector2 moved;
+    bar->OnDrag = [&](Vector2 delta) { moved = moved + delta; };
+    input.Cursor = inside;
+    input.CurrentKeys.set(KeyLeftMouse);
+    Frame();
+    input.Cursor = inside + Vector2(30, -5);
+    Frame();
+    EXPECT_EQ(moved, Vector2(30, -5));
+    graphics.HasFocus = false;  // the release happens in another window
+    input.Cursor = inside + Vector2(90, 90);
+    Frame();
+    graphics.HasFocus = true;
+    input.CurrentKeys.reset(KeyLeftMouse);
+    Frame();
+    EXPECT_FALSE(bar->IsDragging);
+    EXPECT_EQ(moved, Vector2(30, -5));
+}
+
+TEST(EdPaletteDragTest, APaletteKeepsTenPixelsOnScreen) {
+    const Vector2 screen(1280, 720);
+    EXPECT_EQ(KeepPaletteOnScreen(Vector2(-500, -50), 200, screen), Vector2(-190, -10));
+    EXPECT_EQ(KeepPaletteOnScreen(Vector2(5000, 5000), 200, screen), Vector2(1270, 710));
+    EXPECT_EQ(KeepPaletteOnScreen(Vector2(40, 60), 200, screen), Vector2(40, 60));
+}
+
+TEST_F(EdWidgetsTest, AListItemMarksSelectionAndAPropertyRowKeepsTypedText) {
+    auto* item = Make<EdListItemBhv>("EdListItem");
+    item->Label = "Stone";
+    item->IsSelected = true;
+    item->SetRect(0, 0, 100, 20);
+    EXPECT_EQ(item->Owner()->FindChild("Text")->Text()->Text, "Stone   <--");
+
+    auto* row = Make<EdPropertyRowBhv>("EdPropertyRow", Rect(0, 40, 200, 20));
+    row->ValueText = "1.5";
+    row->SetRect(0, 40, 200, 20);
+    EdFieldBhv* field = row->ValueField();
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->Bounds, Rect(100, 40, 100, 20));
+    EXPECT_EQ(field->Text, "1.5");
+    field->StartEditing(true);
+    row->ValueText = "2";
+    row->SetRect(0, 40, 200, 20);
+    EXPECT_EQ(field->Text, "");
+}
+
+}  // namespace
