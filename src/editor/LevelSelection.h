@@ -20,7 +20,6 @@ public:
     void Add(GameObject* object);
     // Adds the object, or removes it when it is selected.
     void Toggle(GameObject* object);
-    bool IsEmpty(const GameObject* level) { return Objects(level).empty(); }
 
 private:
     std::vector<WeakHandle<GameObject>> handles_;

@@ -47,14 +47,6 @@ void ScreenTiles::Remove(const ScreenTiles& other) {
     }
 }
 
-bool ScreenTiles::Any() const {
-    return std::find(cells_.begin(), cells_.end(), 1) != cells_.end();
-}
-
-bool ScreenTiles::All() const {
-    return std::find(cells_.begin(), cells_.end(), 0) == cells_.end();
-}
-
 std::vector<PixelRect> ScreenTiles::Rects() const {
     struct Run {
         int first, last, top;

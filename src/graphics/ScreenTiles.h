@@ -31,8 +31,6 @@ public:
     void Remove(const ScreenTiles& other);
 
     bool Has(int column, int row) const { return cells_[Index(column, row)] != 0; }
-    bool Any() const;
-    bool All() const;
     int Columns() const { return columns_; }
     int Rows() const { return rows_; }
 

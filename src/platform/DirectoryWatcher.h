@@ -22,7 +22,6 @@ public:
     DirectoryWatcher(const DirectoryWatcher&) = delete;
     DirectoryWatcher& operator=(const DirectoryWatcher&) = delete;
 
-    bool IsWatching() const { return thread_.joinable(); }
     // Whether a change arrived since the last call. Read and cleared in one step, so
     // a change landing in between is kept for the next call.
     bool TakeChange() { return changed_.exchange(false); }
