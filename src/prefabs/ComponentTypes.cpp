@@ -10,6 +10,7 @@
 #include "editor/EdHotReloadMonitorBhv.h"
 #include "editor/EdLevelEditorBhv.h"
 #include "editor/EdListItemBhv.h"
+#include "editor/EdPaletteBhv.h"
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EdRootBhv.h"
 #include "editor/EdRowMultiContainerBhv.h"
@@ -99,6 +100,7 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<EdSpacerBhv>("EdSpacerBhv");
     manager.Register<EdRowMultiContainerBhv>("EdRowMultiContainerBhv");
     manager.Register<EdPropertyRowBhv>("EdPropertyRowBhv");
+    manager.Register<EdPaletteBhv>("EdPaletteBhv");
     manager.Register<ParticleManagerBhv>("ParticleManagerBhv");
     manager.Register<Pcl_EmitContinuousBhv>("Pcl_EmitContinuousBhv");
     manager.Register<Pcl_EmitOnceBhv>("Pcl_EmitOnceBhv");

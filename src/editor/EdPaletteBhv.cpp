@@ -1,0 +1,48 @@
+#include "editor/EdPaletteBhv.h"
+
+#include "core/Engine.h"
+#include "core/GameObject.h"
+#include "editor/EdRowMultiContainerBhv.h"
+#include "editor/EdTitleBarBhv.h"
+#include "graphics/Graphics.h"
+
+EdPaletteBhv::EdPaletteBhv() {
+    AddProperty("TopLeft", TopLeft);
+    AddProperty("Width", Width);
+}
+
+void EdPaletteBhv::Start() {
+    if (GameObject* bar = FindChild("TitleBar")) {
+        if (auto* title = bar->GetComponent<EdTitleBarBhv>()) {
+            title->OnDrag = [this](Vector2 movement) { Drag(movement); };
+        }
+    }
+    Layout();
+}
+
+void EdPaletteBhv::Update() { Layout(); }
+
+void EdPaletteBhv::Layout() {
+    float y = TopLeft.y;
+    if (Owner() != nullptr) {
+        for (GameObject* child : Owner()->Children()) {
+            IEdUiElement* element = FindUiElement(*child);
+            if (element == nullptr || !child->DrawEnabled) {
+                continue;
+            }
+            element->SetRect(TopLeft.x, y, Width, element->Height);
+            y += element->Height;
+        }
+    }
+    height_ = y - TopLeft.y;
+}
+
+void EdPaletteBhv::Drag(Vector2 movement) {
+    const Vector2 screen = Engine::Graphics != nullptr
+                               ? Vector2(static_cast<float>(Engine::Graphics->Width), static_cast<float>(Engine::Graphics->Height))
+                               : Vector2(1280.0f, 720.0f);
+    TopLeft = KeepPaletteOnScreen(TopLeft + movement, Width, screen);
+    Layout();
+}
+
+Rect EdPaletteBhv::ScreenBounds() const { return Rect(TopLeft.x, TopLeft.y, Width, height_); }

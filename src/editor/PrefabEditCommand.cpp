@@ -1,0 +1,123 @@
+#include "editor/PrefabEditCommand.h"
+
+#include "core/Engine.h"
+#include "editor/EditorState.h"
+#include "prefabs/PrefabManager.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Where the selected entry sits, to find it again once its prefab has been rebuilt.
+struct EntryPlace {
+    std::string Owner;
+    std::size_t Index = 0;
+};
+
+EntryPlace PlaceOf(const AutoCreate* entry) {
+    if (entry == nullptr || entry->Owner == nullptr) {
+        return {};
+    }
+    const auto& entries = entry->Owner->AutoCreates;
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.get() == entry; });
+    return {entry->Owner->Name, static_cast<std::size_t>(found - entries.begin())};
+}
+
+}  // namespace
+
+PrefabEditCommand::PrefabEditCommand(std::vector<std::string> names)
+    : PrefabEditCommand(std::move(names), *Engine::Prefabs, Engine::EditorState) {}
+
+PrefabEditCommand::PrefabEditCommand(std::vector<std::string> names, PrefabManager& manager, EditorState* state)
+    : names_(std::move(names)), manager_(&manager), state_(state) {
+    before_ = Record();
+}
+
+bool PrefabEditCommand::Finish(const std::vector<std::string>& created) {
+    for (const std::string& name : created) {
+        if (std::find(names_.begin(), names_.end(), name) == names_.end()) {
+            names_.push_back(name);
+            Stored absent;
+            absent.Name = name;
+            before_.push_back(std::move(absent));
+        }
+    }
+    after_ = Record();
+    for (std::size_t i = 0; i < before_.size(); ++i) {
+        const Stored& a = before_[i];
+        const Stored& b = after_[i];
+        if (a.IsPresent != b.IsPresent || a.IsModified != b.IsModified || a.Tree != b.Tree) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<PrefabEditCommand::Stored> PrefabEditCommand::Record() const {
+    std::vector<Stored> states;
+    for (const std::string& name : names_) {
+        Stored stored;
+        stored.Name = name;
+        if (const Prefab* prefab = manager_->Find(name)) {
+            stored.IsPresent = true;
+            stored.Tree = prefab->Write();
+            stored.IsModified = prefab->IsModified;
+        }
+        states.push_back(std::move(stored));
+    }
+    return states;
+}
+
+void PrefabEditCommand::Undo() { Restore(before_); }
+void PrefabEditCommand::Redo() { Restore(after_); }
+
+void PrefabEditCommand::Restore(const std::vector<Stored>& states) {
+    const std::string selected = state_ != nullptr && state_->SelectedPrefab != nullptr ? state_->SelectedPrefab->Name : "";
+    const EntryPlace entry = PlaceOf(state_ != nullptr ? state_->SelectedAutoCreate : nullptr);
+    // Names go before names come back, so a rename's two names never collide.
+    for (const Stored& stored : states) {
+        if (!stored.IsPresent) {
+            manager_->Release(stored.Name);
+        }
+    }
+    std::string cameBack;
+    for (const Stored& stored : states) {
+        if (stored.IsPresent) {
+            if (manager_->Find(stored.Name) == nullptr && cameBack.empty()) {
+                cameBack = stored.Name;
+            }
+            Put(stored);
+        }
+    }
+    if (state_ == nullptr) {
+        return;
+    }
+    // The selection follows a prefab that went away and came back under another name.
+    Prefab* prefab = manager_->Find(selected);
+    state_->SelectedPrefab = selected.empty() ? nullptr : (prefab != nullptr ? prefab : manager_->Find(cameBack));
+    if (!entry.Owner.empty()) {
+        const Prefab* owner = manager_->Find(entry.Owner);
+        owner = owner != nullptr ? owner : manager_->Find(cameBack);
+        const bool rebuilt = std::any_of(states.begin(), states.end(), [&](const Stored& s) { return s.Name == entry.Owner; });
+        if (rebuilt) {
+            state_->SelectedAutoCreate =
+                owner != nullptr && entry.Index < owner->AutoCreates.size() ? owner->AutoCreates[entry.Index].get() : nullptr;
+        }
+    }
+}
+
+void PrefabEditCommand::Put(const Stored& stored) {
+    Prefab* prefab = manager_->Find(stored.Name);
+    if (prefab == nullptr) {
+        prefab = manager_->Adopt(std::make_unique<Prefab>(*manager_, stored.Name));
+        if (prefab->Name != stored.Name) {
+            manager_->Rekey(*prefab, stored.Name);
+        }
+    }
+    prefab->Components.clear();
+    prefab->AutoCreates.clear();
+    prefab->Read(stored.Tree);
+    prefab->IsModified = stored.IsModified;
+}
