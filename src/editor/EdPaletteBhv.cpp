@@ -2,7 +2,7 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
-#include "editor/EdRowMultiContainerBhv.h"
+#include "editor/EdPaletteParts.h"
 #include "editor/EdTitleBarBhv.h"
 #include "graphics/Graphics.h"
 
@@ -22,20 +22,7 @@ void EdPaletteBhv::Start() {
 
 void EdPaletteBhv::Update() { Layout(); }
 
-void EdPaletteBhv::Layout() {
-    float y = TopLeft.y;
-    if (Owner() != nullptr) {
-        for (GameObject* child : Owner()->Children()) {
-            IEdUiElement* element = FindUiElement(*child);
-            if (element == nullptr || !child->DrawEnabled) {
-                continue;
-            }
-            element->SetRect(TopLeft.x, y, Width, element->Height);
-            y += element->Height;
-        }
-    }
-    height_ = y - TopLeft.y;
-}
+void EdPaletteBhv::Layout() { height_ = Owner() != nullptr ? EdPaletteParts::StackRows(*Owner(), TopLeft, Width) : 0.0f; }
 
 void EdPaletteBhv::Drag(Vector2 movement) {
     const Vector2 screen = Engine::Graphics != nullptr

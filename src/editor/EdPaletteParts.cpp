@@ -1,6 +1,7 @@
 #include "editor/EdPaletteParts.h"
 
 #include "editor/EdButtonBhv.h"
+#include "editor/EdRowMultiContainerBhv.h"
 
 namespace EdPaletteParts {
 
@@ -14,6 +15,18 @@ GameObject* FindDescendant(const GameObject& root, const std::string& name) {
         }
     }
     return nullptr;
+}
+
+float StackRows(const GameObject& window, Vector2 topLeft, float width) {
+    float y = topLeft.y;
+    for (GameObject* child : window.Children()) {
+        IEdUiElement* element = FindUiElement(*child);
+        if (element != nullptr && child->DrawEnabled) {
+            element->SetRect(topLeft.x, y, width, element->Height);
+            y += element->Height;
+        }
+    }
+    return y - topLeft.y;
 }
 
 bool OnClick(const GameObject& root, const std::string& name, std::function<void()> onClick) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GameObject.h"
+#include "core/Vector2.h"
 
 #include <functional>
 #include <string>
@@ -18,6 +19,10 @@ W* FindWidget(const GameObject& root, const std::string& name) {
     GameObject* object = FindDescendant(root, name);
     return object != nullptr ? object->GetComponent<W>() : nullptr;
 }
+
+// Stacks the draw-enabled children of `window` that are widgets, in child order, from
+// topLeft down, each `width` wide and as high as it asks; returns the total height.
+float StackRows(const GameObject& window, Vector2 topLeft, float width);
 
 // Sets the click callback of the named button; false when there is no such button.
 bool OnClick(const GameObject& root, const std::string& name, std::function<void()> onClick);
