@@ -5,6 +5,7 @@
 #include "core/GameObject.h"
 #include "editor/CurrentLevel.h"
 #include "editor/EdRootBhv.h"
+#include "editor/EdDlgMessageBoxBhv.h"
 #include "editor/EditorState.h"
 #include "editor/ExistenceCommand.h"
 #include "editor/LevelPicking.h"
@@ -400,8 +401,25 @@ void EdLevelEditorBhv::OpenWorkingCopy() {
     Selection.Clear();
 }
 
+// Unsaved changes are asked about first: Yes saves and switches, No drops them and
+// switches, Cancel stays. Without the message box the switch is refused with a message.
 void EdLevelEditorBhv::SwitchLevel(int offset) {
-    if (!Session.SwitchLevel(offset)) {
+    auto* box = dynamic_cast<EdDlgMessageBoxBhv*>(Engine::EditorState->MessageBox);
+    if (Session.HasUnsavedLevel() && box != nullptr) {
+        box->Open("Save changes?", {"Yes", "No", "Cancel"}, [this, offset](const std::string& answer) {
+            if (answer == "Yes" && Session.SaveCurrent()) {
+                SwitchLevelNow(offset, false);
+            } else if (answer == "No") {
+                SwitchLevelNow(offset, true);
+            }
+        });
+        return;
+    }
+    SwitchLevelNow(offset, false);
+}
+
+void EdLevelEditorBhv::SwitchLevelNow(int offset, bool dropChanges) {
+    if (!Session.SwitchLevel(offset, dropChanges)) {
         return;
     }
     Selection.Clear();

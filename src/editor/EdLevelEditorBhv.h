@@ -29,8 +29,10 @@ public:
     void HandleInput() override;
 
     void OpenWorkingCopy();
-    // Empties the selection and the history: the objects of the old level are gone.
+    // Asks "Save changes?" first when the level has unsaved changes.
     void SwitchLevel(int offset);
+    // Empties the selection and the history: the objects of the old level are gone.
+    void SwitchLevelNow(int offset, bool dropChanges);
     bool SaveLevelAs(const std::string& name) { return Session.SaveLevelAs(name); }
     std::vector<std::string> ListLevels() const { return Session.ListLevels(); }
     void Undo();

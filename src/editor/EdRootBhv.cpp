@@ -133,7 +133,7 @@ void EdRootBhv::ShowChildren(bool open) {
     SetFlags(FindChild("EdDialogsRoot"), true, true, true);
     SetFlags(FindChild("EdLevelEditor"), true, true, true);
     const bool picking = Engine::EditorState->IsSpritePicking;
-    SetFlags(palettes, !picking, !picking, true);
+    SetFlags(palettes, !picking && !IsDialogShown(), !picking, true);
     if (palettes != nullptr && palettes->Tint() != nullptr) {
         palettes->Tint()->Tint.a = picking ? 76 : static_cast<std::uint8_t>(std::lround(PaletteAlpha * 255.0f));
     }
@@ -152,12 +152,19 @@ void EdRootBhv::UpdatePointerOverEditor() {
             over = over || (area != nullptr && IsDrawnWithAncestors(palette) && Contains(area->ScreenBounds(), input->Cursor));
         }
     }
-    if (const GameObject* dialogs = FindChild("EdDialogsRoot")) {
+    state->IsPointerOverEditor = over || IsDialogShown();
+}
+
+// A shown dialog is modal: the palettes take no input meanwhile.
+bool EdRootBhv::IsDialogShown() const {
+    if (const GameObject* dialogs = FindChild("EdDialogsRoot"); dialogs != nullptr && dialogs->DrawEnabled) {
         for (const GameObject* dialog : dialogs->Children()) {
-            over = over || IsDrawnWithAncestors(dialog);
+            if (dialog->DrawEnabled) {
+                return true;
+            }
         }
     }
-    state->IsPointerOverEditor = over;
+    return false;
 }
 
 void EdRootBhv::UpdateKeyboardCapture() {

@@ -33,6 +33,7 @@ public:
 private:
     EdLevelEditorBhv* LevelEditor() const;
     void ShowChildren(bool open);
+    bool IsDialogShown() const;
 };
 
 // Sets the editor's pause toggle and applies the one pause rule.

@@ -29,6 +29,7 @@ public:
     std::string SelectedPrefabName;
 
     // The dialogs, palettes and tools enter themselves here when they start.
+    Behavior* MessageBox = nullptr;
     Behavior* ComponentPicker = nullptr;
     Behavior* PrefabPicker = nullptr;
     Behavior* ObjectEditPalette = nullptr;

@@ -116,14 +116,19 @@ bool LevelSession::SaveLevelAs(const std::string& name) {
     return true;
 }
 
-bool LevelSession::SwitchLevel(int offset) {
+bool LevelSession::HasUnsavedLevel() const {
+    const LevelBhv* live = CurrentLevelBhv();
+    return live != nullptr && live->IsModified;
+}
+
+bool LevelSession::SwitchLevel(int offset, bool dropChanges) {
     GameObject* level = CurrentLevel();
     const std::vector<std::string> levels = ListLevels();
     if (level == nullptr || levels.empty()) {
         TellUser("No level to switch to");
         return false;
     }
-    if (const LevelBhv* live = CurrentLevelBhv(); live != nullptr && live->IsModified) {
+    if (HasUnsavedLevel() && !dropChanges) {
         TellUser("Unsaved changes: save with Alt+S before switching");
         return false;
     }

@@ -28,8 +28,10 @@ public:
     // Alt+S: under the level's own name, also while the working copy is in use.
     bool SaveCurrent();
     // Loads the listed level `offset` places from the current one (wrapping). Does
-    // nothing, with a message, when none is listed or the level has unsaved changes.
-    bool SwitchLevel(int offset);
+    // nothing, with a message, when none is listed, or when the level has unsaved
+    // changes and they are not to be dropped.
+    bool SwitchLevel(int offset, bool dropChanges = false);
+    bool HasUnsavedLevel() const;
     // F1's opening: the level loaded afresh from its prefab (the working copy coming
     // back under its own name, marked modified). A level with unsaved changes that is
     // not the working copy is kept as it is.

@@ -6,6 +6,10 @@
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
 #include "editor/EdButtonBhv.h"
+#include "editor/EdDialogBhv.h"
+#include "editor/EdDlgComponentPickerBhv.h"
+#include "editor/EdDlgMessageBoxBhv.h"
+#include "editor/EdDlgPrefabPickerBhv.h"
 #include "editor/EdFieldBhv.h"
 #include "editor/EdHotReloadMonitorBhv.h"
 #include "editor/EdLevelEditorBhv.h"
@@ -101,6 +105,10 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<EdRowMultiContainerBhv>("EdRowMultiContainerBhv");
     manager.Register<EdPropertyRowBhv>("EdPropertyRowBhv");
     manager.Register<EdPaletteBhv>("EdPaletteBhv");
+    manager.Register<EdDialogBhv>("EdDialogBhv");
+    manager.Register<EdDlgMessageBoxBhv>("EdDlgMessageBoxBhv");
+    manager.Register<EdDlgPrefabPickerBhv>("EdDlgPrefabPickerBhv");
+    manager.Register<EdDlgComponentPickerBhv>("EdDlgComponentPickerBhv");
     manager.Register<ParticleManagerBhv>("ParticleManagerBhv");
     manager.Register<Pcl_EmitContinuousBhv>("Pcl_EmitContinuousBhv");
     manager.Register<Pcl_EmitOnceBhv>("Pcl_EmitOnceBhv");

@@ -1,0 +1,31 @@
+#include "editor/EdDlgComponentPickerBhv.h"
+
+#include "core/Engine.h"
+#include "editor/EditorState.h"
+#include "editor/NameFilter.h"
+#include "prefabs/PrefabManager.h"
+
+EdDlgComponentPickerBhv::~EdDlgComponentPickerBhv() {
+    if (Engine::EditorState != nullptr && Engine::EditorState->ComponentPicker == this) {
+        Engine::EditorState->ComponentPicker = nullptr;
+    }
+}
+
+void EdDlgComponentPickerBhv::Start() {
+    EdDlgPickerBhv::Start();
+    if (Engine::EditorState != nullptr) {
+        Engine::EditorState->ComponentPicker = this;
+    }
+}
+
+std::vector<std::string> EdDlgComponentPickerBhv::ListFor(const std::string& filter) const {
+    std::vector<std::string> names;
+    if (Engine::Prefabs != nullptr) {
+        for (const auto& [name, type] : Engine::Prefabs->Types()) {
+            if (name != "PrefabComponent" && MatchesFilter(name, filter)) {
+                names.push_back(name);
+            }
+        }
+    }
+    return names;
+}

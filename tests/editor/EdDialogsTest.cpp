@@ -1,0 +1,167 @@
+#include "app/GameApp.h"
+#include "editor/EdDlgComponentPickerBhv.h"
+#include "editor/EdDlgMessageBoxBhv.h"
+#include "editor/EdDlgPrefabPickerBhv.h"
+#include "editor/EdFieldBhv.h"
+#include "editor/EdListItemBhv.h"
+#include "editor/EditorState.h"
+#include "graphics/Graphics.h"
+#include "input/InputManager.h"
+#include "support/PrefabTestContent.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The shipped dialogs under "EdDialogsRoot", beside an "EdPalettesRoot".
+class EdDialogsTest : public PrefabTestContent {
+protected:
+    EdDialogsTest() {
+        for (const char* name : {"EdWidgetBackground", "EdWidgetText", "EdButton", "EdField", "EdListItem", "EdTitleBar",
+                                 "EdRowMultiContainer", "EdPropertyRow", "EdDlgOverlay", "EdDlgAnswerRow", "EdDlgMessageBox",
+                                 "EdDlgPrefabPicker", "EdDlgComponentPicker"}) {
+            AddPrefab(name, ReadFile(std::filesystem::path(VELLIMOR_SOURCE_CONTENT) / "Prefabs" / (std::string(name) + ".json")));
+        }
+        auto* editor = new GameObject();
+        root.AddChild(editor);
+        palettes = new GameObject();
+        palettes->Name = "EdPalettesRoot";
+        editor->AddChild(palettes);
+        auto* dialogs = new GameObject();
+        dialogs->Name = "EdDialogsRoot";
+        editor->AddChild(dialogs);
+        box = Make<EdDlgMessageBoxBhv>(*dialogs, "EdDlgMessageBox");
+        prefabs = Make<EdDlgPrefabPickerBhv>(*dialogs, "EdDlgPrefabPicker");
+        components = Make<EdDlgComponentPickerBhv>(*dialogs, "EdDlgComponentPicker");
+    }
+    ~EdDialogsTest() override {
+        while (!root.Children().empty()) delete root.Children().back();
+    }
+
+    template <class T>
+    static T* Make(GameObject& parent, const char* prefab) {
+        auto* object = new GameObject(prefab);
+        parent.AddChild(object);
+        return object->GetComponent<T>();
+    }
+    void Frame() {
+        GameApp::InputPass(&root);
+        GameApp::UpdatePass(&root);
+        input.Update();
+    }
+    void Tap(int key) {
+        input.CurrentKeys.set(key);
+        Frame();
+        input.CurrentKeys.reset(key);
+        Frame();
+    }
+    void Type(const std::string& text) {
+        input.TypedText = text;
+        GameApp::InputPass(&root);
+        GameApp::UpdatePass(&root);
+        input.TypedText.clear();
+    }
+    std::vector<std::string> Shown(const EdDlgPickerBhv& picker) const {
+        std::vector<std::string> labels;
+        for (const EdListItemBhv* row : picker.Rows()) {
+            if (!row->Label.empty()) labels.push_back(row->Label);
+        }
+        return labels;
+    }
+
+    EditorState& state = engine.Make(Engine::EditorState);
+    Graphics& graphics = engine.Make(Engine::Graphics);
+    InputManager& input = engine.Make(Engine::InputManager);
+    GameObject* palettes = nullptr;
+    EdDlgMessageBoxBhv* box = nullptr;
+    EdDlgPrefabPickerBhv* prefabs = nullptr;
+    EdDlgComponentPickerBhv* components = nullptr;
+    std::optional<std::string> answer;
+    EdDlgMessageBoxBhv::Callback Record() {
+        return [this](const std::string& text) { answer = text; };
+    }
+};
+
+TEST_F(EdDialogsTest, TheMessageBoxAnswersByKeyAndLetterAndBlocksThePalettes) {
+    const std::vector<std::string> answers{"Yes", "No", "Cancel"};
+    for (auto [key, expected] : {std::pair{KeyOemEnter, "Yes"}, std::pair{KeyEsc, "Cancel"}}) {
+        answer.reset();
+        box->Open("Save changes?", answers, Record());
+        EXPECT_FALSE(palettes->InputEnabled);
+        Tap(key);
+        EXPECT_EQ(answer, expected);
+        EXPECT_FALSE(box->IsShown());
+        EXPECT_TRUE(palettes->InputEnabled);
+    }
+    answer.reset();
+    box->Open("Save changes?", answers, Record());
+    Type("q");
+    EXPECT_FALSE(answer.has_value());
+    Type("N");
+    EXPECT_EQ(answer, "No");
+    // The buttons are those of the last question only.
+    box->Open("Again?", {"Ok"}, Record());
+    Frame();
+    EXPECT_EQ(box->Owner()->FindChild("Buttons")->Children().size(), 1u);
+}
+
+TEST_F(EdDialogsTest, ACallbackThatAsksAgainKeepsItsNewCallback) {
+    int firstCalls = 0;
+    box->Open("First?", {"Yes", "No"}, [&](const std::string&) {
+        ++firstCalls;
+        box->Open("Second?", {"Ok"}, Record());
+    });
+    box->Choose("Yes");
+    EXPECT_TRUE(box->IsShown());
+    box->Choose("Ok");
+    EXPECT_EQ(firstCalls, 1);
+    EXPECT_EQ(answer, "Ok");
+}
+
+TEST_F(EdDialogsTest, ThePrefabPickerFiltersAsTypedAndNoneIsTheEmptyChoice) {
+    for (const char* name : {"Seed", "SeedBag", "AppleSeed", "Stone"}) AddPrefab(name, R"({"Components": "", "AutoCreate": ""})");
+    prefabs->Open(Record());
+    Frame();
+    EXPECT_EQ(prefabs->Entries().front(), "(None)");
+    Tap(KeyOemEnter);
+    EXPECT_EQ(answer, "");
+
+    answer.reset();
+    prefabs->Open(Record());
+    Frame();
+    Type("seed");
+    Frame();
+    EXPECT_EQ(Shown(*prefabs), (std::vector<std::string>{"AppleSeed", "Seed", "SeedBag"}));
+    Tap(KeyDown);
+    Tap(KeyOemEnter);
+    EXPECT_EQ(answer, "Seed");
+
+    // Esc calls nothing; OK on an empty list chooses nothing.
+    answer.reset();
+    prefabs->Open(Record());
+    Tap(KeyEsc);
+    EXPECT_FALSE(prefabs->IsShown());
+    prefabs->Open(Record());
+    Type("nothing like it");
+    Frame();
+    prefabs->ChooseCurrent();
+    EXPECT_FALSE(answer.has_value());
+    EXPECT_TRUE(prefabs->IsShown());
+}
+
+TEST_F(EdDialogsTest, DownPastTheLastRowScrollsAndPrefabComponentIsNeverOffered) {
+    components->Open(Record());
+    Frame();
+    const auto& listed = components->Entries();
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), "PrefabComponent"), 0);
+    ASSERT_GT(listed.size(), components->Rows().size());
+    for (std::size_t i = 0; i < components->Rows().size(); ++i) Tap(KeyDown);
+    EXPECT_EQ(components->ScrollOffset, 1u);
+    Tap(KeyOemEnter);
+    EXPECT_EQ(answer, listed[components->Rows().size()]);
+}
+
+}  // namespace
