@@ -10,6 +10,7 @@
 #include "core/ContentLog.h"
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
+#include "core/IEditorRoot.h"
 #include "core/FrameTime.h"
 #include "core/GameConfig.h"
 #include "core/GameObject.h"
@@ -124,14 +125,26 @@ void GameApp::Run() {
         stats_->FrameStarted();
         const bool open = RunFrame(delta);
         stats_->FrameEnded();
-        if (!open || Engine::QuitRequested || frame == options_.frames) {
+        if ((!open || Engine::QuitRequested) && !KeepRunningToAsk()) {
             break;
         }
+        if (frame == options_.frames) {
+            break;
+        }
+    }
+    if (Engine::EditorRoot != nullptr) {
+        Engine::EditorRoot->KeepUnsavedWork();
     }
     if (options_.frames > 0) {
         stats_->PrintRun();
     }
     ShutDownContent();
+}
+
+// Unsaved editor work is asked about before the game quits.
+bool GameApp::KeepRunningToAsk() {
+    Engine::QuitRequested = false;
+    return Engine::EditorRoot != nullptr && Engine::EditorRoot->KeepRunningToAsk();
 }
 
 float GameApp::NextFrameDelta() {

@@ -63,6 +63,7 @@ private:
     void HandleWindowKeys();
     // The game time of the next frame: paced, or one interval at once with --frames.
     float NextFrameDelta();
+    static bool KeepRunningToAsk();
     void LoadBanks();
     void LoadTextures();
     void LoadFonts();

@@ -1,6 +1,7 @@
 #include "editor/EdRootBhv.h"
 
 #include "core/Engine.h"
+#include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "editor/EdLevelEditorBhv.h"
 #include "editor/EditorState.h"
@@ -10,6 +11,7 @@
 #include "game/UiScreen.h"
 #include "graphics/TintComponent.h"
 #include "input/InputManager.h"
+#include "platform/ExecutablePath.h"
 
 #include <cmath>
 
@@ -63,6 +65,17 @@ bool HoldsKeyboard(const GameObject& object) {
     return false;
 }
 
+bool AnyDialogDrawn(const GameObject* dialogs) {
+    if (dialogs != nullptr) {
+        for (const GameObject* dialog : dialogs->Children()) {
+            if (dialog->DrawEnabled) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void SetEditorPause(bool paused) {
@@ -72,7 +85,7 @@ void SetEditorPause(bool paused) {
     UiScreen::ApplyPause();
 }
 
-EdRootBhv::EdRootBhv() {
+EdRootBhv::EdRootBhv() : guard_(ExecutableDirectory() / "Recovery", [this] { return LevelEditor(); }) {
     AddProperty("PaletteAlpha", PaletteAlpha);
 }
 
@@ -88,6 +101,7 @@ void EdRootBhv::Start() {
         PaletteAlpha = static_cast<float>(palettes->Tint()->Tint.a) / 255.0f;
     }
     ShowChildren(false);
+    guard_.AnnounceRecovery();
 }
 
 EdLevelEditorBhv* EdRootBhv::LevelEditor() const {
@@ -120,13 +134,18 @@ void EdRootBhv::OpenForEditing() {
 
 void EdRootBhv::Update() {
     ShowChildren(Engine::EditorState != nullptr && Engine::EditorState->IsActive);
+    if (Engine::FrameTime != nullptr) {
+        guard_.Tick(Engine::FrameTime->DeltaSeconds);
+    }
 }
 
 void EdRootBhv::ShowChildren(bool open) {
     GameObject* palettes = FindChild("EdPalettesRoot");
     if (!open) {
+        // A question asked with the editor closed (about quitting) stays up.
+        const bool asking = AnyDialogDrawn(FindChild("EdDialogsRoot"));
         SetFlags(palettes, false, false, false);
-        SetFlags(FindChild("EdDialogsRoot"), false, false, false);
+        SetFlags(FindChild("EdDialogsRoot"), asking, asking, asking);
         SetFlags(FindChild("EdLevelEditor"), false, false, false);
         return;
     }
@@ -157,14 +176,8 @@ void EdRootBhv::UpdatePointerOverEditor() {
 
 // A shown dialog is modal: the palettes take no input meanwhile.
 bool EdRootBhv::IsDialogShown() const {
-    if (const GameObject* dialogs = FindChild("EdDialogsRoot"); dialogs != nullptr && dialogs->DrawEnabled) {
-        for (const GameObject* dialog : dialogs->Children()) {
-            if (dialog->DrawEnabled) {
-                return true;
-            }
-        }
-    }
-    return false;
+    const GameObject* dialogs = FindChild("EdDialogsRoot");
+    return dialogs != nullptr && dialogs->DrawEnabled && AnyDialogDrawn(dialogs);
 }
 
 void EdRootBhv::UpdateKeyboardCapture() {

@@ -2,6 +2,7 @@
 
 #include "core/Behavior.h"
 #include "core/IEditorRoot.h"
+#include "editor/UnsavedWorkGuard.h"
 
 class EdLevelEditorBhv;
 
@@ -23,6 +24,9 @@ public:
 
     void UpdatePointerOverEditor() override;
     void UpdateKeyboardCapture() override;
+    bool KeepRunningToAsk() override { return guard_.KeepRunningToAsk(); }
+    void KeepUnsavedWork() override { guard_.WriteRecovery(); }
+    UnsavedWorkGuard& Guard() { return guard_; }
 
     // F1's opening: the palettes hidden, the game paused, the working copy loaded.
     void OpenForEditing();
@@ -34,6 +38,8 @@ private:
     EdLevelEditorBhv* LevelEditor() const;
     void ShowChildren(bool open);
     bool IsDialogShown() const;
+
+    UnsavedWorkGuard guard_;
 };
 
 // Sets the editor's pause toggle and applies the one pause rule.

@@ -66,18 +66,22 @@ void LevelStore::SaveLevelAs(PrefabManager& prefabs, const std::string& name, co
     if (prefab == nullptr) {
         prefab = prefabs.Adopt(std::make_unique<Prefab>(prefabs, name));
     }
-    prefab->AutoCreates.clear();
-    prefab->IsModified = true;
+    FillEntries(*prefab, level, sources);
+    prefab->Save();
+}
+
+void LevelStore::FillEntries(Prefab& prefab, const GameObject& level, const Prefab& sources) {
+    prefab.AutoCreates.clear();
+    prefab.IsModified = true;
     for (const GameObject* child : level.Children()) {
         auto entry = std::make_unique<AutoCreate>();
-        entry->Owner = prefab;
+        entry->Owner = &prefab;
         // Unnamed entries are named after their prefab when instanced: keep them so.
         entry->Name = child->Name == child->PrefabName ? "" : child->Name;
         entry->PrefabName = child->PrefabName;
         if (const AutoCreate* source = FindSourceEntry(&sources, child->PrefabName)) {
             entry->InstanceProperties = CaptureStoredProperties(*source, *child);
         }
-        prefab->AutoCreates.push_back(std::move(entry));
+        prefab.AutoCreates.push_back(std::move(entry));
     }
-    prefab->Save();
 }

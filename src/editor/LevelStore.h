@@ -23,4 +23,7 @@ std::vector<std::string> UnlistedObjects(const GameObject& level, const Prefab* 
 // checked UnlistedObjects.
 void SaveLevelAs(PrefabManager& prefabs, const std::string& name, const GameObject& level, const Prefab& sources);
 
+// The entries part of SaveLevelAs: the prefab's entries replaced, marked modified.
+void FillEntries(Prefab& prefab, const GameObject& level, const Prefab& sources);
+
 }  // namespace LevelStore

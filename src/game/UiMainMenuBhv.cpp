@@ -32,7 +32,7 @@ void UiMainMenuBhv::Start() {
 }
 
 void UiMainMenuBhv::HandleInput() {
-    if (Engine::InputManager->IsActionPressed(ActionMenuCancel)) {
+    if (!UiScreen::IsEditorAsking() && Engine::InputManager->IsActionPressed(ActionMenuCancel)) {
         Select("Resume");
     }
 }

@@ -49,4 +49,8 @@ bool UiScreen::IsGameplayPaused() {
     return menuPause || (Engine::EditorState != nullptr && Engine::EditorState->PauseGame);
 }
 
+bool UiScreen::IsEditorAsking() {
+    return Engine::EditorState != nullptr && Engine::EditorState->IsKeyboardCaptured;
+}
+
 void UiScreen::ApplyPause() { SetGameplayRunning(!IsGameplayPaused()); }

@@ -20,5 +20,8 @@ void PauseGameplay();
 void ResumeGameplay();
 void ApplyPause();
 bool IsGameplayPaused();
+// An editor question is up (it may come while a menu is shown, about quitting): the
+// menus leave the keys and the mouse to it.
+bool IsEditorAsking();
 
 }  // namespace UiScreen

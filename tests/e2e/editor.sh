@@ -90,5 +90,8 @@ hold_key F1; sleep 0.8
 back=$(compare -metric AE -fuzz 6% -crop "1280x560+0+160" "$edited" "$(screenshot editor-reopened)" null: 2>&1 || true)
 [ "${back%%.*}" -lt 400 ] || { echo "F1 again did not bring the layout back ($back pixels differ)"; exit 1; }
 
-close_and_expect_clean_exit
+# The level came back marked as changed: closing asks first, a second close quits
+# and leaves the layout in the recovery directory.
+close_and_expect_clean_exit twice
+[ -s "$dir/Recovery/Lvl_TestLevel2.json" ] || { echo "no recovery file for the unsaved level"; exit 1; }
 echo "editor: frozen field, grab saved as X + 2, Esc and undo save the same bytes, play-test round trip"

@@ -5,6 +5,7 @@
 #include "editor/EdFieldBhv.h"
 #include "editor/EdListItemBhv.h"
 #include "editor/EditorState.h"
+#include "editor/UnsavedWorkGuard.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
@@ -162,6 +163,56 @@ TEST_F(EdDialogsTest, DownPastTheLastRowScrollsAndPrefabComponentIsNeverOffered)
     EXPECT_EQ(components->ScrollOffset, 1u);
     Tap(KeyOemEnter);
     EXPECT_EQ(answer, listed[components->Rows().size()]);
+}
+
+TEST_F(EdDialogsTest, QuittingWithUnsavedWorkAsksAndASecondRequestQuits) {
+    Prefab* seed = AddPrefab("Seed", R"({"Components": "", "AutoCreate": ""})");
+    seed->IsModified = true;
+    UnsavedWorkGuard guard(dir / "Recovery", [] { return nullptr; });
+    Engine::QuitRequested = false;
+
+    ASSERT_TRUE(guard.KeepRunningToAsk());
+    Type("c");
+    EXPECT_FALSE(Engine::QuitRequested);
+    EXPECT_TRUE(guard.KeepRunningToAsk());
+    EXPECT_FALSE(guard.KeepRunningToAsk());  // the second request while it is up
+    Type("n");
+    EXPECT_TRUE(Engine::QuitRequested);
+    EXPECT_TRUE(seed->IsModified);
+
+    UnsavedWorkGuard saving(dir / "Recovery", [] { return nullptr; });
+    Engine::QuitRequested = false;
+    ASSERT_TRUE(saving.KeepRunningToAsk());
+    Type("y");
+    EXPECT_TRUE(Engine::QuitRequested);
+    EXPECT_FALSE(seed->IsModified);
+    EXPECT_FALSE(saving.KeepRunningToAsk());
+    Engine::QuitRequested = false;
+}
+
+TEST_F(EdDialogsTest, UnsavedWorkComesBackFromTheRecoveryDirectoryAsModified) {
+    Prefab* seed = AddPrefab("Seed", R"({"Components": {"AllValuesComponent": {"Int": "3"}}, "AutoCreate": ""})");
+    const std::string onDisk = ReadFile(PrefabDir() / "Seed.json");
+    const std::string saved = seed->ToJson();
+    seed->Components.front()->FindProperty("Int")->GetSubProperty("Int", 0).FromText("7");
+    seed->IsModified = true;
+    const std::string edited = seed->ToJson();
+    UnsavedWorkGuard({dir / "Recovery", [] { return nullptr; }}).WriteRecovery();
+    EXPECT_EQ(ReadFile(PrefabDir() / "Seed.json"), onDisk);  // never over the real file
+
+    // The next start: the prefab as it is on disk, the recovery offered.
+    manager.Release("Seed");
+    seed = AddPrefab("Seed", onDisk);
+    state.SelectedPrefab = seed;
+    UnsavedWorkGuard next(dir / "Recovery", [] { return nullptr; });
+    next.AnnounceRecovery();
+    ASSERT_TRUE(next.HasRecoveryOffer());
+    next.Recover();
+    EXPECT_EQ(seed->ToJson(), edited);
+    EXPECT_TRUE(seed->IsModified);
+    EXPECT_EQ(state.SelectedPrefab, seed);
+    state.History.Undo();
+    EXPECT_EQ(manager.Find("Seed")->ToJson(), saved);
 }
 
 }  // namespace

@@ -94,8 +94,15 @@ new_flame_share() {  # before after x y w h
     -fx "(${flame//I/v}) && !(${flame//I/u}) ? 1 : 0" -format '%[fx:mean]' info:
 }
 # Closes the window and fails unless the game exits 0 within 15 s without a crash report.
+# With "twice", the window is closed a second time after the first close raised the
+# question about unsaved work (a second close quits without answering).
 close_and_expect_clean_exit() {
   "$xclose" Vellimor
+  if [ "${1:-}" = twice ]; then
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || { echo "the first close did not ask about unsaved work"; exit 1; }
+    "$xclose" Vellimor
+  fi
   for _ in $(seq 1 150); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
