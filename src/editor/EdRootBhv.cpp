@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "editor/EdLevelEditorBhv.h"
+#include "editor/EdSpritePickerBhv.h"
 #include "editor/EditorState.h"
 #include "editor/IEdKeyboardHolder.h"
 #include "editor/IEdScreenArea.h"
@@ -105,6 +106,18 @@ void EdRootBhv::HandleInput() {
         OpenForEditing();
     } else if (input->IsKeyPressed(KeyF11)) {
         state->IsActive = !state->IsActive;
+    }
+    if (state->IsActive && input->IsKeyDown(KeyCtrl) && input->IsKeyPressed(KeyG)) {
+        OpenSpritePicker();
+    }
+}
+
+// One tool at a time, and never while a field or dialog holds the keys.
+void EdRootBhv::OpenSpritePicker() {
+    const EditorState& state = *Engine::EditorState;
+    auto* picker = dynamic_cast<EdSpritePickerBhv*>(state.SpritePicker);
+    if (picker != nullptr && !state.IsToolOpen() && !state.IsKeyboardCaptured) {
+        picker->Open();
     }
 }
 
