@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "editor/EdCameraMoverBhv.h"
+#include "editor/EdSpritePickerBhv.h"
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/ShapeEditCommand.h"
@@ -57,9 +58,7 @@ void EdShapeEditorBhv::Edit(B2FixtureComponent& fixture) {
         TellUser("The shape editor edits boxes, polygons and circles of placed objects only");
         return;
     }
-    if (isOpen_) {
-        Finish(true);
-    }
+    CloseOtherTools();
     target_.Reset(&fixture);
     ShapeAtOpening = text;
     BodyPosition = fixture.Owner()->GetPosition();
@@ -77,6 +76,21 @@ void EdShapeEditorBhv::Edit(B2FixtureComponent& fixture) {
     SelectedPoint = -1;
     IsDragging = false;
     UiScreen::ApplyPause();
+}
+
+// One tool at a time: two camera movers closed out of order would leave the world
+// camera where the later one found it.
+void EdShapeEditorBhv::CloseOtherTools() {
+    if (isOpen_) {
+        Finish(true);
+    }
+    const EditorState& state = *Engine::EditorState;
+    if (auto* mover = dynamic_cast<EdCameraMoverBhv*>(state.CameraMover)) {
+        mover->Close();
+    }
+    if (auto* picker = dynamic_cast<EdSpritePickerBhv*>(state.SpritePicker); picker != nullptr && picker->IsOpen()) {
+        picker->Close();
+    }
 }
 
 void EdShapeEditorBhv::Finish(bool keep) {

@@ -42,6 +42,7 @@ public:
 private:
     // Enter keeps the shape and records it for undo; Esc puts the opening text back.
     void Finish(bool keep);
+    void CloseOtherTools();
     void Close();
     // True when the keys closed the editor.
     bool HandleEndKeys();
