@@ -4,6 +4,7 @@
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "editor/EdLevelEditorBhv.h"
+#include "editor/EdSpritePickerBhv.h"
 #include "editor/EditorState.h"
 #include "editor/IEdKeyboardHolder.h"
 #include "editor/IEdScreenArea.h"
@@ -119,6 +120,18 @@ void EdRootBhv::HandleInput() {
         OpenForEditing();
     } else if (input->IsKeyPressed(KeyF11)) {
         state->IsActive = !state->IsActive;
+    }
+    if (state->IsActive && input->IsKeyDown(KeyCtrl) && input->IsKeyPressed(KeyG)) {
+        OpenSpritePicker();
+    }
+}
+
+// One tool at a time, and never while a field or dialog holds the keys.
+void EdRootBhv::OpenSpritePicker() {
+    const EditorState& state = *Engine::EditorState;
+    auto* picker = dynamic_cast<EdSpritePickerBhv*>(state.SpritePicker);
+    if (picker != nullptr && !state.IsToolOpen() && !state.IsKeyboardCaptured) {
+        picker->Open();
     }
 }
 

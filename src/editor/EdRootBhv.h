@@ -10,7 +10,7 @@ class EdLevelEditorBhv;
 // reaches it. Its children "EdPalettesRoot", "EdDialogsRoot" and "EdLevelEditor" are
 // found by name when used. F1 opens the editor over a paused game with the level's
 // working copy (the level editor closes it with F1 for a play-test); F11 flips it
-// open or closed and touches nothing else. Neither works while a pause menu is up.
+// open or closed and touches nothing else; Ctrl+G opens the sprite picker. Neither works while a pause menu is up.
 // Every frame it shows or hides the children as the editor is open or closed. It is
 // Engine::EditorRoot while it lives.
 class EdRootBhv : public Behavior, public IEditorRoot {
@@ -30,6 +30,8 @@ public:
 
     // F1's opening: the palettes hidden, the game paused, the working copy loaded.
     void OpenForEditing();
+    // Ctrl+G: the sprite picker (EditorState::SpritePicker).
+    void OpenSpritePicker();
 
     // The palettes root's tint alpha (0 ... 1) as the prefab sets it.
     float PaletteAlpha = 1.0f;

@@ -36,6 +36,10 @@ public:
     Behavior* MainPalette = nullptr;
     Behavior* ShapeEditor = nullptr;
     Behavior* SpritePicker = nullptr;
+    // The camera mover opened with Ctrl+F (the shape editor brings its own).
+    Behavior* CameraMover = nullptr;
+    // One of the three tools is open: the play field is paused meanwhile.
+    bool IsToolOpen() const;
 
     // The editor is open: the play field's tools and the HUD leave the mouse to it.
     bool IsActive = false;

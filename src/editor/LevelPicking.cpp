@@ -48,6 +48,18 @@ GameObject* LevelPicking::PickAt(GameObject& level, Vector2 world, Vector2 scree
     return hit;
 }
 
+GameObject* LevelPicking::PickObjectAt(GameObject& root, Vector2 world, Vector2 screen) {
+    GameObject* hit = nullptr;
+    Walk(root, nullptr, [&](const GameObject& object, GameObject*) {
+        const SpriteComponent* sprite = object.Sprite();
+        if (sprite != nullptr && sprite->Layer != DrawLayer::SpriteLights &&
+            Contains(sprite->GetWorldBounds(), IsWorldLayer(sprite->Layer) ? world : screen)) {
+            hit = const_cast<GameObject*>(&object);
+        }
+    });
+    return hit;
+}
+
 std::vector<GameObject*> LevelPicking::InBox(GameObject& level, Vector2 corner1, Vector2 corner2) {
     const Vector2 low(std::min(corner1.x, corner2.x), std::min(corner1.y, corner2.y));
     const Rect box(low.x, low.y, std::abs(corner1.x - corner2.x), std::abs(corner1.y - corner2.y));

@@ -16,6 +16,10 @@ namespace LevelPicking {
 // siblings earlier ones), or null.
 GameObject* PickAt(GameObject& level, Vector2 world, Vector2 screen);
 
+// The object itself (not its level child) hit last below `root`; sprites on the
+// light layer are not things to pick and are passed over.
+GameObject* PickObjectAt(GameObject& root, Vector2 world, Vector2 screen);
+
 // Every level child one of whose sprites (in world units) meets the box, in child
 // order.
 std::vector<GameObject*> InBox(GameObject& level, Vector2 corner1, Vector2 corner2);

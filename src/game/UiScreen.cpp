@@ -46,7 +46,8 @@ void UiScreen::ResumeGameplay() {
 }
 
 bool UiScreen::IsGameplayPaused() {
-    return menuPause || (Engine::EditorState != nullptr && Engine::EditorState->PauseGame);
+    const EditorState* editor = Engine::EditorState;
+    return menuPause || (editor != nullptr && (editor->PauseGame || editor->IsToolOpen()));
 }
 
 bool UiScreen::IsEditorAsking() {

@@ -6,9 +6,10 @@ class GameObject;
 // The play field is paused by switching off its screen's input and update, so it
 // stays drawn under the menu; the HUD stops taking clicks meanwhile.
 //
-// One rule decides "paused": a pause menu or message box asks for it, or the
-// editor's pause toggle (EditorState::PauseGame) is on. ApplyPause sets the flags
-// from that rule; every change of either reason calls it.
+// One rule decides "paused": a pause menu or message box asks for it, the editor's
+// pause toggle (EditorState::PauseGame) is on, or an editor tool is open
+// (EditorState::IsToolOpen). ApplyPause sets the flags from that rule; every change
+// of any reason calls it.
 namespace UiScreen {
 
 void Show(GameObject* object);

@@ -6,6 +6,7 @@
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
 #include "editor/EdButtonBhv.h"
+#include "editor/EdCameraMoverBhv.h"
 #include "editor/EdDialogBhv.h"
 #include "editor/EdDlgComponentPickerBhv.h"
 #include "editor/EdDlgMessageBoxBhv.h"
@@ -18,7 +19,9 @@
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EdRootBhv.h"
 #include "editor/EdRowMultiContainerBhv.h"
+#include "editor/EdShapeEditorBhv.h"
 #include "editor/EdSpacerBhv.h"
+#include "editor/EdSpritePickerBhv.h"
 #include "editor/EdTitleBarBhv.h"
 #include "editor/EdToggleBhv.h"
 #include "game/En_AntBhv.h"
@@ -96,6 +99,9 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<LevelBhv>("LevelBhv");
     manager.Register<EdRootBhv>("EdRootBhv");
     manager.Register<EdLevelEditorBhv>("EdLevelEditorBhv");
+    manager.Register<EdCameraMoverBhv>("EdCameraMoverBhv");
+    manager.Register<EdShapeEditorBhv>("EdShapeEditorBhv");
+    manager.Register<EdSpritePickerBhv>("EdSpritePickerBhv");
     manager.Register<EdButtonBhv>("EdButtonBhv");
     manager.Register<EdToggleBhv>("EdToggleBhv");
     manager.Register<EdFieldBhv>("EdFieldBhv");
