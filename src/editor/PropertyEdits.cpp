@@ -85,7 +85,7 @@ void CommitLive(const EditTarget& target, const PropertyRowBinding& row, const s
 }
 
 // The first shown sprite with a size and an origin.
-std::size_t FindSprite(const EditTarget& target, const std::vector<IEditable*>& shown) {
+std::size_t FindSprite(const std::vector<IEditable*>& shown) {
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const IEditable* described = Described(*shown[i]);
         if (described != nullptr && Engine::Prefabs->TypeNameOf(*shown[i]) == "SpriteComponent" &&
@@ -151,7 +151,7 @@ void Commit(const EditTarget& target, const PropertyRowBinding& row, const std::
 
 bool CentreSprite(const EditTarget& target) {
     const std::vector<IEditable*> shown = target.Components();
-    const std::size_t index = FindSprite(target, shown);
+    const std::size_t index = FindSprite(shown);
     if (index == shown.size()) return false;
     PropertyRowBinding sizeX{index, "Size", 0, nullptr, ""};
     PropertyRowBinding sizeY{index, "Size", 1, nullptr, ""};
