@@ -96,11 +96,6 @@ std::size_t FindSprite(const std::vector<IEditable*>& shown) {
     return shown.size();
 }
 
-std::string HalfNegated(const std::string& sizeText) {
-    const std::optional<float> size = PropertyText::ParseFloat(sizeText);
-    return PropertyText::FormatFloat(size ? -0.5f * *size : 0.0f);
-}
-
 }  // namespace
 
 const IEditable* Described(const IEditable& component) {
@@ -153,22 +148,20 @@ bool CentreSprite(const EditTarget& target) {
     const std::vector<IEditable*> shown = target.Components();
     const std::size_t index = FindSprite(shown);
     if (index == shown.size()) return false;
-    PropertyRowBinding sizeX{index, "Size", 0, nullptr, ""};
-    PropertyRowBinding sizeY{index, "Size", 1, nullptr, ""};
-    const std::string originX = HalfNegated(Read(target, sizeX).Text);
-    const std::string originY = HalfNegated(Read(target, sizeY).Text);
+    // "Origin" is the position's offset from the frame centre (the world bounds and
+    // the drawn quad both sit at position - Origin), so the frame is centred on the
+    // position when it is zero, whatever the size.
+    const auto centre = [](PropertyRegistration& origin) {
+        origin.GetSubProperty("Origin", 0).FromText("0");
+        origin.GetSubProperty("Origin", 1).FromText("0");
+    };
     if (target.IsLive()) {
-        EditLive(*target.Object, index, "Origin", [&](PropertyRegistration& origin) {
-            origin.GetSubProperty("Origin", 0).FromText(originX);
-            origin.GetSubProperty("Origin", 1).FromText(originY);
-        });
+        EditLive(*target.Object, index, "Origin", centre);
     } else if (target.StoredIn != nullptr) {
         EditStored(*target.StoredIn, [&] {
             PropertyRegistration* origin = StoredHolder(*StoredComponent(target, index), "Origin");
-            if (origin == nullptr) return false;
-            origin->GetSubProperty("Origin", 0).FromText(originX);
-            origin->GetSubProperty("Origin", 1).FromText(originY);
-            return true;
+            if (origin != nullptr) centre(*origin);
+            return origin != nullptr;
         });
     }
     return true;

@@ -42,8 +42,9 @@ Shown Read(const EditTarget& target, const PropertyRowBinding& row);
 std::string Refusal(const EditTarget& target, const PropertyRowBinding& row, const std::string& text);
 void Commit(const EditTarget& target, const PropertyRowBinding& row, const std::string& text);
 
-// Centres the first shown sprite that has "Size" and "Origin" on its position:
-// Origin = (-0.5 Size.X, -0.5 Size.Y). False when there is none.
+// Centres the first shown sprite that has "Size" and "Origin" on its position (its
+// world bounds centred there), marking a stored one's prefab modified. False when
+// there is none.
 bool CentreSprite(const EditTarget& target);
 
 // Runs change on the named property of object's component number `component`, as
