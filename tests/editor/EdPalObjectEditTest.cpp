@@ -1,5 +1,7 @@
 #include "app/GameApp.h"
 #include "editor/EdFieldBhv.h"
+#include "editor/EdPaletteParts.h"
+#include "editor/EdToggleBhv.h"
 #include "editor/EdPalObjectEditBhv.h"
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EditorState.h"
@@ -158,6 +160,27 @@ TEST_F(EdPalObjectEditTest, CtrlLCentresASpriteOnItsPositionAndMarksThePrefabMod
     EXPECT_FLOAT_EQ(bounds.x + bounds.width / 2.0f, 3.0f);
     EXPECT_FLOAT_EQ(bounds.y + bounds.height / 2.0f, 5.0f);
     EXPECT_FLOAT_EQ(bounds.width, 4.0f);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EdPalObjectEditTest, FlagTogglesRefuseTheEngineOwnObjectsAndUndo) {
+    auto* object = new GameObject("Thing");
+    root.AddChild(object);
+    auto toggleDraw = [&](GameObject* selected, bool value) {
+        state.SelectedObject = selected;
+        Frame();
+        EdPaletteParts::FindWidget<EdToggleBhv>(*palette, "ChkDrawEnabled")->OnChanged(value);
+    };
+    toggleDraw(&root, false);
+    EXPECT_TRUE(root.DrawEnabled);
+    EXPECT_EQ(state.History.UndoCount(), 0u);
+    toggleDraw(object, false);
+    EXPECT_FALSE(object->DrawEnabled);
+    state.History.Undo();
+    EXPECT_TRUE(object->DrawEnabled);
 }
 
 }  // namespace
