@@ -254,6 +254,7 @@ void EdPalObjectEditBhv::CommitName(const std::string& text) {
             return;
         }
         const std::string before = target.Object->Name;
+        if (before == text) return;
         target.Object->Name = text;
         PushRename(*target.Object, before, text);
     } else if (target.What == EditTarget::Kind::Prefab && !text.empty()) {
@@ -270,6 +271,7 @@ void EdPalObjectEditBhv::SetFlag(bool GameObject::*flag, bool value) {
         return;  // the toggle shows the flag again next frame
     }
     const bool before = object.*flag;
+    if (before == value) return;
     object.*flag = value;
     EditHistory& history = Engine::EditorState->History;
     history.Push(std::make_unique<ObjectEditCommand>(
