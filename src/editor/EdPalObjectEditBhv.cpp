@@ -5,6 +5,7 @@
 #include "core/GameObject.h"
 #include "editor/ComponentEdits.h"
 #include "editor/EdButtonBhv.h"
+#include "editor/EdDlgPickerBhv.h"
 #include "editor/EdFieldBhv.h"
 #include "editor/EdPaletteParts.h"
 #include "editor/EdPropertyRowBhv.h"
@@ -92,9 +93,7 @@ void EdPalObjectEditBhv::WireFixedRows() {
     }
     EdPaletteParts::OnClick(palette, "BtnScrollUp", [this] { Scroll(-1); });
     EdPaletteParts::OnClick(palette, "BtnScrollDown", [this] { Scroll(1); });
-    EdPaletteParts::OnClick(palette, "BtnAdd", [this] {
-        if (CurrentTarget().What != EditTarget::Kind::None && OnAddComponentRequested) OnAddComponentRequested();
-    });
+    EdPaletteParts::OnClick(palette, "BtnAdd", [this] { AskForComponent(); });
     EdPaletteParts::OnClick(palette, "BtnRemove", [this] { RemoveComponent(); });
     EdPaletteParts::OnClick(palette, "BtnMoveUp", [this] { MoveComponent(-1); });
     EdPaletteParts::OnClick(palette, "BtnMoveDown", [this] { MoveComponent(1); });
@@ -292,6 +291,15 @@ void EdPalObjectEditBhv::MoveComponent(int offset) {
 }
 
 std::vector<std::string> EdPalObjectEditBhv::AddableComponentTypes() { return ComponentEdits::AddableTypes(); }
+
+void EdPalObjectEditBhv::AskForComponent() {
+    auto* picker = Engine::EditorState != nullptr ? dynamic_cast<EdDlgPickerBhv*>(Engine::EditorState->ComponentPicker)
+                                                  : nullptr;
+    if (picker == nullptr || CurrentTarget().What == EditTarget::Kind::None) return;
+    picker->Open([this](const std::string& type) {
+        if (!type.empty()) AddComponentOfType(type);
+    });
+}
 
 bool EdPalObjectEditBhv::AddComponentOfType(const std::string& typeName) {
     return ComponentEdits::Add(CurrentTarget(), typeName);

@@ -4,7 +4,6 @@
 #include "editor/PropertyEdits.h"
 
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,11 +34,11 @@ public:
     // The component types that may be added: every registered type but the prefab
     // entry type itself, which no prefab file could hold and load again.
     static std::vector<std::string> AddableComponentTypes();
-    // What the component picker calls with its choice: appends a component of that
-    // type to the selected entry, instance or prefab. False for a type not addable.
+    // "BtnAdd": opens the component picker, whose choice goes to AddComponentOfType.
+    void AskForComponent();
+    // Appends a component of the type to the selected entry, instance or prefab.
+    // False for a type not addable.
     bool AddComponentOfType(const std::string& typeName);
-    // "BtnAdd" asks for a type through this (the component picker sets it).
-    std::function<void()> OnAddComponentRequested;
 
     // How many property and header rows show at once, and the first one shown.
     int VisibleRows = 16;
