@@ -15,6 +15,7 @@
 #include "editor/EdHotReloadMonitorBhv.h"
 #include "editor/EdLevelEditorBhv.h"
 #include "editor/EdListItemBhv.h"
+#include "editor/EdPalObjectEditBhv.h"
 #include "editor/EdPaletteBhv.h"
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EdRootBhv.h"
@@ -110,6 +111,7 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<EdSpacerBhv>("EdSpacerBhv");
     manager.Register<EdRowMultiContainerBhv>("EdRowMultiContainerBhv");
     manager.Register<EdPropertyRowBhv>("EdPropertyRowBhv");
+    manager.Register<EdPalObjectEditBhv>("EdPalObjectEditBhv");
     manager.Register<EdPaletteBhv>("EdPaletteBhv");
     manager.Register<EdDialogBhv>("EdDialogBhv");
     manager.Register<EdDlgMessageBoxBhv>("EdDlgMessageBoxBhv");
