@@ -11,12 +11,14 @@
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EdTitleBarBhv.h"
 #include "editor/EdToggleBhv.h"
+#include "editor/EdShapeEditorBhv.h"
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/ObjectEditCommand.h"
 #include "editor/PrefabEditCommand.h"
 #include "editor/ProtectedObjects.h"
 #include "input/InputManager.h"
+#include "physics/B2FixtureComponent.h"
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
@@ -110,6 +112,33 @@ void EdPalObjectEditBhv::HandleInput() {
     if (ctrl && input->IsKeyPressed(KeyL)) {
         PropertyEdits::CentreSprite(CurrentTarget());
     }
+    if (ctrl && input->IsKeyPressed(KeyE)) {
+        EditShape();
+    }
+}
+
+// The shape editor opens on the selected component when it is a fixture, else on
+// the instance's first fixture.
+void EdPalObjectEditBhv::EditShape() {
+    const EditTarget target = CurrentTarget();
+    auto* editor = dynamic_cast<EdShapeEditorBhv*>(Engine::EditorState->ShapeEditor);
+    if (!target.IsLive() || editor == nullptr) {
+        TellUser("Ctrl+E edits the shape of a fixture of an object in the level");
+        return;
+    }
+    const std::vector<IEditable*> components = target.Components();
+    B2FixtureComponent* fixture = nullptr;
+    if (SelectedComponent < components.size()) {
+        fixture = dynamic_cast<B2FixtureComponent*>(components[SelectedComponent]);
+    }
+    for (std::size_t i = 0; fixture == nullptr && i < components.size(); ++i) {
+        fixture = dynamic_cast<B2FixtureComponent*>(components[i]);
+    }
+    if (fixture == nullptr) {
+        TellUser("The selected object has no fixture to edit");
+        return;
+    }
+    editor->Edit(*fixture);
 }
 
 void EdPalObjectEditBhv::Update() {

@@ -57,6 +57,7 @@ private:
 
     void WireFixedRows();
     void Rebuild(const EditTarget& target);
+    void EditShape();
     void AddHeaderRow(const IEditable& component, std::size_t index);
     void AddPropertyRow(const PropertyRowBinding& binding);
     void Refresh(const EditTarget& target);

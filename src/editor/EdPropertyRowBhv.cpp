@@ -3,6 +3,7 @@
 #include "core/GameObject.h"
 #include "editor/EdButtonBhv.h"
 #include "editor/EdFieldBhv.h"
+#include "editor/EdWidgetParts.h"
 
 EdPropertyRowBhv::EdPropertyRowBhv() {
     AddProperty("Label", Label);
@@ -23,6 +24,10 @@ void EdPropertyRowBhv::SetRect(float left, float top, float width, float height)
         label_->Title = Label;
         label_->IsGrayedOut = IsLabelGrayed;
         label_->SetRect(left, top, width, height);
+        // The button spans the row, but the field covers its right half: its title is
+        // centred in the half that shows.
+        EdWidgetParts::LayOutTitle(label_->Owner()->FindChild("Text"), Rect(left, top, width * 0.5f, height), Label,
+                                   IsLabelGrayed ? EdWidgetParts::Gray : EdWidgetParts::White);
     }
     if (value_ != nullptr) {
         value_->IsEditable = IsEditable;
