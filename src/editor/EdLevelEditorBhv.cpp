@@ -324,9 +324,19 @@ void EdLevelEditorBhv::Pick(Vector2 mouse) {
         }
     } else if (hit != nullptr) {
         Selection.Set({hit});
+        ShowInPalettes(hit);
     } else {
         Selection.Clear();
     }
+}
+
+// An object picked alone is the one the edit palette shows and the object list lists.
+void EdLevelEditorBhv::ShowInPalettes(GameObject* object) {
+    EditorState& state = *Engine::EditorState;
+    state.SelectedObject = object;
+    state.ListRoot = object->Parent();
+    state.SelectedPrefab = nullptr;
+    state.SelectedAutoCreate = nullptr;
 }
 
 // The copies keep every stored value of their originals and follow the mouse.

@@ -33,6 +33,7 @@ public:
     void SwitchLevel(int offset);
     // Empties the selection and the history: the objects of the old level are gone.
     void SwitchLevelNow(int offset, bool dropChanges);
+    void ShowInPalettes(GameObject* object);
     bool SaveLevelAs(const std::string& name) { return Session.SaveLevelAs(name); }
     std::vector<std::string> ListLevels() const { return Session.ListLevels(); }
     void Undo();
