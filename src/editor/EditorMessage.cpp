@@ -7,3 +7,11 @@ void TellUser(const std::string& text) {
     FlashMessage(text);
     ContentLog::Warning("editor: " + text);
 }
+
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}

@@ -14,14 +14,6 @@
 
 namespace {
 
-std::string JoinNames(const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& name : names) {
-        text += (text.empty() ? "" : ", ") + name;
-    }
-    return text;
-}
-
 void ApplyStoredLevelValues(const std::string& prefabName, LevelBhv& live) {
     const Prefab* prefab = Engine::Prefabs->Find(prefabName);
     if (prefab == nullptr) {

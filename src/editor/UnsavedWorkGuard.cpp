@@ -12,18 +12,6 @@
 #include <memory>
 #include <utility>
 
-namespace {
-
-std::string JoinNames(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& name : names) {
-        joined += (joined.empty() ? "" : ", ") + name;
-    }
-    return joined;
-}
-
-}  // namespace
-
 UnsavedWorkGuard::UnsavedWorkGuard(std::filesystem::path recoveryDirectory, std::function<EdLevelEditorBhv*()> levelEditor)
     : store_(std::move(recoveryDirectory)), levelEditor_(std::move(levelEditor)) {}
 

@@ -10,8 +10,7 @@ game="$1"
 xclose="$2"
 source "$(dirname "$0")/support/game.bash"
 scratch_game "$game" content
-cp -r "$(dirname "$0")/../../content" "$dir/dev"
-printf '{\n    "DevelopmentContentPath": "%s"\n}\n' "$dir/dev" >"$dir/Content/Config/GameConfig.json"
+scratch_development_content
 level="$dir/dev/Prefabs/Lvl_TestLevel2.json"
 
 # The screen pixel of a stone that no later object of the level covers.

@@ -15,6 +15,13 @@ scratch_game() {  # <game> [content]
   fi
 }
 
+# A scratch copy of the repository's content/ in $dir/dev, named as the development
+# content in the scratch game's configuration: the editor saves there.
+scratch_development_content() {
+  cp -r "$(dirname "${BASH_SOURCE[0]}")/../../../content" "$dir/dev"
+  printf '{\n    "DevelopmentContentPath": "%s"\n}\n' "$dir/dev" >"$dir/Content/Config/GameConfig.json"
+}
+
 end_scratch_game() {
   if [ -n "${pid:-}" ]; then kill "$pid" 2>/dev/null || true; fi
   rm -rf "$dir"
