@@ -4,6 +4,7 @@
 #include "core/IComponentShortcuts.h"
 #include "core/Liveness.h"
 #include "core/Vector2.h"
+#include "core/WeakHandle.h"
 
 #include <array>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+class AutoCreate;
 class Behavior;
 class Component;
 class DrawableComponent;
@@ -31,6 +33,9 @@ public:
     bool DrawEnabled = true;
     std::string Name;
     std::string PrefabName;
+    // The prefab entry this object was instanced from as a child of its parent's
+    // prefab; null for an object placed at run time, or once the entry is deleted.
+    WeakHandle<const AutoCreate> MadeBy;
 
     const std::vector<Component*>& Components() const { return components_; }
     const std::vector<Behavior*>& Behaviors() const { return behaviors_; }

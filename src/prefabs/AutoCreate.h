@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Liveness.h"
 #include "prefabs/PrefabComponent.h"
 
 #include <memory>
@@ -26,4 +27,11 @@ public:
     // Swaps this entry with the one `offset` places away in Owner's list and marks
     // Owner modified; nothing happens when that place is outside the list.
     void Move(int offset);
+
+    // What weak handles to this entry read: objects remember the entry that made them
+    // (GameObject::MadeBy), and read null once it is deleted.
+    const Liveness& GetLiveness() const { return liveness_; }
+
+private:
+    Liveness liveness_;
 };

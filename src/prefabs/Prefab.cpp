@@ -201,6 +201,7 @@ void Prefab::InstantiateChild(GameObject& object, const AutoCreate& entry) const
     auto child = std::make_unique<GameObject>(entry.PrefabName);
     child->Name = entry.Name.empty() ? entry.PrefabName : entry.Name;
     ApplyComponents(*child, entry.InstanceProperties, ApplyMode::Override);
+    child->MadeBy.Reset(&entry);
     object.AddChild(child.release());
 }
 

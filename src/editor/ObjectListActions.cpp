@@ -1,0 +1,162 @@
+#include "editor/ObjectListActions.h"
+
+#include "core/Engine.h"
+#include "core/GameObject.h"
+#include "editor/EditorMessage.h"
+#include "editor/EditorState.h"
+#include "editor/CommandGroup.h"
+#include "editor/EngineObjects.h"
+#include "editor/ObjectTreeCommand.h"
+#include "editor/PrefabEditCommand.h"
+#include "editor/SiblingMoveCommand.h"
+#include "editor/UpdatePrefabFromInstance.h"
+#include "prefabs/PrefabManager.h"
+
+#include <exception>
+#include <memory>
+#include <vector>
+
+namespace ObjectListActions {
+
+namespace {
+
+EditorState& State() { return *Engine::EditorState; }
+GameObject* Selected() { return State().SelectedObject; }
+
+std::vector<std::string> SourceNames(const InstanceSources& sources) {
+    std::vector<std::string> names;
+    if (sources.Entry != nullptr) names.push_back(sources.Entry->Owner->Name);
+    if (sources.OwnPrefab != nullptr) names.push_back(sources.OwnPrefab->Name);
+    return names;
+}
+
+void SaveOrTell(Prefab* prefab) {
+    if (prefab == nullptr) {
+        return;
+    }
+    try {
+        prefab->Save();
+    } catch (const std::exception& e) {
+        TellUser("Could not save " + prefab->Name + ".json: " + e.what());
+    }
+}
+
+}  // namespace
+
+GameObject* ListedRoot() { return State().ListRoot != nullptr ? State().ListRoot : Engine::Root; }
+
+std::string RowLabel(const GameObject& object) {
+    std::string label = !object.Name.empty() ? object.Name : !object.PrefabName.empty() ? object.PrefabName : "GameObject";
+    return object.Children().empty() ? label : label + "  [+]";
+}
+
+void Select(GameObject* object) {
+    State().SelectedObject = object;
+    State().SelectedPrefab = nullptr;
+    State().SelectedAutoCreate = nullptr;
+}
+
+void Descend(GameObject& object) { State().ListRoot = &object; }
+
+void Ascend() {
+    if (GameObject* parent = ListedRoot()->Parent()) {
+        State().ListRoot = parent;
+    }
+}
+
+GameObject* Add(const std::string& prefabName) {
+    GameObject* parent = ListedRoot();
+    if (parent == nullptr) {
+        return nullptr;
+    }
+    GameObject* object = nullptr;
+    if (prefabName.empty()) {
+        object = new GameObject();
+        object->Name = "NewObject";
+    } else {
+        object = new GameObject(prefabName);
+    }
+    parent->AddChild(object);
+    State().History.Push(std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Created, *object));
+    Select(object);
+    return object;
+}
+
+void RemoveSelected() {
+    GameObject* object = Selected();
+    if (object == nullptr || object->IsQueuedForDeletion() || RefuseOnEngineObject(object, "Cannot remove")) {
+        return;
+    }
+    // The selection moves on to the next sibling, as when an object is deleted.
+    GameObject* parent = object->Parent();
+    auto command = std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Deleted, *object);
+    const std::size_t index = command->Index();
+    command->Remove();
+    State().History.Push(std::move(command));
+    Select(parent != nullptr && index < parent->Children().size() ? parent->Children()[index] : nullptr);
+}
+
+void MoveSelected(int offset) {
+    if (GameObject* object = Selected()) {
+        MoveAmongSiblingsWithUndo(*object, offset);
+    }
+}
+
+// As GameObject::Reinstance, but the old object leaves the list at once, so that
+// taking the reload back puts it exactly where it stood.
+void ReloadSelected() {
+    GameObject* old = Selected();
+    if (old == nullptr || old->PrefabName.empty() || old->Parent() == nullptr || old->IsQueuedForDeletion() ||
+        RefuseOnEngineObject(old, "Cannot reload")) {
+        return;
+    }
+    GameObject* parent = old->Parent();
+    const std::string prefabName = old->PrefabName;
+    auto removal = std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Deleted, *old);
+    const std::size_t index = removal->Index();
+    removal->Remove();
+    auto* fresh = new GameObject(prefabName);
+    parent->InsertChild(index, fresh);
+    std::vector<std::unique_ptr<EditCommand>> steps;
+    steps.push_back(std::move(removal));
+    steps.push_back(std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Created, *fresh));
+    State().History.Push(std::make_unique<CommandGroup>(std::move(steps)));
+    Select(fresh);
+}
+
+void UpdatePrefabOfSelected() {
+    const GameObject* object = Selected();
+    if (object == nullptr || RefuseOnEngineObject(object, "Cannot write into a prefab")) {
+        return;
+    }
+    auto command = std::make_unique<PrefabEditCommand>(SourceNames(FindInstanceSources(*object)));
+    UpdatePrefabFromInstance(*object);
+    if (command->Finish()) {
+        State().History.Push(std::move(command));
+    }
+}
+
+void SaveSelected() {
+    const GameObject* object = Selected();
+    if (object == nullptr || RefuseOnEngineObject(object, "Cannot save")) {
+        return;
+    }
+    UpdatePrefabOfSelected();
+    const InstanceSources sources = FindInstanceSources(*object);
+    SaveOrTell(sources.Entry != nullptr ? sources.Entry->Owner : nullptr);
+    SaveOrTell(sources.OwnPrefab);
+}
+
+void EditPrefabOfSelected() {
+    const GameObject* object = Selected();
+    Prefab* prefab = object != nullptr && Engine::Prefabs != nullptr ? Engine::Prefabs->Find(object->PrefabName) : nullptr;
+    if (prefab == nullptr) {
+        return;
+    }
+    State().SelectedObject = nullptr;
+    State().SelectedAutoCreate = nullptr;
+    State().SelectedPrefab = prefab;
+    State().SelectedPrefabName = prefab->Name;
+}
+
+}  // namespace ObjectListActions
