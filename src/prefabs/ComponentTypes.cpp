@@ -15,7 +15,9 @@
 #include "editor/EdHotReloadMonitorBhv.h"
 #include "editor/EdLevelEditorBhv.h"
 #include "editor/EdListItemBhv.h"
+#include "editor/EdPalMainBhv.h"
 #include "editor/EdPalObjectEditBhv.h"
+#include "editor/EdPalObjectListBhv.h"
 #include "editor/EdPaletteBhv.h"
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EdRootBhv.h"
@@ -117,6 +119,8 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<EdDlgMessageBoxBhv>("EdDlgMessageBoxBhv");
     manager.Register<EdDlgPrefabPickerBhv>("EdDlgPrefabPickerBhv");
     manager.Register<EdDlgComponentPickerBhv>("EdDlgComponentPickerBhv");
+    manager.Register<EdPalMainBhv>("EdPalMainBhv");
+    manager.Register<EdPalObjectListBhv>("EdPalObjectListBhv");
     manager.Register<ParticleManagerBhv>("ParticleManagerBhv");
     manager.Register<Pcl_EmitContinuousBhv>("Pcl_EmitContinuousBhv");
     manager.Register<Pcl_EmitOnceBhv>("Pcl_EmitOnceBhv");
