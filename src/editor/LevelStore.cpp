@@ -60,13 +60,16 @@ std::vector<std::string> LevelStore::UnlistedObjects(const GameObject& level, co
     return names;
 }
 
-void LevelStore::SaveLevelAs(PrefabManager& prefabs, const std::string& name, const GameObject& level,
+void LevelStore::SaveLevelAs(PrefabManager& prefabs, const std::string& name, GameObject& level,
                              const Prefab& sources) {
     Prefab* prefab = prefabs.Find(name);
     if (prefab == nullptr) {
         prefab = prefabs.Adopt(std::make_unique<Prefab>(prefabs, name));
     }
     FillEntries(*prefab, level, sources);
+    for (std::size_t i = 0; i < prefab->AutoCreates.size(); ++i) {
+        level.Children()[i]->MadeBy.Reset(prefab->AutoCreates[i].get());
+    }
     prefab->Save();
 }
 

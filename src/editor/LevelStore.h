@@ -20,8 +20,9 @@ std::vector<std::string> UnlistedObjects(const GameObject& level, const Prefab* 
 // Replaces the entries of the prefab `name` (made when missing) by the level's
 // children, each with the properties its sources entry lists, and saves it. The
 // prefab's own components stay. Throws what Prefab::Save throws; the caller has
-// checked UnlistedObjects.
-void SaveLevelAs(PrefabManager& prefabs, const std::string& name, const GameObject& level, const Prefab& sources);
+// checked UnlistedObjects. Each child then counts as made by its new entry, so the
+// object list writes an object back into the entry the level now holds for it.
+void SaveLevelAs(PrefabManager& prefabs, const std::string& name, GameObject& level, const Prefab& sources);
 
 // The entries part of SaveLevelAs: the prefab's entries replaced, marked modified.
 void FillEntries(Prefab& prefab, const GameObject& level, const Prefab& sources);
