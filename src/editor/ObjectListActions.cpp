@@ -5,6 +5,7 @@
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/CommandGroup.h"
+#include "editor/CurrentLevel.h"
 #include "editor/EngineObjects.h"
 #include "editor/ObjectTreeCommand.h"
 #include "editor/PrefabEditCommand.h"
@@ -28,6 +29,13 @@ std::vector<std::string> SourceNames(const InstanceSources& sources) {
     if (sources.Entry != nullptr) names.push_back(sources.Entry->Owner->Name);
     if (sources.OwnPrefab != nullptr) names.push_back(sources.OwnPrefab->Name);
     return names;
+}
+
+// A change among the level's objects is a change of the level, to be saved.
+void NoteChangeUnder(const GameObject* parent) {
+    if (parent != nullptr && parent == CurrentLevel()) {
+        MarkLevelModified();
+    }
 }
 
 void SaveOrTell(Prefab* prefab) {
@@ -77,6 +85,7 @@ GameObject* Add(const std::string& prefabName) {
         object = new GameObject(prefabName);
     }
     parent->AddChild(object);
+    NoteChangeUnder(parent);
     State().History.Push(std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Created, *object));
     Select(object);
     return object;
@@ -93,12 +102,14 @@ void RemoveSelected() {
     const std::size_t index = command->Index();
     command->Remove();
     State().History.Push(std::move(command));
+    NoteChangeUnder(parent);
     Select(parent != nullptr && index < parent->Children().size() ? parent->Children()[index] : nullptr);
 }
 
 void MoveSelected(int offset) {
     if (GameObject* object = Selected()) {
         MoveAmongSiblingsWithUndo(*object, offset);
+        NoteChangeUnder(object->Parent());
     }
 }
 
@@ -117,6 +128,7 @@ void ReloadSelected() {
     removal->Remove();
     auto* fresh = new GameObject(prefabName);
     parent->InsertChild(index, fresh);
+    NoteChangeUnder(parent);
     std::vector<std::unique_ptr<EditCommand>> steps;
     steps.push_back(std::move(removal));
     steps.push_back(std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Created, *fresh));

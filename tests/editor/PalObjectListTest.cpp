@@ -123,6 +123,19 @@ TEST_F(PalObjectListTest, WritingBackFillsTheEntryThatMadeTheObjectNotALookAlike
     EXPECT_EQ(FindInstanceSources(*second).Entry, nullptr);
 }
 
+TEST_F(PalObjectListTest, WritingBackIsOneUndoStep) {
+    auto* holder = new GameObject("Holder");
+    root.AddChild(holder);
+    state.SelectedObject = holder->Children()[0];
+    state.SelectedObject->GetComponent<Pos2dComponent>()->Pos = Vector2(3, 4);
+    Actions::UpdatePrefabOfSelected();
+    EXPECT_EQ(EntryPos(*manager.Find("Holder"), 0), Vector2(3, 4));
+    ASSERT_EQ(state.History.UndoCount(), 1u);
+    state.History.Undo();
+    EXPECT_EQ(EntryPos(*manager.Find("Holder"), 0), Vector2(1, 2));
+    EXPECT_FALSE(manager.Find("Holder")->IsModified);
+}
+
 TEST_F(PalObjectListTest, TheEnginesOwnObjectsAreNotRemoved) {
     GameObject* gameplay = Child(root, "GameplayRoot");
     GameObject* level = Child(*gameplay, "Level");
