@@ -1,0 +1,84 @@
+#include "app/GameApp.h"
+#include "editor/EdListItemBhv.h"
+#include "editor/EdPalMainBhv.h"
+#include "editor/EdToggleBhv.h"
+#include "editor/EditorState.h"
+#include "graphics/Graphics.h"
+#include "input/InputManager.h"
+#include "support/PrefabTestContent.h"
+
+#include <string>
+
+namespace {
+
+// The shipped "PalMain" under a palettes root with one other palette ("PalObjectList");
+// the other three it names are missing, which is no error.
+class PalMainTest : public PrefabTestContent {
+protected:
+    PalMainTest() {
+        for (const char* name : {"EdWidgetBackground", "EdWidgetText", "EdToggle", "EdListItem", "EdTitleBar",
+                                 "EdSpacer", "EdRowMultiContainer", "PalMainInsertingRow", "PalMain"}) {
+            AddPrefab(name, ReadFile(std::filesystem::path(VELLIMOR_SOURCE_CONTENT) / "Prefabs" / (std::string(name) + ".json")));
+        }
+        AddPrefab("Lvl_Sources", R"({"Components": "", "AutoCreate": [{"Prefab": "Stone"}]})");
+        auto* palettes = new GameObject();
+        root.AddChild(palettes);
+        palettes->AddChild(new GameObject("PalMain"));
+        objectList = new GameObject();
+        objectList->Name = "PalObjectList";
+        palettes->AddChild(objectList);
+        main = palettes->Children()[0]->GetComponent<EdPalMainBhv>();
+    }
+    ~PalMainTest() override {
+        while (!root.Children().empty()) delete root.Children().back();
+    }
+
+    void Frame() {
+        GameApp::InputPass(&root);
+        GameApp::UpdatePass(&root);
+        input.Update();
+    }
+    EdToggleBhv* Toggle(const char* name) const { return main->Owner()->FindChild(name)->GetComponent<EdToggleBhv>(); }
+    std::string Line(const GameObject* row) const { return row->GetComponent<EdListItemBhv>()->Label; }
+
+    EditorState& state = engine.Make(Engine::EditorState);
+    Graphics& graphics = engine.Make(Engine::Graphics);
+    InputManager& input = engine.Make(Engine::InputManager);
+    GameObject* objectList = nullptr;
+    EdPalMainBhv* main = nullptr;
+};
+
+TEST_F(PalMainTest, TogglesShowPalettesAndFollowTheEditorsSwitches) {
+    EXPECT_EQ(state.MainPalette, main);
+    Toggle("ChkObjectList")->OnChanged(false);
+    EXPECT_FALSE(objectList->DrawEnabled || objectList->InputEnabled || objectList->UpdateEnabled);
+    Toggle("ChkEdit")->OnChanged(true);  // its palette is missing
+
+    state.PalettesShown = false;  // F1
+    Frame();
+    EXPECT_FALSE(Toggle("ChkPrefabList")->Value);
+    state.PalettesShown = true;  // the end of a play-test
+    Frame();
+    EXPECT_TRUE(objectList->DrawEnabled);
+    EXPECT_TRUE(Toggle("ChkAutoCreateList")->Value);
+
+    Toggle("ChkPauseGame")->OnChanged(true);
+    Toggle("ChkShowPhysics")->OnChanged(true);
+    EXPECT_TRUE(state.PauseGame);
+    EXPECT_TRUE(graphics.ShowPhysics);
+}
+
+TEST_F(PalMainTest, TheObLineNamesOnlyAPlaceablePrefab) {
+    const GameObject* label = main->Owner()->FindChild("InsertingRow")->FindChild("Label");
+    state.SelectedPrefabName = "Stone";
+    Frame();
+    EXPECT_EQ(Line(label), "Ob: Stone");
+    state.SelectedPrefabName = "PalMain";
+    Frame();
+    EXPECT_EQ(Line(label), "Ob: ");
+    manager.Find("PalMain")->IsModified = true;
+    Frame();
+    EXPECT_EQ(Line(main->Owner()->FindChild("UnsavedRow")), "Unsaved: 1 prefab");
+}
+
+}  // namespace
