@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "editor/EdDlgPickerBhv.h"
 #include "editor/EdListItemBhv.h"
 #include "editor/EdPaletteParts.h"
 #include "editor/EditorState.h"
@@ -38,10 +39,15 @@ void EdPalObjectListBhv::HookButtons() {
     EdPaletteParts::OnClick(palette, "BtnReload", [] { Actions::ReloadSelected(); });
 }
 
-std::string EdPalObjectListBhv::ChosenPrefabForAdd() { return ""; }
-
+// The prefab picker chooses what to make ("(None)" a plain object); without one, a
+// plain object is made at once.
 void EdPalObjectListBhv::AddObject() {
-    Actions::Add(ChosenPrefabForAdd());
+    const EditorState* state = Engine::EditorState;
+    if (auto* picker = dynamic_cast<EdDlgPickerBhv*>(state != nullptr ? state->PrefabPicker : nullptr)) {
+        picker->Open([](const std::string& prefabName) { Actions::Add(prefabName); });
+    } else {
+        Actions::Add("");
+    }
 }
 
 GameObject* EdPalObjectListBhv::ListedChild(std::size_t entry) {

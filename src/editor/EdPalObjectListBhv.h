@@ -29,9 +29,6 @@ private:
     void HookParentItem();
     void FillParentItem() const;
     void AddObject();
-    // The prefab the new object is made from: the prefab picker's choice once there
-    // is a picker; until then always none, which makes a plain object.
-    static std::string ChosenPrefabForAdd();
     static GameObject* ListedChild(std::size_t entry);
 
     EdListItemBhv* parentItem_ = nullptr;
