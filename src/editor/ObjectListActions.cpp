@@ -96,8 +96,12 @@ void RemoveSelected() {
     if (object == nullptr || object->IsQueuedForDeletion() || RefuseOnEngineObject(object, "Cannot remove")) {
         return;
     }
-    // The selection moves on to the next sibling, as when an object is deleted.
+    // The selection moves on to the next sibling, as when an object is deleted; a
+    // removed list root hands the list to its parent.
     GameObject* parent = object->Parent();
+    if (State().ListRoot == object) {
+        State().ListRoot = parent;
+    }
     auto command = std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Deleted, *object);
     const std::size_t index = command->Index();
     command->Remove();
@@ -153,8 +157,12 @@ void SaveSelected() {
     if (object == nullptr || RefuseOnEngineObject(object, "Cannot save")) {
         return;
     }
-    UpdatePrefabOfSelected();
     const InstanceSources sources = FindInstanceSources(*object);
+    if (sources.Entry == nullptr && sources.OwnPrefab == nullptr) {
+        TellUser("Nothing to save: " + RowLabel(*object) + " was not made from a prefab");
+        return;
+    }
+    UpdatePrefabOfSelected();
     SaveOrTell(sources.Entry != nullptr ? sources.Entry->Owner : nullptr);
     SaveOrTell(sources.OwnPrefab);
 }
