@@ -136,6 +136,20 @@ TEST_F(PalObjectListTest, WritingBackIsOneUndoStep) {
     EXPECT_FALSE(manager.Find("Holder")->IsModified);
 }
 
+TEST_F(PalObjectListTest, SavingWritesTheEntrysPrefabFile) {
+    auto* holder = new GameObject("Holder");
+    root.AddChild(holder);
+    state.SelectedObject = holder->Children()[1];
+    state.SelectedObject->GetComponent<Pos2dComponent>()->Pos = Vector2(7, 8);
+    Actions::SaveSelected();
+    Prefab saved(manager, "Holder");
+    saved.Load(PrefabDir() / "Holder.json");
+    EXPECT_EQ(EntryPos(saved, 1), Vector2(7, 8));
+    EXPECT_EQ(EntryPos(saved, 0), Vector2(1, 2));
+    EXPECT_FALSE(manager.Find("Holder")->IsModified);
+    EXPECT_FALSE(manager.Find("Stone")->IsModified);
+}
+
 TEST_F(PalObjectListTest, TheEnginesOwnObjectsAreNotRemoved) {
     GameObject* gameplay = Child(root, "GameplayRoot");
     GameObject* level = Child(*gameplay, "Level");
