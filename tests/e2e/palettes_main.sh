@@ -8,8 +8,7 @@ game="$1"
 xclose="$2"
 source "$(dirname "$0")/support/game.bash"
 scratch_game "$game" content
-cp -r "$(dirname "$0")/../../content" "$dir/dev"
-printf '{\n    "DevelopmentContentPath": "%s"\n}\n' "$dir/dev" >"$dir/Content/Config/GameConfig.json"
+scratch_development_content
 
 changed() {  # before after box: how many pixels of the box differ
   local n
