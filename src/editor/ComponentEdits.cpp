@@ -8,7 +8,7 @@
 #include "editor/EditorState.h"
 #include "editor/ObjectEditCommand.h"
 #include "editor/PropertyEdits.h"
-#include "editor/ProtectedObjects.h"
+#include "editor/EngineObjects.h"
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
@@ -23,9 +23,7 @@ Component* LiveAt(const EditTarget& target, std::size_t index) {
 }
 
 bool RefusedOnEngineObject(const GameObject& object) {
-    if (!IsProtectedFromEdits(object)) return false;
-    TellUser("\"" + object.Name + "\" belongs to the engine: its components stay");
-    return true;
+    return RefuseOnEngineObject(&object, "Cannot change the components");
 }
 
 // The component now at place `at` moved by offset, as an undoable step.

@@ -16,7 +16,7 @@
 #include "editor/EditorState.h"
 #include "editor/ObjectEditCommand.h"
 #include "editor/PrefabEditCommand.h"
-#include "editor/ProtectedObjects.h"
+#include "editor/EngineObjects.h"
 #include "input/InputManager.h"
 #include "physics/B2FixtureComponent.h"
 #include "prefabs/PrefabManager.h"
@@ -277,8 +277,7 @@ void EdPalObjectEditBhv::CommitName(const std::string& text) {
             return true;
         });
     } else if (target.IsLive()) {
-        if (IsProtectedFromEdits(*target.Object)) {
-            TellUser("\"" + target.Object->Name + "\" belongs to the engine: its name stays");
+        if (RefuseOnEngineObject(target.Object, "Cannot rename")) {
             return;
         }
         const std::string before = target.Object->Name;
@@ -294,8 +293,7 @@ void EdPalObjectEditBhv::SetFlag(bool GameObject::*flag, bool value) {
     const EditTarget target = CurrentTarget();
     if (!target.IsLive()) return;
     GameObject& object = *target.Object;
-    if (IsProtectedFromEdits(object)) {
-        TellUser("\"" + object.Name + "\" belongs to the engine: its flags stay");
+    if (RefuseOnEngineObject(&object, "Cannot switch")) {
         return;  // the toggle shows the flag again next frame
     }
     const bool before = object.*flag;
