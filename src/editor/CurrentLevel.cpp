@@ -23,3 +23,13 @@ void MarkLevelModified() {
         level->IsModified = true;
     }
 }
+
+void MarkLevelModifiedBy(const GameObject& object) {
+    const GameObject* level = CurrentLevel();
+    for (const GameObject* at = &object; at != nullptr && level != nullptr; at = at->Parent()) {
+        if (at == level) {
+            MarkLevelModified();
+            return;
+        }
+    }
+}

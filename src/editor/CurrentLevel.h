@@ -9,3 +9,5 @@ GameObject* CurrentLevel();
 LevelBhv* CurrentLevelBhv();
 // Sets the current level's IsModified.
 void MarkLevelModified();
+// Sets it when the object is the level or lies below it: its change is the level's.
+void MarkLevelModifiedBy(const GameObject& object);

@@ -13,8 +13,9 @@ class ObjectEditCommand : public EditCommand {
 public:
     using Step = std::function<void(GameObject&)>;
 
-    ObjectEditCommand(ObjectRef object, Step undo, Step redo)
-        : object_(std::move(object)), undo_(std::move(undo)), redo_(std::move(redo)) {}
+    // Made right after the change it takes back: an object of the level marks the
+    // level modified, as every undo and redo of it does.
+    ObjectEditCommand(ObjectRef object, Step undo, Step redo);
 
     void Undo() override { Run(undo_); }
     void Redo() override { Run(redo_); }

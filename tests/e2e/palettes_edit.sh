@@ -51,5 +51,7 @@ body["Pos"]["X"] = old["AutoCreate"][0]["InstanceProperties"]["B2BodyComponent"]
 assert old == new, "other values changed"
 PY
 
-close_and_expect_clean_exit
+# The level itself stays marked as changed (Ctrl+S wrote one object's values): the
+# close asks, and a second close quits.
+close_and_expect_clean_exit twice
 echo "palettes: a stone found through the object list, its X typed in the edit palette, saved alone with Ctrl+S"
