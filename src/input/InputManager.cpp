@@ -86,13 +86,15 @@ void InputManager::LoadKeyMappings(const std::string& path) {
 
 void InputManager::Update() {
     TypedKeys.reset();
-    TypedText.clear();
+    TypedText = typedInPoll_;
     const float delta = Engine::FrameTime->DeltaSeconds;
     for (int code = 0; code < 256; ++code) {
         UpdateKey(code, delta);
     }
     PreviousKeys = CurrentKeys;
     PreviousCursor = Cursor;
+    typedInPoll_.clear();
+    typedInPollKeys_.reset();
 }
 
 void InputManager::UpdateKey(int code, float deltaSeconds) {
@@ -111,7 +113,7 @@ void InputManager::UpdateKey(int code, float deltaSeconds) {
             TypedKeys.set(code);
         }
     }
-    if (TypedKeys.test(code)) {
+    if (TypedKeys.test(code) && !typedInPollKeys_.test(code)) {
         const bool shifted = IsKeyDown(KeyShift) || IsKeyDown(KeyRightShift);
         const char c = TypedCharacter(code, shifted);
         if (c != 0) {
@@ -151,6 +153,7 @@ bool InputManager::Apply(const InputEvent& event) {
             // An auto-repeat of a held key is no new press.
             if (!CurrentKeys.test(event.key)) {
                 wentDownThisPoll_.set(event.key);
+                TypeInOrder(event.key);
             }
             CurrentKeys.set(event.key);
             releaseAtNextPoll_.reset(event.key);
@@ -166,6 +169,14 @@ bool InputManager::Apply(const InputEvent& event) {
             return false;
     }
     return true;
+}
+
+void InputManager::TypeInOrder(int code) {
+    const char c = TypedCharacter(code, IsKeyDown(KeyShift) || IsKeyDown(KeyRightShift));
+    if (c != 0) {
+        typedInPoll_ += c;
+        typedInPollKeys_.set(code);
+    }
 }
 
 void InputManager::ApplyKeyUp(int code) {

@@ -74,7 +74,12 @@ private:
     // Applies one event of the queue; returns false for a quit request.
     bool Apply(const InputEvent& event);
     void ApplyKeyUp(int code);
+    void TypeInOrder(int code);
 
     KeySet wentDownThisPoll_;
     KeySet releaseAtNextPoll_;
+    // What the key presses of the last poll typed, in the order they came: a slow
+    // frame may hold several, and the text must not come out in key-code order.
+    std::string typedInPoll_;
+    KeySet typedInPollKeys_;
 };

@@ -35,8 +35,10 @@ rclick 60 362  # GameplayRoot
 rclick 60 382  # GameplayScreen
 rclick 60 362  # Level
 click 60 362   # the stone
+sleep 0.5      # the palette builds its rows
 rclick 465 409 # "Pos.X" of its body, cleared
 xdotool type --delay 120 "3.5"
+sleep 0.2
 hold_key Return
 xdotool mousemove --window "$window" 640 700; sleep 0.3
 screenshot palettes-edited >/dev/null
@@ -46,9 +48,10 @@ python3 - "$dir/original.json" "$level" <<'PY' || { echo "Ctrl+S did not save th
 import json, sys
 old, new = json.load(open(sys.argv[1])), json.load(open(sys.argv[2]))
 body = new["AutoCreate"][0]["InstanceProperties"]["B2BodyComponent"]
-assert float(body["Pos"]["X"]) == 3.5, body
+assert float(body["Pos"]["X"]) == 3.5, ("X", body)
 body["Pos"]["X"] = old["AutoCreate"][0]["InstanceProperties"]["B2BodyComponent"]["Pos"]["X"]
-assert old == new, "other values changed"
+changed = [(a, b) for a, b in zip(old["AutoCreate"], new["AutoCreate"]) if a != b]
+assert old == new, ("other values changed", changed[:3])
 PY
 
 # The level itself stays marked as changed (Ctrl+S wrote one object's values): the

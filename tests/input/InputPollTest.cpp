@@ -147,6 +147,20 @@ TEST_F(InputPollTest, TapWithinOnePollIsDownForThatFrameAndUpAtTheNext) {
     EXPECT_FALSE(input.IsKeyDown(KeyS));
 }
 
+// A slow frame may hold several typed keys: the text keeps their order and Shift as
+// it was at each press.
+TEST_F(InputPollTest, KeysTypedWithinOnePollKeepTheirOrder) {
+    for (SDL_Scancode key : {SDL_SCANCODE_3, SDL_SCANCODE_PERIOD, SDL_SCANCODE_5}) {
+        PushKey(key, true);
+        PushKey(key, false);
+    }
+    PushKey(SDL_SCANCODE_LSHIFT, true);
+    PushKey(SDL_SCANCODE_1, true);
+    Frame();
+    Frame();
+    EXPECT_EQ(input.TypedText, "3.5!");
+}
+
 TEST_F(InputPollTest, FocusLostAndRegained) {
     PushKey(SDL_SCANCODE_SPACE, true);
     PushFocus(false);
