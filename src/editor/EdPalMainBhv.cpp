@@ -36,6 +36,10 @@ void EdPalMainBhv::Start() {
         placing_ = FindWidget<EdListItemBhv>(*row, "Label");
     }
     unsaved_ = FindWidget<EdListItemBhv>(palette, "UnsavedRow");
+    recover_ = EdPaletteParts::FindDescendant(palette, "BtnRecover");
+    EdPaletteParts::OnClick(palette, "BtnRecover", [] {
+        if (auto* root = dynamic_cast<EdRootBhv*>(Engine::EditorRoot)) root->Guard().Recover();
+    });
     HookToggles();
     palettesShown_ = Engine::EditorState == nullptr || Engine::EditorState->PalettesShown;
     ShowAllPalettes(palettesShown_);
@@ -77,6 +81,15 @@ void EdPalMainBhv::ShowPalette(const std::string& name, bool shown) const {
 void EdPalMainBhv::Update() {
     FollowOutsideChanges();
     RefreshLabels();
+    ShowRecoverButton();
+}
+
+void EdPalMainBhv::ShowRecoverButton() const {
+    const auto* root = dynamic_cast<const EdRootBhv*>(Engine::EditorRoot);
+    if (recover_ != nullptr) {
+        const bool offered = root != nullptr && root->Guard().HasRecoveryOffer();
+        recover_->InputEnabled = recover_->UpdateEnabled = recover_->DrawEnabled = offered;
+    }
 }
 
 // F1 and the play-test switch the pause and all palettes without the toggles.

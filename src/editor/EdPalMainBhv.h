@@ -34,11 +34,14 @@ private:
     void FollowOutsideChanges();
     void RefreshLabels();
     static void SetLabel(EdListItemBhv* row, const std::string& text);
+    // "BtnRecover" shows while an earlier session left unsaved work to recover.
+    void ShowRecoverButton() const;
 
     std::array<EdToggleBhv*, 4> paletteToggles_{};
     EdToggleBhv* pause_ = nullptr;
     EdToggleBhv* physics_ = nullptr;
     EdListItemBhv* placing_ = nullptr;
     EdListItemBhv* unsaved_ = nullptr;
+    GameObject* recover_ = nullptr;
     bool palettesShown_ = true;
 };

@@ -102,7 +102,7 @@ void EdRootBhv::Start() {
         PaletteAlpha = static_cast<float>(palettes->Tint()->Tint.a) / 255.0f;
     }
     ShowChildren(false);
-    guard_.AnnounceRecovery();
+    guard_.LookForRecovery();
 }
 
 EdLevelEditorBhv* EdRootBhv::LevelEditor() const {
@@ -146,7 +146,11 @@ void EdRootBhv::OpenForEditing() {
 }
 
 void EdRootBhv::Update() {
-    ShowChildren(Engine::EditorState != nullptr && Engine::EditorState->IsActive);
+    const bool open = Engine::EditorState != nullptr && Engine::EditorState->IsActive;
+    ShowChildren(open);
+    if (open) {
+        guard_.AnnounceRecovery();
+    }
     if (Engine::FrameTime != nullptr) {
         guard_.Tick(Engine::FrameTime->DeltaSeconds);
     }

@@ -27,6 +27,7 @@ public:
     bool KeepRunningToAsk() override { return guard_.KeepRunningToAsk(); }
     void KeepUnsavedWork() override { guard_.WriteRecovery(); }
     UnsavedWorkGuard& Guard() { return guard_; }
+    const UnsavedWorkGuard& Guard() const { return guard_; }
 
     // F1's opening: the palettes hidden, the game paused, the working copy loaded.
     void OpenForEditing();

@@ -1,5 +1,6 @@
 #include "editor/UnsavedWorkGuard.h"
 
+#include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "editor/CurrentLevel.h"
 #include "editor/EdDlgMessageBoxBhv.h"
@@ -7,18 +8,46 @@
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/PrefabEditCommand.h"
+#include "game/GameplayScreenBhv.h"
+#include "game/HudMessageFlashBhv.h"
 #include "prefabs/PrefabManager.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
 UnsavedWorkGuard::UnsavedWorkGuard(std::filesystem::path recoveryDirectory, std::function<EdLevelEditorBhv*()> levelEditor)
     : store_(std::move(recoveryDirectory)), levelEditor_(std::move(levelEditor)) {}
 
-void UnsavedWorkGuard::AnnounceRecovery() {
+namespace {
+std::string OfferText(const std::vector<std::string>& names) {
+    return "Unsaved work can be recovered: " + JoinNames(names);
+}
+}  // namespace
+
+void UnsavedWorkGuard::LookForRecovery() {
     if (!store_.LookForOffer().empty()) {
-        TellUser("Unsaved work from an earlier session can be recovered (" + JoinNames(store_.Offer()) +
-                 "): press Recover in the main palette");
+        ContentLog::Warning("editor: " + OfferText(store_.Offer()));
+    }
+}
+
+void UnsavedWorkGuard::AnnounceRecovery() {
+    if (!announced_ && HasRecoveryOffer()) {
+        FlashMessage(OfferText(store_.Offer()));
+    }
+    announced_ = true;
+}
+
+// The level on screen comes back as recovered, unless it holds changes of its own.
+void UnsavedWorkGuard::ReloadRecoveredLevel(const std::vector<std::string>& restored) {
+    EdLevelEditorBhv* editor = levelEditor_ ? levelEditor_() : nullptr;
+    if (editor == nullptr || Engine::GameplayScreen == nullptr || editor->Session.HasUnsavedLevel()) {
+        return;
+    }
+    const std::string own = editor->Session.OwnName();
+    if (std::find(restored.begin(), restored.end(), own) != restored.end()) {
+        Engine::GameplayScreen->LoadLevel(own);
+        MarkLevelModified();
     }
 }
 
@@ -103,5 +132,6 @@ void UnsavedWorkGuard::Recover() {
     if (state != nullptr && command->Finish()) {
         state->History.Push(std::move(command));
     }
+    ReloadRecoveredLevel(restored);
     TellUser(restored.empty() ? "Nothing could be recovered" : "Recovered as unsaved: " + JoinNames(restored));
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 class EdLevelEditorBhv;
 
@@ -18,7 +19,9 @@ public:
     // `levelEditor` finds the level editor when needed (it may come and go).
     UnsavedWorkGuard(std::filesystem::path recoveryDirectory, std::function<EdLevelEditorBhv*()> levelEditor);
 
-    // At start: tells the user what can be recovered.
+    // At start: notes (in the log) what an earlier session left to recover.
+    void LookForRecovery();
+    // Tells the user, once, what can be recovered (when the editor first opens).
     void AnnounceRecovery();
     // A quit was asked for. True when the game is to keep running because the
     // question is now up; false to quit: nothing is unsaved, the question was
@@ -36,6 +39,7 @@ public:
 
 private:
     bool SaveEverything();
+    void ReloadRecoveredLevel(const std::vector<std::string>& restored);
     void Quit();
 
     RecoveryStore store_;
@@ -43,4 +47,5 @@ private:
     float sinceRecovery_ = 0.0f;
     bool asking_ = false;
     bool answered_ = false;
+    bool announced_ = false;
 };

@@ -205,7 +205,7 @@ TEST_F(EdDialogsTest, UnsavedWorkComesBackFromTheRecoveryDirectoryAsModified) {
     seed = AddPrefab("Seed", onDisk);
     state.SelectedPrefab = seed;
     UnsavedWorkGuard next(dir / "Recovery", [] { return nullptr; });
-    next.AnnounceRecovery();
+    next.LookForRecovery();
     ASSERT_TRUE(next.HasRecoveryOffer());
     next.Recover();
     EXPECT_EQ(seed->ToJson(), edited);
