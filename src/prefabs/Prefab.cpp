@@ -84,6 +84,29 @@ Prefab::Prefab(PrefabManager& manager, std::string name) : Name(std::move(name))
 void Prefab::Load(const std::filesystem::path& path) {
     const ContentFile file = ContentFile::ReadJson(path);
     file.Reading([&] { Read(file.Root()); });
+    FileName = path.stem().string();
+}
+
+std::string Prefab::NameProblem(const std::string& name) {
+    if (name.empty()) {
+        return "a prefab needs a name";
+    }
+    if (name.size() > MaxNameLength) {
+        return "names are at most " + std::to_string(MaxNameLength) + " bytes long";
+    }
+    if (name.front() == '.') {
+        return "a name may not start with \".\"";
+    }
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\') {
+            return "a name may not hold \"/\" or \"\\\"";
+        }
+        if (byte < 0x20 || byte == 0x7f) {
+            return "a name may not hold control characters";
+        }
+    }
+    return "";
 }
 
 void Prefab::Read(const pt::ptree& tree) {
@@ -147,9 +170,17 @@ std::string Prefab::ToJson() const {
     return out.str();
 }
 
+std::filesystem::path Prefab::FilePath() const {
+    return manager_->PrefabDirectory() / (Name + ".json");
+}
+
 void Prefab::Save() {
-    WriteFileAtomically(manager_->PrefabDirectory() / (Name + ".json"), ToJson());
+    WriteFileAtomically(FilePath(), ToJson());
     IsModified = false;
+    if (!FileName.empty() && FileName != Name) {
+        manager_->DeleteRemovedFile(FileName);
+    }
+    FileName = Name;
 }
 
 void Prefab::Rename(const std::string& newName) {
@@ -159,15 +190,19 @@ void Prefab::Rename(const std::string& newName) {
     manager_->Rekey(*this, manager_->FirstFreeName(newName));
 }
 
-Prefab* Prefab::Duplicate() const {
+std::string Prefab::UnnumberedName(const std::string& name) {
     // A trailing dot and exactly three digits are a numbering, not part of the name.
-    std::string base = Name;
+    std::string base = name;
     const std::size_t n = base.size();
     if (n > 4 && base[n - 4] == '.' &&
         std::all_of(base.end() - 3, base.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         base.resize(n - 4);
     }
-    auto copy = std::make_unique<Prefab>(*manager_, base);
+    return base;
+}
+
+std::unique_ptr<Prefab> Prefab::Copy() const {
+    auto copy = std::make_unique<Prefab>(*manager_, Name);
     for (const auto& component : Components) {
         copy->Components.push_back(component->Clone());
     }
@@ -175,6 +210,12 @@ Prefab* Prefab::Duplicate() const {
         copy->AutoCreates.push_back(entry->Clone());
         copy->AutoCreates.back()->Owner = copy.get();
     }
+    return copy;
+}
+
+Prefab* Prefab::Duplicate() const {
+    std::unique_ptr<Prefab> copy = Copy();
+    copy->Name = UnnumberedName(Name);
     return manager_->Adopt(std::move(copy));
 }
 

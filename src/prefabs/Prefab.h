@@ -5,6 +5,7 @@
 
 #include <boost/property_tree/ptree_fwd.hpp>
 
+#include <cstddef>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -34,6 +35,16 @@ public:
     std::vector<std::unique_ptr<AutoCreate>> AutoCreates;
     // Set by every edit; cleared by Save. SaveAll writes only modified prefabs.
     bool IsModified = false;
+    // The name of this prefab's file in the prefab directory ("" before its first
+    // save when it was made in the editor); differs from Name after a rename.
+    std::string FileName;
+
+    // The longest name whose file and the temporary file Save writes beside it fit
+    // a file name of the system.
+    static constexpr std::size_t MaxNameLength = 242;
+    // Why `name` cannot name a prefab file ("" when it can): empty, too long, a
+    // leading ".", a "/", a "\" or a control character.
+    static std::string NameProblem(const std::string& name);
 
     // Appends the file's components and children. Any problem (not JSON, a missing
     // member, an unknown component type) throws a ContentError naming the file.
@@ -47,8 +58,11 @@ public:
 
     // Writes <PrefabDirectory>/<Name>.json through a temporary file renamed over the
     // old one, then clears IsModified. On failure the old file is intact, IsModified
-    // stays set and the error names the file.
+    // stays set and the error names the file. After a rename the former file goes
+    // too, unless another prefab has taken that name meanwhile.
     void Save();
+    // The file Save writes.
+    std::filesystem::path FilePath() const;
 
     // Takes the first free name among newName, newName.001, newName.002 ... (.1000 and
     // up once .999 is taken) and re-keys the manager's entry. Nothing happens when
@@ -59,6 +73,11 @@ public:
     // without its ".NNN" suffix (Ant.004 gives Ant.002 when Ant and Ant.001 exist).
     // Its IsModified is false.
     Prefab* Duplicate() const;
+    // A deep copy under the same name, in no manager's list; Owner of its entries
+    // set to the copy, IsModified false, no file.
+    std::unique_ptr<Prefab> Copy() const;
+    // Name without a trailing ".NNN" numbering.
+    static std::string UnnumberedName(const std::string& name);
 
     // Moves the component from index i to clamp(i + offset); false (no change) when
     // that is i or the component is not in this prefab.

@@ -66,6 +66,7 @@ void PrefabManager::LoadPrefabDirectory() {
         auto prefab = std::make_unique<Prefab>(*this, stem);
         prefab->Load(file);
         prefabs_[stem] = std::move(prefab);
+        removedNames_.erase(stem);
     });
 }
 
@@ -106,12 +107,17 @@ Prefab* PrefabManager::Adopt(std::unique_ptr<Prefab> prefab) {
     prefab->Name = name;
     Prefab* adopted = prefab.get();
     prefabs_[name] = std::move(prefab);
+    removedNames_.erase(name);
     return adopted;
 }
 
 std::unique_ptr<Prefab> PrefabManager::Release(const std::string& name) {
     auto node = prefabs_.extract(name);
-    return node.empty() ? nullptr : std::move(node.mapped());
+    if (node.empty()) {
+        return nullptr;
+    }
+    removedNames_.insert(name);
+    return std::move(node.mapped());
 }
 
 std::string PrefabManager::FirstFreeName(const std::string& name) const {
@@ -123,8 +129,26 @@ std::string PrefabManager::FirstFreeName(const std::string& name) const {
     return candidate;
 }
 
+std::string PrefabManager::FirstUnusedName(const std::string& name) const {
+    const std::filesystem::path directory = PrefabDirectory();
+    auto taken = [&](const std::string& candidate) {
+        if (prefabs_.count(candidate) != 0) {
+            return true;
+        }
+        std::error_code error;
+        return removedNames_.count(candidate) == 0 &&
+               std::filesystem::exists(directory / (candidate + ".json"), error);
+    };
+    std::string candidate = name;
+    for (int counter = 1; taken(candidate); ++counter) {
+        candidate = Numbered(name, counter);
+    }
+    return candidate;
+}
+
 void PrefabManager::Rekey(Prefab& prefab, const std::string& newName) {
     auto node = prefabs_.extract(prefab.Name);
+    const std::string oldName = prefab.Name;
     prefab.Name = newName;
     if (node.empty() || node.mapped().get() != &prefab) {
         if (!node.empty()) {
@@ -134,6 +158,25 @@ void PrefabManager::Rekey(Prefab& prefab, const std::string& newName) {
     }
     node.key() = newName;
     prefabs_.insert(std::move(node));
+    removedNames_.insert(oldName);
+    removedNames_.erase(newName);
+}
+
+void PrefabManager::DeleteRemovedFile(const std::string& name) {
+    if (removedNames_.count(name) == 0 || prefabs_.count(name) != 0) {
+        return;
+    }
+    bool failed = false;
+    ForEachPrefabFile([&](const std::filesystem::path& file) {
+        std::error_code error;
+        if (file.stem().string() == name && !std::filesystem::remove(file, error) && error) {
+            ContentLog::Warning("cannot delete " + file.string() + ": " + error.message());
+            failed = true;
+        }
+    });
+    if (!failed) {
+        removedNames_.erase(name);
+    }
 }
 
 std::filesystem::path PrefabManager::PrefabDirectory() const {
@@ -143,20 +186,39 @@ std::filesystem::path PrefabManager::PrefabDirectory() const {
     return std::filesystem::path("Content") / "Prefabs";
 }
 
-void PrefabManager::SaveAll() {
-    ForEachPrefabFile([this](const std::filesystem::path& file) {
-        if (prefabs_.count(file.stem().string()) == 0) {
-            std::error_code error;
-            if (!std::filesystem::remove(file, error) && error) {
-                throw ContentError(file, "cannot delete: " + error.message());
-            }
-        }
-    });
+std::string PrefabManager::SaveFailure(const std::filesystem::path& file, const std::exception& error) {
+    // The writer's errors start with the file's path; say it once.
+    std::string reason = error.what();
+    const std::string prefix = file.string() + ": ";
+    if (reason.rfind(prefix, 0) == 0) {
+        reason.erase(0, prefix.size());
+    }
+    return "Could not save " + file.string() + ": " + reason;
+}
+
+std::vector<std::string> PrefabManager::SaveAll() {
+    std::vector<std::string> failures;
+    std::set<std::string> unsavedFiles;
     for (const auto& [name, prefab] : prefabs_) {
-        if (prefab->IsModified) {
+        if (!prefab->IsModified) {
+            continue;
+        }
+        try {
             prefab->Save();
+        } catch (const std::exception& e) {
+            failures.push_back(SaveFailure(prefab->FilePath(), e));
+            unsavedFiles.insert(prefab->FileName);
         }
     }
+    // Deleting last, and never the old file of a renamed prefab whose new file could
+    // not be written: no failure leaves a prefab without any file.
+    const std::vector<std::string> removed(removedNames_.begin(), removedNames_.end());
+    for (const std::string& name : removed) {
+        if (unsavedFiles.count(name) == 0) {
+            DeleteRemovedFile(name);
+        }
+    }
+    return failures;
 }
 
 Prefab* PrefabManager::PrefabForInstancing(const std::string& name, const std::string& requester) const {

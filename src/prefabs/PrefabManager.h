@@ -3,9 +3,11 @@
 #include "core/IEditable.h"
 #include "prefabs/Prefab.h"
 
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <typeinfo>
@@ -69,16 +71,29 @@ public:
     std::unique_ptr<Prefab> Release(const std::string& name);
     // name, else name.001, name.002 ... whichever no prefab has.
     std::string FirstFreeName(const std::string& name) const;
+    // The same, also passing over names whose file is in the prefab directory,
+    // except the files of prefabs removed or renamed away in this session.
+    std::string FirstUnusedName(const std::string& name) const;
     // Gives prefab the name newName (which must be free) and re-keys its entry.
     void Rekey(Prefab& prefab, const std::string& newName);
+
+    // The names released or renamed away in this session and not taken again: the
+    // only files SaveAll deletes.
+    bool WasRemoved(const std::string& name) const { return removedNames_.count(name) != 0; }
+    // Deletes the file of a name WasRemoved, when no prefab holds that name now.
+    void DeleteRemovedFile(const std::string& name);
 
     // The development copy's "Prefabs" when configured and present, else
     // "Content/Prefabs".
     std::filesystem::path PrefabDirectory() const;
 
-    // Deletes the ".json" files of PrefabDirectory that no prefab names, then saves
-    // every modified prefab in name order.
-    void SaveAll();
+    // Saves every modified prefab in name order, then deletes the files of the
+    // prefabs removed or renamed away in this session (never a file that appeared on
+    // disk meanwhile). A prefab that cannot be saved keeps IsModified and the others
+    // go on; returns one "Could not save <file>: <reason>" per failure.
+    std::vector<std::string> SaveAll();
+    // The same text for one failed save of `file`.
+    static std::string SaveFailure(const std::filesystem::path& file, const std::exception& error);
 
     // The prefab to instance for `name`, or null, with a message, when there is no
     // such prefab or when it is already being instanced further up (a cycle).
@@ -104,5 +119,6 @@ private:
     std::map<std::string, ComponentType> types_;
     std::map<std::string, std::unique_ptr<IEditable>> prototypes_;
     std::map<std::string, std::unique_ptr<Prefab>> prefabs_;
+    std::set<std::string> removedNames_;
     std::vector<std::string> instancing_;
 };

@@ -175,4 +175,77 @@ TEST_F(PrefabManagerTest, MovingComponentsAndAutoCreates) {
     EXPECT_EQ(prefab->AutoCreates[0]->PrefabName, "B");
 }
 
+TEST_F(PrefabManagerTest, SaveAllDeletesOnlyFilesOfPrefabsRemovedOrRenamedThisSession) {
+    WriteFile(PrefabDir() / "Ant.json", kEmpty);
+    WriteFile(PrefabDir() / "Seed.json", kEmpty);
+    manager.LoadPrefabDirectory();
+    WriteFile(PrefabDir() / "Newcomer.json", kEmpty);  // appeared on disk since start
+
+    manager.Release("Seed");
+    EXPECT_TRUE(manager.SaveAll().empty());
+    EXPECT_FALSE(std::filesystem::exists(PrefabDir() / "Seed.json"));
+    EXPECT_TRUE(std::filesystem::exists(PrefabDir() / "Newcomer.json")) << "not ours to delete";
+    EXPECT_TRUE(std::filesystem::exists(PrefabDir() / "Ant.json"));
+
+    manager.Release("Ant");
+    manager.Adopt(std::make_unique<Prefab>(manager, "Ant"));
+    manager.SaveAll();
+    EXPECT_TRUE(std::filesystem::exists(PrefabDir() / "Ant.json")) << "adopting the name again keeps its file";
+}
+
+TEST_F(PrefabManagerTest, SavingARenamedPrefabRemovesItsFormerFileUnlessTheNameWasTakenAgain) {
+    WriteFile(PrefabDir() / "Ant.json", kEmpty);
+    WriteFile(PrefabDir() / "Seed.json", kEmpty);
+    manager.LoadPrefabDirectory();
+
+    Prefab* ant = manager.Find("Ant");
+    ant->Rename("Worker");
+    ant->Save();
+    EXPECT_FALSE(std::filesystem::exists(PrefabDir() / "Ant.json"));
+    EXPECT_TRUE(std::filesystem::exists(PrefabDir() / "Worker.json"));
+    EXPECT_EQ(ant->FileName, "Worker");
+
+    Prefab* seed = manager.Find("Seed");
+    seed->Rename("Kernel");
+    manager.Adopt(std::make_unique<Prefab>(manager, "Seed"));
+    seed->Save();
+    EXPECT_TRUE(std::filesystem::exists(PrefabDir() / "Seed.json")) << "the new Seed owns that file now";
+}
+
+TEST_F(PrefabManagerTest, AFailedSaveIsReportedKeepsTheFlagAndTheFormerFileAndTheOthersGoOn) {
+    WriteFile(PrefabDir() / "Ant.json", kEmpty);
+    manager.LoadPrefabDirectory();
+    std::filesystem::create_directories(PrefabDir() / "Worker.json");  // cannot be replaced by a file
+    Prefab* ant = manager.Find("Ant");
+    ant->Rename("Worker");
+    ant->IsModified = true;
+    Prefab* other = manager.Adopt(std::make_unique<Prefab>(manager, "Zeta"));
+    other->IsModified = true;
+
+    const std::vector<std::string> failures = manager.SaveAll();
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].rfind("Could not save " + (PrefabDir() / "Worker.json").string() + ": ", 0), 0u)
+        << failures[0];
+    EXPECT_TRUE(ant->IsModified);
+    EXPECT_TRUE(std::filesystem::exists(PrefabDir() / "Ant.json")) << "the only copy on disk stays";
+    EXPECT_FALSE(other->IsModified);
+    EXPECT_TRUE(std::filesystem::exists(PrefabDir() / "Zeta.json"));
+}
+
+TEST_F(PrefabManagerTest, NamesThatCannotBeFileNamesAreRefusedAndFilesOnDiskCountAsTaken) {
+    for (const std::string bad : {"", "a/b", "..\\x", "../x", ".hidden", std::string("tab\there"), std::string("x\x7f")}) {
+        EXPECT_NE(Prefab::NameProblem(bad), "") << bad;
+    }
+    EXPECT_EQ(Prefab::NameProblem(std::string(Prefab::MaxNameLength, 'a')), "");
+    EXPECT_NE(Prefab::NameProblem(std::string(Prefab::MaxNameLength + 1, 'a')), "");
+    EXPECT_EQ(Prefab::NameProblem("Ant.001 (big)"), "");
+
+    WriteFile(PrefabDir() / "NewPrefab.json", kEmpty);
+    EXPECT_EQ(manager.FirstFreeName("NewPrefab"), "NewPrefab");
+    EXPECT_EQ(manager.FirstUnusedName("NewPrefab"), "NewPrefab.001");
+    manager.LoadPrefabDirectory();
+    manager.Find("NewPrefab")->Rename("Other");
+    EXPECT_EQ(manager.FirstUnusedName("NewPrefab"), "NewPrefab") << "a renamed-away file is ours again";
+}
+
 }  // namespace
