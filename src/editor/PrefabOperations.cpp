@@ -1,0 +1,231 @@
+#include "editor/PrefabOperations.h"
+
+#include "core/Engine.h"
+#include "core/FrameTime.h"
+#include "editor/EditorMessage.h"
+#include "editor/EditorState.h"
+#include "editor/PrefabEditCommand.h"
+#include "editor/RequiredPrefabs.h"
+#include "prefabs/PrefabManager.h"
+
+#include <exception>
+#include <filesystem>
+#include <iterator>
+#include <memory>
+
+namespace {
+
+// The last question asked: which change, and when (game seconds).
+struct OpenQuestion {
+    std::string Change;
+    float AskedAt = 0.0f;
+};
+OpenQuestion question;
+
+float Now() {
+    return Engine::FrameTime != nullptr ? Engine::FrameTime->TotalSeconds : 0.0f;
+}
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+std::string JoinNames(const std::vector<std::string>& names) {
+    std::string joined;
+    for (const std::string& name : names) {
+        joined += (joined.empty() ? "" : ", ") + name;
+    }
+    return joined;
+}
+
+void Record(std::unique_ptr<PrefabEditCommand> command, const std::vector<std::string>& created = {}) {
+    if (command->Finish(created) && Engine::EditorState != nullptr) {
+        Engine::EditorState->History.Push(std::move(command));
+    }
+}
+
+}  // namespace
+
+PrefabOperations::PrefabOperations() : PrefabOperations(*Engine::Prefabs, *Engine::EditorState) {}
+
+PrefabOperations::PrefabOperations(PrefabManager& prefabs, EditorState& state) : prefabs_(prefabs), state_(state) {}
+
+void PrefabOperations::ForgetQuestion() {
+    question = {};
+}
+
+void PrefabOperations::Select(Prefab* prefab) {
+    state_.SelectedPrefab = prefab;
+    state_.SelectedPrefabName = prefab != nullptr ? prefab->Name : "";
+    state_.SelectedObject = nullptr;
+    state_.SelectedAutoCreate = nullptr;
+}
+
+Prefab* PrefabOperations::Create() {
+    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{});
+    auto made = std::make_unique<Prefab>(prefabs_, prefabs_.FirstUnusedName("NewPrefab"));
+    made->IsModified = true;
+    Prefab* prefab = prefabs_.Adopt(std::move(made));
+    Select(prefab);
+    Record(std::move(command), {prefab->Name});
+    return prefab;
+}
+
+Prefab* PrefabOperations::Duplicate(const Prefab& source) {
+    const std::string name = prefabs_.FirstUnusedName(Prefab::UnnumberedName(source.Name));
+    if (!Prefab::NameProblem(name).empty()) {
+        TellUser("Cannot duplicate " + source.Name + ": no free name is short enough");
+        return nullptr;
+    }
+    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{});
+    std::unique_ptr<Prefab> copy = source.Copy();
+    copy->Name = name;
+    copy->IsModified = true;
+    Prefab* prefab = prefabs_.Adopt(std::move(copy));
+    Select(prefab);
+    Record(std::move(command), {prefab->Name});
+    return prefab;
+}
+
+std::vector<std::string> PrefabOperations::UsersOf(const std::string& name) const {
+    std::vector<std::string> users;
+    for (const auto& [ownerName, prefab] : prefabs_.Prefabs()) {
+        for (const auto& entry : prefab->AutoCreates) {
+            if (entry->PrefabName == name && ownerName != name) {
+                users.push_back(ownerName);
+                break;
+            }
+        }
+    }
+    return users;
+}
+
+PrefabOperations::Outcome PrefabOperations::CheckRemovable(const std::string& name, const std::string& verb) {
+    if (IsRequiredPrefab(name)) {
+        TellUser(name + " cannot be " + verb + "d: the game asks for it by name");
+        return Outcome::Refused;
+    }
+    const std::vector<std::string> users = UsersOf(name);
+    if (users.empty()) {
+        return Outcome::Done;
+    }
+    const std::string change = verb + " " + name;
+    if (question.Change == change && Now() - question.AskedAt <= ConfirmSeconds) {
+        question = {};
+        return Outcome::Done;
+    }
+    question = {change, Now()};
+    TellUser(name + " is used by " + JoinNames(users) + "; press again to " + verb);
+    return Outcome::AskAgain;
+}
+
+PrefabOperations::Outcome PrefabOperations::Rename(Prefab& prefab, const std::string& text) {
+    if (text == prefab.Name) {
+        return Outcome::Unchanged;
+    }
+    if (const std::string problem = Prefab::NameProblem(text); !problem.empty()) {
+        TellUser("Cannot rename " + prefab.Name + " to " + Quoted(text) + ": " + problem);
+        return Outcome::Refused;
+    }
+    const std::string given = prefabs_.FirstUnusedName(text);
+    if (!Prefab::NameProblem(given).empty()) {
+        TellUser("Cannot rename " + prefab.Name + " to " + Quoted(text) + ": the numbered name would be too long");
+        return Outcome::Refused;
+    }
+    if (const Outcome check = CheckRemovable(prefab.Name, "rename"); check != Outcome::Done) {
+        return check;
+    }
+    const std::string oldName = prefab.Name;
+    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{oldName});
+    prefabs_.Rekey(prefab, given);
+    prefab.IsModified = true;
+    if (state_.SelectedPrefabName == oldName) {
+        state_.SelectedPrefabName = given;
+    }
+    Record(std::move(command), {given});
+    if (given != text) {
+        TellUser(Quoted(text) + " is taken: named " + Quoted(given));
+    }
+    return Outcome::Done;
+}
+
+PrefabOperations::Outcome PrefabOperations::Remove(const std::string& name) {
+    Prefab* prefab = prefabs_.Find(name);
+    if (prefab == nullptr) {
+        return Outcome::Unchanged;
+    }
+    if (const Outcome check = CheckRemovable(name, "remove"); check != Outcome::Done) {
+        return check;
+    }
+    // The next prefab in name order, else the one before.
+    const auto& all = prefabs_.Prefabs();
+    auto at = all.find(name);
+    std::string next = std::next(at) != all.end() ? std::next(at)->first : "";
+    if (next.empty() && at != all.begin()) {
+        next = std::prev(at)->first;
+    }
+    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{name});
+    if (state_.SelectedAutoCreate != nullptr && state_.SelectedAutoCreate->Owner == prefab) {
+        state_.SelectedAutoCreate = nullptr;
+    }
+    const bool wasEdited = state_.SelectedPrefab == prefab;
+    prefabs_.Release(name);
+    if (state_.SelectedPrefabName == name) {
+        state_.SelectedPrefabName = next;
+    }
+    if (wasEdited) {
+        state_.SelectedPrefab = prefabs_.Find(next);
+    }
+    Record(std::move(command));
+    return Outcome::Done;
+}
+
+PrefabOperations::Outcome PrefabOperations::Revert(Prefab& prefab) {
+    const std::filesystem::path file = prefabs_.PrefabDirectory() / (prefab.FileName + ".json");
+    std::error_code error;
+    if (prefab.FileName.empty() || !std::filesystem::exists(file, error)) {
+        TellUser(prefab.Name + " has no file to revert to");
+        return Outcome::Unchanged;
+    }
+    Prefab fresh(prefabs_, prefab.Name);
+    try {
+        fresh.Load(file);
+    } catch (const std::exception& e) {
+        TellUser("Cannot revert " + prefab.Name + ": " + e.what());
+        return Outcome::Refused;
+    }
+    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{prefab.Name});
+    if (state_.SelectedAutoCreate != nullptr && state_.SelectedAutoCreate->Owner == &prefab) {
+        state_.SelectedAutoCreate = nullptr;
+    }
+    prefab.Components = std::move(fresh.Components);
+    prefab.AutoCreates = std::move(fresh.AutoCreates);
+    for (const auto& entry : prefab.AutoCreates) {
+        entry->Owner = &prefab;
+    }
+    prefab.IsModified = prefab.FileName != prefab.Name;  // a renamed prefab still needs its new file
+    Record(std::move(command));
+    return Outcome::Done;
+}
+
+bool PrefabOperations::Save(Prefab& prefab) {
+    try {
+        prefab.Save();
+    } catch (const std::exception& e) {
+        TellUser(PrefabManager::SaveFailure(prefab.FilePath(), e));
+        return false;
+    }
+    TellUser("Saved " + prefab.Name);
+    return true;
+}
+
+bool PrefabOperations::SaveAll() {
+    const std::vector<std::string> failures = prefabs_.SaveAll();
+    for (const std::string& failure : failures) {
+        TellUser(failure);
+    }
+    if (failures.empty()) {
+        TellUser("Saved all prefabs");
+    }
+    return failures.empty();
+}

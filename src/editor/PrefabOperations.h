@@ -1,0 +1,63 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class EditorState;
+class Prefab;
+class PrefabManager;
+
+// The editor's changes to whole prefabs (create, duplicate, rename, remove, revert,
+// save), each checked, told to the user when refused or altered, kept in step with
+// the editor's selection and entered into the undo history. The palettes and the
+// edit palette's name row go through here.
+class PrefabOperations {
+public:
+    enum class Outcome {
+        Done,       // changed (and entered into the history)
+        Unchanged,  // nothing to do
+        Refused,    // not allowed; the user was told why
+        AskAgain,   // other prefabs use it: the user was asked to press again
+    };
+
+    // Over Engine::Prefabs and Engine::EditorState.
+    PrefabOperations();
+    PrefabOperations(PrefabManager& prefabs, EditorState& state);
+
+    // A new empty prefab "NewPrefab" (or the first unused numbered name), modified and
+    // selected for editing.
+    Prefab* Create();
+    // A copy of source under the first unused form of its unnumbered name, modified
+    // and selected for editing.
+    Prefab* Duplicate(const Prefab& source);
+    // Names the prefab `text`, or the first unused numbered form of it (and says so).
+    // SelectedPrefabName follows. Refuses names that cannot be file names and the
+    // prefabs the game needs; asks first when other prefabs create it.
+    Outcome Rename(Prefab& prefab, const std::string& text);
+    // Takes the named prefab out (its file goes at the next save all); the selection
+    // moves to the next prefab in name order. Refusals and the question as Rename.
+    Outcome Remove(const std::string& name);
+    // Reads the prefab again from its file, dropping unsaved changes.
+    Outcome Revert(Prefab& prefab);
+
+    // Saves one prefab or every modified one; failures are told to the user.
+    bool Save(Prefab& prefab);
+    bool SaveAll();
+
+    // The prefabs whose entries create `name`, in name order.
+    std::vector<std::string> UsersOf(const std::string& name) const;
+
+    // How long a "press again" question stays open.
+    static constexpr float ConfirmSeconds = 4.0f;
+    // Forgets an open question (tests, and a change of selection).
+    static void ForgetQuestion();
+
+private:
+    // True when the change may go ahead: refused for required prefabs, asked first
+    // (true on the second press) when other prefabs use it.
+    Outcome CheckRemovable(const std::string& name, const std::string& verb);
+    void Select(Prefab* prefab);
+
+    PrefabManager& prefabs_;
+    EditorState& state_;
+};
