@@ -38,17 +38,21 @@ std::string JoinNames(const std::vector<std::string>& names) {
     return joined;
 }
 
-void Record(std::unique_ptr<PrefabEditCommand> command, const std::vector<std::string>& created = {}) {
-    if (command->Finish(created) && Engine::EditorState != nullptr) {
-        Engine::EditorState->History.Push(std::move(command));
-    }
-}
-
 }  // namespace
 
 PrefabOperations::PrefabOperations() : PrefabOperations(*Engine::Prefabs, *Engine::EditorState) {}
 
 PrefabOperations::PrefabOperations(PrefabManager& prefabs, EditorState& state) : prefabs_(prefabs), state_(state) {}
+
+std::unique_ptr<PrefabEditCommand> PrefabOperations::Begin(std::vector<std::string> names) {
+    return std::make_unique<PrefabEditCommand>(std::move(names), prefabs_, &state_);
+}
+
+void PrefabOperations::Record(std::unique_ptr<PrefabEditCommand> command, const std::vector<std::string>& created) {
+    if (command->Finish(created)) {
+        state_.History.Push(std::move(command));
+    }
+}
 
 void PrefabOperations::ForgetQuestion() {
     question = {};
@@ -62,7 +66,7 @@ void PrefabOperations::Select(Prefab* prefab) {
 }
 
 Prefab* PrefabOperations::Create() {
-    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{});
+    auto command = Begin({});
     auto made = std::make_unique<Prefab>(prefabs_, prefabs_.FirstUnusedName("NewPrefab"));
     made->IsModified = true;
     Prefab* prefab = prefabs_.Adopt(std::move(made));
@@ -77,7 +81,7 @@ Prefab* PrefabOperations::Duplicate(const Prefab& source) {
         TellUser("Cannot duplicate " + source.Name + ": no free name is short enough");
         return nullptr;
     }
-    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{});
+    auto command = Begin({});
     std::unique_ptr<Prefab> copy = source.Copy();
     copy->Name = name;
     copy->IsModified = true;
@@ -136,7 +140,7 @@ PrefabOperations::Outcome PrefabOperations::Rename(Prefab& prefab, const std::st
         return check;
     }
     const std::string oldName = prefab.Name;
-    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{oldName});
+    auto command = Begin({oldName});
     prefabs_.Rekey(prefab, given);
     prefab.IsModified = true;
     if (state_.SelectedPrefabName == oldName) {
@@ -164,7 +168,7 @@ PrefabOperations::Outcome PrefabOperations::Remove(const std::string& name) {
     if (next.empty() && at != all.begin()) {
         next = std::prev(at)->first;
     }
-    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{name});
+    auto command = Begin({name});
     if (state_.SelectedAutoCreate != nullptr && state_.SelectedAutoCreate->Owner == prefab) {
         state_.SelectedAutoCreate = nullptr;
     }
@@ -181,9 +185,11 @@ PrefabOperations::Outcome PrefabOperations::Remove(const std::string& name) {
 }
 
 PrefabOperations::Outcome PrefabOperations::Revert(Prefab& prefab) {
-    const std::filesystem::path file = prefabs_.PrefabDirectory() / (prefab.FileName + ".json");
+    // An undone rename rebuilds the prefab without its file name; its name is its file then.
+    const std::string fileName = prefab.FileName.empty() ? prefab.Name : prefab.FileName;
+    const std::filesystem::path file = prefabs_.PrefabDirectory() / (fileName + ".json");
     std::error_code error;
-    if (prefab.FileName.empty() || !std::filesystem::exists(file, error)) {
+    if (!std::filesystem::exists(file, error)) {
         TellUser(prefab.Name + " has no file to revert to");
         return Outcome::Unchanged;
     }
@@ -194,7 +200,7 @@ PrefabOperations::Outcome PrefabOperations::Revert(Prefab& prefab) {
         TellUser("Cannot revert " + prefab.Name + ": " + e.what());
         return Outcome::Refused;
     }
-    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{prefab.Name});
+    auto command = Begin({prefab.Name});
     if (state_.SelectedAutoCreate != nullptr && state_.SelectedAutoCreate->Owner == &prefab) {
         state_.SelectedAutoCreate = nullptr;
     }
@@ -203,7 +209,8 @@ PrefabOperations::Outcome PrefabOperations::Revert(Prefab& prefab) {
     for (const auto& entry : prefab.AutoCreates) {
         entry->Owner = &prefab;
     }
-    prefab.IsModified = prefab.FileName != prefab.Name;  // a renamed prefab still needs its new file
+    prefab.FileName = fileName;
+    prefab.IsModified = fileName != prefab.Name;  // a renamed prefab still needs its new file
     Record(std::move(command));
     return Outcome::Done;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class EditorState;
+class PrefabEditCommand;
 class Prefab;
 class PrefabManager;
 
@@ -53,10 +55,12 @@ public:
     static void ForgetQuestion();
 
 private:
-    // True when the change may go ahead: refused for required prefabs, asked first
-    // (true on the second press) when other prefabs use it.
+    // Done when the change may go ahead: refused for required prefabs, asked first
+    // (Done on the second press in time) when other prefabs use it.
     Outcome CheckRemovable(const std::string& name, const std::string& verb);
     void Select(Prefab* prefab);
+    std::unique_ptr<PrefabEditCommand> Begin(std::vector<std::string> names);
+    void Record(std::unique_ptr<PrefabEditCommand> command, const std::vector<std::string>& created = {});
 
     PrefabManager& prefabs_;
     EditorState& state_;

@@ -233,7 +233,7 @@ TEST_F(PrefabManagerTest, AFailedSaveIsReportedKeepsTheFlagAndTheFormerFileAndTh
 }
 
 TEST_F(PrefabManagerTest, NamesThatCannotBeFileNamesAreRefusedAndFilesOnDiskCountAsTaken) {
-    for (const std::string bad : {"", "a/b", "..\\x", "../x", ".hidden", std::string("tab\there"), std::string("x\x7f")}) {
+    for (const std::string& bad : std::vector<std::string>{"", "a/b", "..\\x", "../x", ".hidden", "tab\there", "x\x7f"}) {
         EXPECT_NE(Prefab::NameProblem(bad), "") << bad;
     }
     EXPECT_EQ(Prefab::NameProblem(std::string(Prefab::MaxNameLength, 'a')), "");
