@@ -15,9 +15,11 @@
 #include "editor/EdHotReloadMonitorBhv.h"
 #include "editor/EdLevelEditorBhv.h"
 #include "editor/EdListItemBhv.h"
+#include "editor/EdPalAutoCreateListBhv.h"
 #include "editor/EdPalMainBhv.h"
 #include "editor/EdPalObjectEditBhv.h"
 #include "editor/EdPalObjectListBhv.h"
+#include "editor/EdPalPrefabListBhv.h"
 #include "editor/EdPaletteBhv.h"
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EdRootBhv.h"
@@ -121,6 +123,8 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<EdDlgComponentPickerBhv>("EdDlgComponentPickerBhv");
     manager.Register<EdPalMainBhv>("EdPalMainBhv");
     manager.Register<EdPalObjectListBhv>("EdPalObjectListBhv");
+    manager.Register<EdPalPrefabListBhv>("EdPalPrefabListBhv");
+    manager.Register<EdPalAutoCreateListBhv>("EdPalAutoCreateListBhv");
     manager.Register<ParticleManagerBhv>("ParticleManagerBhv");
     manager.Register<Pcl_EmitContinuousBhv>("Pcl_EmitContinuousBhv");
     manager.Register<Pcl_EmitOnceBhv>("Pcl_EmitOnceBhv");

@@ -261,11 +261,16 @@ void Prefab::UpdateComponents(GameObject& object) const {
                 break;
             }
         }
-        if (target == nullptr) {
+        const bool created = target == nullptr;
+        if (created) {
             target = CreateComponent(object, *entry);
         }
         if (target != nullptr) {
             ApplyValues(*entry, *target);
+        }
+        // A behaviour added to a live instance runs from now on, as if instanced.
+        if (auto* behavior = dynamic_cast<Behavior*>(target); created && behavior != nullptr) {
+            behavior->Start();
         }
     }
 }
