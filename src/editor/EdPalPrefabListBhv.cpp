@@ -7,6 +7,7 @@
 #include "editor/EdFieldBhv.h"
 #include "editor/EdListItemBhv.h"
 #include "editor/EdPaletteParts.h"
+#include "editor/EdPropertyRowBhv.h"
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/PaletteKeys.h"
@@ -39,8 +40,10 @@ void EdPalPrefabListBhv::Start() {
     if (Owner() == nullptr) {
         return;
     }
-    if (GameObject* filterRow = EdPaletteParts::FindDescendant(*Owner(), "FilterRow")) {
-        filterField_ = EdPaletteParts::FindWidget<EdFieldBhv>(*filterRow, "Value");
+    if (auto* filterRow = EdPaletteParts::FindWidget<EdPropertyRowBhv>(*Owner(), "FilterRow")) {
+        filterField_ = filterRow->ValueField();
+        // The row shows its ValueText whenever the field is not being edited.
+        filterRow->SetOnCommit([filterRow](const std::string& text) { filterRow->ValueText = text; });
     }
     saveCurrent_ = EdPaletteParts::FindWidget<EdButtonBhv>(*Owner(), "BtnSaveCurrent");
     HookButtons();
