@@ -38,6 +38,37 @@ std::string JoinNames(const std::vector<std::string>& names) {
     return joined;
 }
 
+// A rename's undo step: SelectedPrefabName follows the prefab back and forth, as it
+// followed the rename.
+class RenameCommand : public PrefabEditCommand {
+public:
+    RenameCommand(const std::string& from, PrefabManager& prefabs, EditorState& state)
+        : PrefabEditCommand({from}, prefabs, &state), from_(from), state_(state) {}
+    void Finish(const std::string& to) {
+        to_ = to;
+        PrefabEditCommand::Finish({to});
+    }
+    void Undo() override {
+        PrefabEditCommand::Undo();
+        Follow(to_, from_);
+    }
+    void Redo() override {
+        PrefabEditCommand::Redo();
+        Follow(from_, to_);
+    }
+
+private:
+    void Follow(const std::string& gone, const std::string& back) {
+        if (state_.SelectedPrefabName == gone) {
+            state_.SelectedPrefabName = back;
+        }
+    }
+
+    std::string from_;
+    std::string to_;
+    EditorState& state_;
+};
+
 }  // namespace
 
 PrefabOperations::PrefabOperations() : PrefabOperations(*Engine::Prefabs, *Engine::EditorState) {}
@@ -140,13 +171,14 @@ PrefabOperations::Outcome PrefabOperations::Rename(Prefab& prefab, const std::st
         return check;
     }
     const std::string oldName = prefab.Name;
-    auto command = Begin({oldName});
+    auto command = std::make_unique<RenameCommand>(oldName, prefabs_, state_);
     prefabs_.Rekey(prefab, given);
     prefab.IsModified = true;
     if (state_.SelectedPrefabName == oldName) {
         state_.SelectedPrefabName = given;
     }
-    Record(std::move(command), {given});
+    command->Finish(given);  // a new name is always a change
+    state_.History.Push(std::move(command));
     if (given != text) {
         TellUser(Quoted(text) + " is taken: named " + Quoted(given));
     }

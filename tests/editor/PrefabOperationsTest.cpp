@@ -1,0 +1,141 @@
+#include "editor/EdPalPrefabListBhv.h"
+#include "editor/EditorState.h"
+#include "editor/EntryOperations.h"
+#include "editor/PrefabOperations.h"
+#include "support/PrefabTestContent.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const kEmpty = "{\n    \"Components\": \"\",\n    \"AutoCreate\": \"\"\n}\n";
+
+class PrefabOperationsTest : public PrefabTestContent {
+protected:
+    PrefabOperationsTest() { PrefabOperations::ForgetQuestion(); }
+
+    bool Told(const std::string& part) const {
+        return std::any_of(warnings.begin(), warnings.end(), [&](const std::string& w) { return w.find(part) != std::string::npos; });
+    }
+
+    EditorState& state = engine.Make(Engine::EditorState);
+    PrefabOperations operations{manager, state};
+};
+
+TEST(PrefabListFilter, MatchesContainedNamesInAnyCase) {
+    for (const char* name : {"Ant", "GiantAnt", "plant"}) {
+        EXPECT_TRUE(NameMatchesFilter(name, "ANT")) << name;
+    }
+    EXPECT_FALSE(NameMatchesFilter("Seed", "ANT"));
+    EXPECT_TRUE(NameMatchesFilter("Seed", ""));
+}
+
+TEST_F(PrefabOperationsTest, NewPrefabsAreNumberedPastNamesTakenInMemoryOrOnDisk) {
+    EXPECT_EQ(operations.Create()->Name, "NewPrefab");
+    Prefab* second = operations.Create();
+    EXPECT_EQ(second->Name, "NewPrefab.001");
+    EXPECT_TRUE(second->IsModified);
+    EXPECT_EQ(state.SelectedPrefab, second);
+    EXPECT_EQ(state.SelectedPrefabName, "NewPrefab.001");
+
+    WriteFile(PrefabDir() / "NewPrefab.002.json", kEmpty);  // someone else's file
+    EXPECT_EQ(operations.Create()->Name, "NewPrefab.003");
+}
+
+TEST_F(PrefabOperationsTest, RenameRefusesUnsafeNamesAndSaysWhichNumberedNameItGave) {
+    Prefab* ant = AddPrefab("Ant", kEmpty);
+    for (const std::string& bad : std::vector<std::string>{"", "../x", "a\\b", ".x", "tab\tname", std::string(Prefab::MaxNameLength + 1, 'n')}) {
+        EXPECT_EQ(operations.Rename(*ant, bad), PrefabOperations::Outcome::Refused) << bad;
+    }
+    EXPECT_EQ(ant->Name, "Ant");
+    EXPECT_EQ(state.History.UndoCount(), 0u);
+
+    WriteFile(PrefabDir() / "Worker.json", kEmpty);
+    state.SelectedPrefabName = "Ant";
+    EXPECT_EQ(operations.Rename(*ant, "Worker"), PrefabOperations::Outcome::Done);
+    EXPECT_EQ(ant->Name, "Worker.001");
+    EXPECT_EQ(state.SelectedPrefabName, "Worker.001");
+    EXPECT_TRUE(Told("named \"Worker.001\""));
+    manager.SaveAll();
+    EXPECT_EQ(ReadFile(PrefabDir() / "Worker.json"), kEmpty) << "the file on disk was not overwritten";
+    EXPECT_FALSE(std::filesystem::exists(PrefabDir() / "Ant.json"));
+}
+
+TEST_F(PrefabOperationsTest, RequiredPrefabsStayAndUsedOnesGoOnlyOnASecondPress) {
+    AddPrefab("Seed", kEmpty);
+    EXPECT_EQ(operations.Remove("Seed"), PrefabOperations::Outcome::Refused);
+    EXPECT_EQ(operations.Rename(*manager.Find("Seed"), "Kernel"), PrefabOperations::Outcome::Refused);
+    EXPECT_NE(manager.Find("Seed"), nullptr);
+
+    AddPrefab("Leaf", kEmpty);
+    AddPrefab("Level", R"({"Components": "", "AutoCreate": [{"Prefab": "Leaf"}]})");
+    EXPECT_EQ(operations.Remove("Leaf"), PrefabOperations::Outcome::AskAgain);
+    EXPECT_TRUE(Told("Leaf is used by Level; press again to remove"));
+    EXPECT_NE(manager.Find("Leaf"), nullptr);
+    time.TotalSeconds += PrefabOperations::ConfirmSeconds + 1.0f;
+    EXPECT_EQ(operations.Remove("Leaf"), PrefabOperations::Outcome::AskAgain) << "too late: asked again";
+    EXPECT_EQ(operations.Remove("Leaf"), PrefabOperations::Outcome::Done);
+    EXPECT_EQ(manager.Find("Leaf"), nullptr);
+}
+
+TEST_F(PrefabOperationsTest, UndoPutsBackARenameAndARemoveWithTheSelection) {
+    Prefab* ant = AddPrefab("Ant", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": ""})");
+    AddPrefab("Zeta", kEmpty);
+    const std::string json = ant->ToJson();
+    state.SelectedPrefab = ant;
+    state.SelectedPrefabName = "Ant";
+
+    operations.Rename(*ant, "Worker");
+    state.History.Undo();
+    ASSERT_NE(manager.Find("Ant"), nullptr);
+    EXPECT_EQ(manager.Find("Worker"), nullptr);
+    EXPECT_EQ(manager.Find("Ant")->ToJson(), json);
+    EXPECT_FALSE(manager.Find("Ant")->IsModified);
+    EXPECT_EQ(state.SelectedPrefab, manager.Find("Ant"));
+
+    operations.Remove("Ant");
+    EXPECT_EQ(state.SelectedPrefabName, "Zeta") << "the next prefab in name order";
+    EXPECT_EQ(state.SelectedPrefab, manager.Find("Zeta"));
+    state.History.Undo();
+    ASSERT_NE(manager.Find("Ant"), nullptr);
+    EXPECT_EQ(manager.Find("Ant")->ToJson(), json);
+    manager.SaveAll();
+    EXPECT_TRUE(std::filesystem::exists(PrefabDir() / "Ant.json")) << "an undone remove keeps the file";
+}
+
+TEST_F(PrefabOperationsTest, RevertReadsTheFileAgainAndNeedsOne) {
+    Prefab* ant = AddPrefab("Ant", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": ""})");
+    const std::string json = ant->ToJson();
+    ant->Components.clear();
+    ant->IsModified = true;
+    EXPECT_EQ(operations.Revert(*ant), PrefabOperations::Outcome::Done);
+    EXPECT_EQ(ant->ToJson(), json);
+    EXPECT_FALSE(ant->IsModified);
+    state.History.Undo();
+    EXPECT_TRUE(manager.Find("Ant")->Components.empty());
+
+    EXPECT_EQ(operations.Revert(*operations.Create()), PrefabOperations::Outcome::Unchanged);
+    EXPECT_TRUE(Told("has no file"));
+}
+
+TEST_F(PrefabOperationsTest, RemovingAnEntrySelectsTheOneAtItsPlaceOrTheNewLastOrNone) {
+    Prefab* owner = AddPrefab("Owner", R"({"Components": "", "AutoCreate": [{"Prefab": "A"}, {"Prefab": "B"}]})");
+    Prefab* other = AddPrefab("Other", kEmpty);
+    state.SelectedPrefabName = "Other";  // what "[" and "]" may have left there
+    EntryOperations entries(manager, state);
+
+    entries.Remove(*owner->AutoCreates[1]);
+    EXPECT_EQ(state.SelectedAutoCreate, owner->AutoCreates[0].get()) << "the new last one";
+    EXPECT_TRUE(owner->IsModified);
+    EXPECT_FALSE(other->IsModified);
+    entries.Remove(*owner->AutoCreates[0]);
+    EXPECT_EQ(state.SelectedAutoCreate, nullptr);
+
+    state.History.Undo();
+    state.History.Undo();
+    ASSERT_EQ(owner->AutoCreates.size(), 2u);
+    EXPECT_EQ(owner->AutoCreates[1]->PrefabName, "B");
+    EXPECT_FALSE(owner->IsModified);
+}
+
+}  // namespace
