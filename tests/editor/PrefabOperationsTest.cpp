@@ -2,6 +2,8 @@
 #include "editor/EditorState.h"
 #include "editor/EntryOperations.h"
 #include "editor/PrefabOperations.h"
+#include "editor/UpdateInstancesCommand.h"
+#include "graphics/Pos2dComponent.h"
 #include "support/PrefabTestContent.h"
 
 #include <algorithm>
@@ -136,6 +138,29 @@ TEST_F(PrefabOperationsTest, RemovingAnEntrySelectsTheOneAtItsPlaceOrTheNewLastO
     ASSERT_EQ(owner->AutoCreates.size(), 2u);
     EXPECT_EQ(owner->AutoCreates[1]->PrefabName, "B");
     EXPECT_FALSE(owner->IsModified);
+}
+
+TEST_F(PrefabOperationsTest, PushingToInstancesStartsAddedBehavioursAndUndoPutsEveryValueBack) {
+    Prefab* leaf = AddPrefab("Leaf", R"({"Components": {"Pos2dComponent": {"Pos": {"X": "1", "Y": "2"}}}, "AutoCreate": ""})");
+    root.AddChild(new GameObject("Leaf"));
+    GameObject& instance = *root.Children()[0];
+    instance.Pos2d()->Pos = Vector2{7, 8};
+    AddPrefab("Log", R"({"Components": {"StartLogBehavior": {"Tag": "pushed"}}, "AutoCreate": ""})");
+    leaf->Components.push_back(manager.Find("Log")->Components[0]->Clone());
+
+    UpdateInstancesCommand command("Leaf", root, state.History);
+    ASSERT_TRUE(command.Apply());
+    EXPECT_EQ(instance.Pos2d()->Pos, (Vector2{1, 2}));
+    EXPECT_EQ(starts, (std::vector<std::string>{"pushed.start"}));
+    EXPECT_EQ(instance.Components().size(), 2u);
+
+    command.Undo();
+    EXPECT_EQ(instance.Pos2d()->Pos, (Vector2{7, 8}));
+    EXPECT_EQ(instance.Components().size(), 1u);
+    command.Redo();
+    EXPECT_EQ(instance.Pos2d()->Pos, (Vector2{1, 2}));
+    EXPECT_EQ(instance.Components().size(), 2u);
+    EXPECT_FALSE(UpdateInstancesCommand("Nothing", root, state.History).Apply());
 }
 
 }  // namespace
