@@ -3,6 +3,7 @@
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "core/KeyCode.h"
+#include "editor/EdDlgPickerBhv.h"
 #include "editor/EdListItemBhv.h"
 #include "editor/EdPaletteParts.h"
 #include "editor/EditorMessage.h"
@@ -54,16 +55,23 @@ void EdPalAutoCreateListBhv::OnRowLeftClick(std::size_t entry) {
 }
 
 void EdPalAutoCreateListBhv::Add() {
-    if (ListedPrefab() == nullptr) {
+    const Prefab* owner = ListedPrefab();
+    if (owner == nullptr) {
         TellUser("Pick a prefab in the prefab list first");
         return;
     }
-    // The prefab picker answers here once it exists; it calls AddChosen with the name.
-    TellUser("Adding an entry needs the prefab picker, which is not there yet");
+    auto* picker = dynamic_cast<EdDlgPickerBhv*>(Engine::EditorState->PrefabPicker);
+    if (picker == nullptr) {
+        TellUser("No prefab picker to choose the new entry's prefab with");
+        return;
+    }
+    // The entry goes to the prefab listed when the picker opened, whatever is picked
+    // in the prefab list meanwhile.
+    picker->Open([ownerName = owner->Name](const std::string& chosen) { AddChosen(ownerName, chosen); });
 }
 
-void EdPalAutoCreateListBhv::AddChosen(const std::string& prefabName) {
-    Prefab* owner = ListedPrefab();
+void EdPalAutoCreateListBhv::AddChosen(const std::string& ownerName, const std::string& prefabName) {
+    Prefab* owner = Engine::Prefabs != nullptr ? Engine::Prefabs->Find(ownerName) : nullptr;
     if (owner != nullptr && !prefabName.empty()) {
         EntryOperations().Add(*owner, prefabName);
     }

@@ -8,8 +8,8 @@ class Prefab;
 
 // The entry list ("PalAutoCreateList"): the AutoCreate entries of the prefab named
 // SelectedPrefabName, each row "Name  (Prefab)". A left click selects an entry for
-// the edit palette; the buttons add, remove, duplicate and move entries, and Insert
-// with an entry selected adds one.
+// the edit palette; the buttons add (through the prefab picker), remove, duplicate
+// and move entries, and Insert with an entry selected adds one.
 class EdPalAutoCreateListBhv : public EdListPaletteBhv {
 public:
     void Start() override;
@@ -18,9 +18,10 @@ public:
     // The prefab whose entries are listed, or null.
     static Prefab* ListedPrefab();
 
-    // Asks for the prefab the new entry creates; AddChosen takes the answer.
+    // Asks the prefab picker for the prefab the new entry creates; AddChosen takes
+    // the answer (nothing for an empty one).
     void Add();
-    void AddChosen(const std::string& prefabName);
+    static void AddChosen(const std::string& ownerName, const std::string& prefabName);
     void RemoveSelected();
     void DuplicateSelected();
     void MoveSelected(int offset);

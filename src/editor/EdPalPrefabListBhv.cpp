@@ -10,30 +10,20 @@
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
+#include "editor/NameFilter.h"
 #include "editor/PaletteKeys.h"
 #include "editor/PrefabOperations.h"
 #include "editor/UpdateInstancesCommand.h"
 #include "prefabs/PrefabManager.h"
 
-#include <algorithm>
-#include <cctype>
 
 namespace {
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
 
 Prefab* PrefabNamed(const std::string& name) {
     return Engine::Prefabs != nullptr ? Engine::Prefabs->Find(name) : nullptr;
 }
 
 }  // namespace
-
-bool NameMatchesFilter(const std::string& name, const std::string& filter) {
-    return filter.empty() || Lower(name).find(Lower(filter)) != std::string::npos;
-}
 
 void EdPalPrefabListBhv::Start() {
     EdListPaletteBhv::Start();
@@ -82,7 +72,7 @@ void EdPalPrefabListBhv::ListPrefabs() {
         return;
     }
     for (const auto& [name, prefab] : Engine::Prefabs->Prefabs()) {
-        if (NameMatchesFilter(name, Filter)) {
+        if (MatchesFilter(name, Filter)) {
             listed_.push_back(name);
         }
     }

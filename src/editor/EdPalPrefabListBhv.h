@@ -51,6 +51,3 @@ private:
     EdButtonBhv* saveCurrent_ = nullptr;
     std::vector<std::string> listed_;
 };
-
-// Whether `name` contains `filter`, both in lower case (an empty filter lists all).
-bool NameMatchesFilter(const std::string& name, const std::string& filter);

@@ -1,6 +1,7 @@
-#include "editor/EdPalPrefabListBhv.h"
+#include "editor/EdPalAutoCreateListBhv.h"
 #include "editor/EditorState.h"
 #include "editor/EntryOperations.h"
+#include "editor/NameFilter.h"
 #include "editor/PrefabOperations.h"
 #include "editor/UpdateInstancesCommand.h"
 #include "graphics/Pos2dComponent.h"
@@ -26,10 +27,10 @@ protected:
 
 TEST(PrefabListFilter, MatchesContainedNamesInAnyCase) {
     for (const char* name : {"Ant", "GiantAnt", "plant"}) {
-        EXPECT_TRUE(NameMatchesFilter(name, "ANT")) << name;
+        EXPECT_TRUE(MatchesFilter(name, "ANT")) << name;
     }
-    EXPECT_FALSE(NameMatchesFilter("Seed", "ANT"));
-    EXPECT_TRUE(NameMatchesFilter("Seed", ""));
+    EXPECT_FALSE(MatchesFilter("Seed", "ANT"));
+    EXPECT_TRUE(MatchesFilter("Seed", ""));
 }
 
 TEST_F(PrefabOperationsTest, NewPrefabsAreNumberedPastNamesTakenInMemoryOrOnDisk) {
@@ -138,6 +139,18 @@ TEST_F(PrefabOperationsTest, RemovingAnEntrySelectsTheOneAtItsPlaceOrTheNewLastO
     ASSERT_EQ(owner->AutoCreates.size(), 2u);
     EXPECT_EQ(owner->AutoCreates[1]->PrefabName, "B");
     EXPECT_FALSE(owner->IsModified);
+
+    // The picker's answer goes to the prefab listed when it opened.
+    AddPrefab("Leaf", R"({"Components": {"Pos2dComponent": {"Pos": {"X": "1", "Y": "2"}}, "TintComponent": ""},
+        "AutoCreate": ""})");
+    EdPalAutoCreateListBhv::AddChosen("Owner", "Leaf");
+    ASSERT_EQ(owner->AutoCreates.size(), 3u);
+    const AutoCreate& added = *owner->AutoCreates[2];
+    EXPECT_EQ(state.SelectedAutoCreate, &added);
+    ASSERT_EQ(added.InstanceProperties.size(), 2u);
+    EXPECT_EQ(added.InstanceProperties[0]->TypeName, "Pos2dComponent");
+    EXPECT_TRUE(added.InstanceProperties[0]->Properties.empty()) << "overrides start empty";
+    EXPECT_FALSE(other->IsModified);
 }
 
 TEST_F(PrefabOperationsTest, PushingToInstancesStartsAddedBehavioursAndUndoPutsEveryValueBack) {
