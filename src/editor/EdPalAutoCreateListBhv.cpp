@@ -9,7 +9,7 @@
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/EntryOperations.h"
-#include "editor/PaletteKeys.h"
+#include "editor/PaletteGates.h"
 #include "prefabs/PrefabManager.h"
 
 Prefab* EdPalAutoCreateListBhv::ListedPrefab() {
@@ -30,6 +30,13 @@ void EdPalAutoCreateListBhv::Start() {
     EdPaletteParts::OnClick(palette, "BtnDuplicate", [this] { DuplicateSelected(); });
     EdPaletteParts::OnClick(palette, "BtnMoveUp", [this] { MoveSelected(-1); });
     EdPaletteParts::OnClick(palette, "BtnMoveDown", [this] { MoveSelected(1); });
+}
+
+void EdPalAutoCreateListBhv::Update() {
+    if (Owner() != nullptr) {
+        FollowPalettesShown(*Owner());
+    }
+    EdListPaletteBhv::Update();
 }
 
 std::size_t EdPalAutoCreateListBhv::EntryCount() const {

@@ -11,7 +11,7 @@
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/NameFilter.h"
-#include "editor/PaletteKeys.h"
+#include "editor/PaletteGates.h"
 #include "editor/PrefabOperations.h"
 #include "editor/UpdateInstancesCommand.h"
 #include "prefabs/PrefabManager.h"
@@ -51,6 +51,9 @@ void EdPalPrefabListBhv::HookButtons() {
 }
 
 void EdPalPrefabListBhv::Update() {
+    if (Owner() != nullptr) {
+        FollowPalettesShown(*Owner());
+    }
     FollowFilter();
     ListPrefabs();
     if (saveCurrent_ != nullptr) {

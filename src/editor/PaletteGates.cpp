@@ -1,4 +1,4 @@
-#include "editor/PaletteKeys.h"
+#include "editor/PaletteGates.h"
 
 #include "core/Component.h"
 #include "core/Engine.h"
@@ -23,6 +23,12 @@ bool AnyHoldsKeyboard(const GameObject& object) {
 }
 
 }  // namespace
+
+void FollowPalettesShown(GameObject& palette) {
+    const bool shown = Engine::EditorState == nullptr || Engine::EditorState->PalettesShown;
+    palette.DrawEnabled = shown;
+    palette.InputEnabled = shown;
+}
 
 bool PaletteTakesKeys(const GameObject& palette) {
     const EditorState* state = Engine::EditorState;
