@@ -87,7 +87,10 @@ bool UnsavedWorkGuard::SaveEverything() {
         return false;
     }
     try {
-        Engine::Prefabs->SaveAll();
+        // A prefab that cannot be saved keeps its flag; the others are saved.
+        for (const std::string& failure : Engine::Prefabs->SaveAll()) {
+            TellUser(failure);
+        }
     } catch (const std::exception& e) {
         TellUser(e.what());
         return false;
