@@ -15,8 +15,8 @@
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/ObjectEditCommand.h"
-#include "editor/PrefabEditCommand.h"
 #include "editor/EngineObjects.h"
+#include "editor/PrefabOperations.h"
 #include "input/InputManager.h"
 #include "physics/B2FixtureComponent.h"
 #include "prefabs/PrefabManager.h"
@@ -54,17 +54,6 @@ void PushRename(GameObject& object, const std::string& before, const std::string
     EditHistory& history = Engine::EditorState->History;
     history.Push(std::make_unique<ObjectEditCommand>(
         history.SlotFor(&object), [before](GameObject& o) { o.Name = before; }, [after](GameObject& o) { o.Name = after; }));
-}
-
-void RenamePrefab(Prefab& prefab, const std::string& text) {
-    const std::string before = prefab.Name;
-    auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{before});
-    prefab.Rename(text);
-    if (prefab.Name == before) return;
-    EditorState& state = *Engine::EditorState;
-    if (state.SelectedPrefabName == before) state.SelectedPrefabName = prefab.Name;
-    prefab.IsModified = true;
-    if (command->Finish({prefab.Name})) state.History.Push(std::move(command));
 }
 
 }  // namespace
@@ -285,7 +274,7 @@ void EdPalObjectEditBhv::CommitName(const std::string& text) {
         target.Object->Name = text;
         PushRename(*target.Object, before, text);
     } else if (target.What == EditTarget::Kind::Prefab && !text.empty()) {
-        RenamePrefab(*target.StoredIn, text);
+        PrefabOperations().Rename(*target.StoredIn, text);  // checked, numbered, undoable
     }
 }
 
