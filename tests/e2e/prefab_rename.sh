@@ -23,17 +23,18 @@ name_x=465; name_y=75
 
 start_game
 sleep 1.5
-hold_key F11; sleep 0.5
+hold_key F11; sleep 1
 click "$filter_x" "$filter_y"
-for key in t w i g; do hold_key "$key"; done
-hold_key Return; sleep 0.3
+for key in t w i g; do hold_key "$key"; sleep 0.1; done
+hold_key Return; sleep 0.5
 screenshot prefab-list-filtered >/dev/null
 click "$row0_x" "$row0_y"  # Twig, now edited in the edit palette
+sleep 0.5
 rename() {  # a right click empties the name field; type, Enter
   xdotool mousemove --window "$window" "$name_x" "$name_y"; sleep 0.1
-  xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; sleep 0.2
+  xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; sleep 0.4
   for key in "$@"; do hold_key "$key"; sleep 0.1; done
-  hold_key Return; sleep 0.3
+  hold_key Return; sleep 0.5
 }
 rename b o u g h
 grep -q 'Twig is used by' "$dir/err" || { echo "renaming a used prefab did not ask first"; cat "$dir/err"; exit 1; }
