@@ -30,14 +30,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-std::string JoinNames(const std::vector<std::string>& names) {
-    std::string joined;
-    for (const std::string& name : names) {
-        joined += (joined.empty() ? "" : ", ") + name;
-    }
-    return joined;
-}
-
 // A rename's undo step: SelectedPrefabName follows the prefab back and forth, as it
 // followed the rename.
 class RenameCommand : public PrefabEditCommand {

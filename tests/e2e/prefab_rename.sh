@@ -9,8 +9,7 @@ game="$1"
 xclose="$2"
 source "$(dirname "$0")/support/game.bash"
 scratch_game "$game" content
-cp -r "$(dirname "$0")/../../content" "$dir/dev"
-printf '{\n    "DevelopmentContentPath": "%s"\n}\n' "$dir/dev" >"$dir/Content/Config/GameConfig.json"
+scratch_development_content
 prefabs="$dir/dev/Prefabs"
 cp -r "$prefabs" "$dir/before"
 
