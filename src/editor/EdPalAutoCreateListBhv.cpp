@@ -32,13 +32,6 @@ void EdPalAutoCreateListBhv::Start() {
     EdPaletteParts::OnClick(palette, "BtnMoveDown", [this] { MoveSelected(1); });
 }
 
-void EdPalAutoCreateListBhv::Update() {
-    if (Owner() != nullptr) {
-        FollowPalettesShown(*Owner());
-    }
-    EdListPaletteBhv::Update();
-}
-
 std::size_t EdPalAutoCreateListBhv::EntryCount() const {
     const Prefab* prefab = ListedPrefab();
     return prefab != nullptr ? prefab->AutoCreates.size() : 0;

@@ -13,7 +13,6 @@ class Prefab;
 class EdPalAutoCreateListBhv : public EdListPaletteBhv {
 public:
     void Start() override;
-    void Update() override;
     void HandleInput() override;
 
     // The prefab whose entries are listed, or null.

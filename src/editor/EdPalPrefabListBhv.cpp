@@ -51,9 +51,6 @@ void EdPalPrefabListBhv::HookButtons() {
 }
 
 void EdPalPrefabListBhv::Update() {
-    if (Owner() != nullptr) {
-        FollowPalettesShown(*Owner());
-    }
     FollowFilter();
     ListPrefabs();
     if (saveCurrent_ != nullptr) {

@@ -24,12 +24,6 @@ bool AnyHoldsKeyboard(const GameObject& object) {
 
 }  // namespace
 
-void FollowPalettesShown(GameObject& palette) {
-    const bool shown = Engine::EditorState == nullptr || Engine::EditorState->PalettesShown;
-    palette.DrawEnabled = shown;
-    palette.InputEnabled = shown;
-}
-
 bool PaletteTakesKeys(const GameObject& palette) {
     const EditorState* state = Engine::EditorState;
     // The capture flag is refreshed once a frame; a field of this palette that
