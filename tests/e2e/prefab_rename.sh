@@ -22,12 +22,13 @@ name_x=465; name_y=75
 
 start_game
 sleep 1.5
-hold_key F11; sleep 1
+hold_key F11; sleep 1.5
 click "$filter_x" "$filter_y"
 for key in t w i g; do hold_key "$key"; sleep 0.1; done
 hold_key Return; sleep 0.5
 screenshot prefab-list-filtered >/dev/null
 click "$row0_x" "$row0_y"  # Twig, now edited in the edit palette
+sleep 0.5
 sleep 0.5
 rename() {  # a right click empties the name field; type, Enter
   xdotool mousemove --window "$window" "$name_x" "$name_y"; sleep 0.1
