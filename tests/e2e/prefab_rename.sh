@@ -17,8 +17,8 @@ cp -r "$prefabs" "$dir/before"
 # filter row, twelve 20 px rows, then rows of buttons 22 px high, four to a row.
 filter_x=1215; filter_y=75
 row0_x=1100; row0_y=96
-# The edit palette's name field, at (240, 40) 300 wide: the right half of its first row.
-name_x=465; name_y=75
+# The edit palette's name field, at (240, 88) 300 wide: the right half of its first row.
+name_x=465; name_y=123
 
 start_game
 sleep 1.5
