@@ -7,7 +7,10 @@
 #include "editor/ObjectEditCommand.h"
 #include "editor/PrefabEditCommand.h"
 #include "editor/PropertyTextCheck.h"
+#include "physics/ShapeText.h"
 #include "prefabs/PrefabManager.h"
+
+#include <box2d/box2d.h>
 
 #include <memory>
 
@@ -132,6 +135,11 @@ Shown Read(const EditTarget& target, const PropertyRowBinding& row) {
 
 std::string Refusal(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
     if (text.empty() && !target.IsLive()) return "";
+    // A fixture given a shape it cannot build from would lose its shape.
+    if (row.Property == "Shape") {
+        const ShapeText::Parsed shape = ShapeText::Parse(text);
+        if (shape.Shape == nullptr) return shape.Error.empty() ? "a fixture needs a shape" : shape.Error;
+    }
     return PropertyTextRefusal(*row.ValueType, row.Sub, text);
 }
 

@@ -125,6 +125,17 @@ TEST_F(EdPalObjectEditTest, AnEntryEditLandsOnTheEntrysOwnerAndRefusedTextOnNoth
     EXPECT_EQ(manager.Find("Owner")->ToJson().find("42"), std::string::npos);
 }
 
+TEST_F(EdPalObjectEditTest, AShapeTheFixtureCouldNotBuildIsRefused) {
+    Prefab* wall = AddPrefab("Wall", R"({"Components": {"B2FixtureComponent": {"Shape": "Box 0.5 0.5"}}, "AutoCreate": ""})");
+    state.SelectedPrefab = wall;
+    Frame();
+    EXPECT_FALSE(Commit("Shape", "Polygon 0 0 1 1 2 2"));
+    EXPECT_FALSE(Commit("Shape", "Box 0 1"));
+    EXPECT_FALSE(wall->IsModified);
+    EXPECT_TRUE(Commit("Shape", "Box 1 2"));
+    EXPECT_NE(wall->ToJson().find("Box 1 2"), std::string::npos);
+}
+
 TEST_F(EdPalObjectEditTest, UndoOfALiveCommitRestoresTheExactValue) {
     auto* object = new GameObject("Thing");
     root.AddChild(object);
