@@ -154,6 +154,8 @@ bool InputManager::Apply(const InputEvent& event) {
             if (!CurrentKeys.test(event.key)) {
                 wentDownThisPoll_.set(event.key);
                 TypeInOrder(event.key);
+            } else if (releaseAtNextPoll_.test(event.key)) {
+                TypeInOrder(event.key);  // pressed again within the poll: "ll" stays two
             }
             CurrentKeys.set(event.key);
             releaseAtNextPoll_.reset(event.key);

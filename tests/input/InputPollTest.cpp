@@ -134,7 +134,7 @@ TEST_F(InputPollTest, TapWithinOnePollIsDownForThatFrameAndUpAtTheNext) {
     EXPECT_TRUE(input.IsKeyPressed(KeyS));
 
     Frame();
-    EXPECT_EQ(input.TypedText, "s") << "the tap types";
+    EXPECT_EQ(input.TypedText, "ss") << "both taps type";
     EXPECT_FALSE(input.IsKeyDown(KeyF12));
     EXPECT_FALSE(input.IsKeyPressed(KeyF12));
     EXPECT_FALSE(input.IsKeyDown(KeyLeftMouse));
