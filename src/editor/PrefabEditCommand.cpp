@@ -1,6 +1,7 @@
 #include "editor/PrefabEditCommand.h"
 
 #include "core/Engine.h"
+#include "core/GameObject.h"
 #include "editor/EditorState.h"
 #include "prefabs/PrefabManager.h"
 
@@ -23,6 +24,30 @@ EntryPlace PlaceOf(const AutoCreate* entry) {
     const auto& entries = entry->Owner->AutoCreates;
     const auto found = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.get() == entry; });
     return {entry->Owner->Name, static_cast<std::size_t>(found - entries.begin())};
+}
+
+// The live objects made by the prefab's entries, with each entry's place: the entries
+// are rebuilt on a restore, and the objects must keep knowing which one made them.
+struct MadeByPlace {
+    GameObject* Object = nullptr;
+    std::size_t Index = 0;
+};
+
+void CollectMadeBy(GameObject& object, const Prefab& prefab, std::vector<MadeByPlace>& into) {
+    if (const AutoCreate* entry = object.MadeBy.Get(); entry != nullptr && entry->Owner == &prefab) {
+        into.push_back({&object, PlaceOf(entry).Index});
+    }
+    for (GameObject* child : object.Children()) {
+        CollectMadeBy(*child, prefab, into);
+    }
+}
+
+std::vector<MadeByPlace> ObjectsMadeBy(const Prefab& prefab) {
+    std::vector<MadeByPlace> made;
+    if (Engine::Root != nullptr) {
+        CollectMadeBy(*Engine::Root, prefab, made);
+    }
+    return made;
 }
 
 }  // namespace
@@ -116,8 +141,12 @@ void PrefabEditCommand::Put(const Stored& stored) {
             manager_->Rekey(*prefab, stored.Name);
         }
     }
+    const std::vector<MadeByPlace> made = ObjectsMadeBy(*prefab);
     prefab->Components.clear();
     prefab->AutoCreates.clear();
     prefab->Read(stored.Tree);
     prefab->IsModified = stored.IsModified;
+    for (const MadeByPlace& place : made) {
+        place.Object->MadeBy.Reset(place.Index < prefab->AutoCreates.size() ? prefab->AutoCreates[place.Index].get() : nullptr);
+    }
 }

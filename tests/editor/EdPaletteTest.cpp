@@ -141,4 +141,21 @@ TEST_F(EdPaletteTest, APrefabEditIsUndoneAndRedoneExactly) {
     EXPECT_FALSE(unchanged.Finish());
 }
 
+TEST_F(EdPaletteTest, ObjectsKeepTheEntryThatMadeThemAcrossAnUndo) {
+    AddPrefab("Body", R"({"Components": "", "AutoCreate": ""})");
+    Prefab* bug = AddPrefab("Bug", R"({"Components": "", "AutoCreate": [{"Name": "Head", "Prefab": "Body"},
+        {"Name": "Tail", "Prefab": "Body"}]})");
+    auto* instance = new GameObject("Bug");
+    root.AddChild(instance);
+    EditorState state;
+    PrefabEditCommand rename(std::vector<std::string>{"Bug"}, manager, &state);
+    bug->AutoCreates[1]->Name = "Sting";
+    ASSERT_TRUE(rename.Finish());
+    for (int step = 0; step < 2; ++step) {
+        step == 0 ? rename.Undo() : rename.Redo();
+        EXPECT_EQ(instance->FindChild("Head")->MadeBy.Get(), bug->AutoCreates[0].get());
+        EXPECT_EQ(instance->FindChild("Tail")->MadeBy.Get(), bug->AutoCreates[1].get());
+    }
+}
+
 }  // namespace
