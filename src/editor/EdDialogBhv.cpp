@@ -1,26 +1,18 @@
 #include "editor/EdDialogBhv.h"
 
-#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "editor/EdPaletteParts.h"
 #include "editor/EdWidgetParts.h"
-#include "graphics/Graphics.h"
 
 namespace {
 // Dialogs are centred as if they were this high, whatever their rows add up to.
 constexpr float NominalHeight = 300.0f;
-
-Vector2 ScreenSize() {
-    return Engine::Graphics != nullptr
-               ? Vector2(static_cast<float>(Engine::Graphics->Width), static_cast<float>(Engine::Graphics->Height))
-               : Vector2(1280.0f, 720.0f);
-}
 }  // namespace
 
 EdDialogBhv::EdDialogBhv() { AddProperty("Width", Width); }
 
 void EdDialogBhv::Start() {
-    const Vector2 screen = ScreenSize();
+    const Vector2 screen = EdPaletteParts::ScreenSize();
     TopLeft = Vector2((screen.x - Width) / 2.0f, (screen.y - NominalHeight) / 2.0f);
     if (GameObject* overlay = FindChild("Overlay")) {
         EdWidgetParts::PlaceAt(overlay, screen * 0.5f);

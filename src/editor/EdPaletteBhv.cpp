@@ -1,10 +1,8 @@
 #include "editor/EdPaletteBhv.h"
 
-#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "editor/EdPaletteParts.h"
 #include "editor/EdTitleBarBhv.h"
-#include "graphics/Graphics.h"
 
 EdPaletteBhv::EdPaletteBhv() {
     AddProperty("TopLeft", TopLeft);
@@ -25,10 +23,7 @@ void EdPaletteBhv::Update() { Layout(); }
 void EdPaletteBhv::Layout() { height_ = Owner() != nullptr ? EdPaletteParts::StackRows(*Owner(), TopLeft, Width) : 0.0f; }
 
 void EdPaletteBhv::Drag(Vector2 movement) {
-    const Vector2 screen = Engine::Graphics != nullptr
-                               ? Vector2(static_cast<float>(Engine::Graphics->Width), static_cast<float>(Engine::Graphics->Height))
-                               : Vector2(1280.0f, 720.0f);
-    TopLeft = KeepPaletteOnScreen(TopLeft + movement, Width, screen);
+    TopLeft = KeepPaletteOnScreen(TopLeft + movement, Width, EdPaletteParts::ScreenSize());
     Layout();
 }
 

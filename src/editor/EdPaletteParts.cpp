@@ -1,7 +1,9 @@
 #include "editor/EdPaletteParts.h"
 
+#include "core/Engine.h"
 #include "editor/EdButtonBhv.h"
 #include "editor/EdRowMultiContainerBhv.h"
+#include "graphics/Graphics.h"
 
 namespace EdPaletteParts {
 
@@ -15,6 +17,12 @@ GameObject* FindDescendant(const GameObject& root, const std::string& name) {
         }
     }
     return nullptr;
+}
+
+Vector2 ScreenSize() {
+    return Engine::Graphics != nullptr
+               ? Vector2(static_cast<float>(Engine::Graphics->Width), static_cast<float>(Engine::Graphics->Height))
+               : Vector2(1280.0f, 720.0f);
 }
 
 float StackRows(const GameObject& window, Vector2 topLeft, float width) {

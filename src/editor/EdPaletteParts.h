@@ -20,6 +20,9 @@ W* FindWidget(const GameObject& root, const std::string& name) {
     return object != nullptr ? object->GetComponent<W>() : nullptr;
 }
 
+// The frame's size in pixels, the editor's screen (1280 x 720 without graphics).
+Vector2 ScreenSize();
+
 // Stacks the draw-enabled children of `window` that are widgets, in child order, from
 // topLeft down, each `width` wide and as high as it asks; returns the total height.
 float StackRows(const GameObject& window, Vector2 topLeft, float width);

@@ -8,6 +8,7 @@
 #include "editor/EditorState.h"
 #include "editor/IEdKeyboardHolder.h"
 #include "editor/IEdScreenArea.h"
+#include "editor/IEdUiElement.h"
 #include "game/UiMenuRootBhv.h"
 #include "game/UiScreen.h"
 #include "graphics/TintComponent.h"
@@ -46,10 +47,6 @@ const IEdScreenArea* ScreenAreaOf(const GameObject& object) {
         }
     }
     return nullptr;
-}
-
-bool Contains(const Rect& r, Vector2 p) {
-    return r.x <= p.x && p.x < r.x + r.width && r.y <= p.y && p.y < r.y + r.height;
 }
 
 bool HoldsKeyboard(const GameObject& object) {
@@ -185,7 +182,7 @@ void EdRootBhv::UpdatePointerOverEditor() {
     if (const GameObject* palettes = FindChild("EdPalettesRoot")) {
         for (const GameObject* palette : palettes->Children()) {
             const IEdScreenArea* area = ScreenAreaOf(*palette);
-            over = over || (area != nullptr && IsDrawnWithAncestors(palette) && Contains(area->ScreenBounds(), input->Cursor));
+            over = over || (area != nullptr && IsDrawnWithAncestors(palette) && IEdUiElement::Contains(area->ScreenBounds(), input->Cursor));
         }
     }
     state->IsPointerOverEditor = over || IsDialogShown();
