@@ -15,6 +15,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   openbox x11-utils  # a window manager (and xprop) for the fullscreen test: X11 fullscreen needs one
+  strace  # slows a save's fsync in the watchdog test
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "app/Watchdog.h"
 
 #include "app/CrashHandler.h"
+#include "app/StallCounter.h"
+#include "core/LongWork.h"
 
 #include <pthread.h>
 
@@ -42,13 +44,14 @@ void Watchdog::Start() {
 
 void Watchdog::Run() {
     pthread_setname_np(pthread_self(), "watchdog");
-    const std::int64_t limitTicks = settings_.limit.count() * ticksPerSecond_ / 1000;
+    // A look more than one interval late means the process was not running.
+    StallCounter counter(settings_.limit.count() * ticksPerSecond_ / 1000,
+                         2 * settings_.interval.count() * ticksPerSecond_ / 1000);
     std::unique_lock lock(mutex_);
     while (!stopping_) {
-        const std::int64_t silent = now_() - heartbeat_.load();
-        if (silent > limitTicks) {
+        if (const auto silent = counter.Look(now_(), heartbeat_.load(), LongWork::InProgress())) {
             lock.unlock();
-            onStall_(static_cast<double>(silent) / static_cast<double>(ticksPerSecond_));
+            onStall_(static_cast<double>(*silent) / static_cast<double>(ticksPerSecond_));
             return;
         }
         wake_.wait_for(lock, settings_.interval, [this] { return stopping_; });

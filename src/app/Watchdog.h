@@ -9,7 +9,8 @@
 #include <thread>
 
 // A thread that wakes once per interval and reports a stall when the heartbeat
-// (clock ticks of the last frame start) is older than the limit.
+// (clock ticks of the last frame start) is older than the limit, counting only time
+// in which the process ran and no known long work was going on (StallCounter).
 class Watchdog {
 public:
     struct Settings {

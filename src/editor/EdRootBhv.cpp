@@ -1,7 +1,6 @@
 #include "editor/EdRootBhv.h"
 
 #include "core/Engine.h"
-#include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "editor/EdLevelEditorBhv.h"
 #include "editor/EdSpritePickerBhv.h"
@@ -15,6 +14,7 @@
 #include "input/InputManager.h"
 #include "platform/ExecutablePath.h"
 
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -148,9 +148,9 @@ void EdRootBhv::Update() {
     if (open) {
         guard_.AnnounceRecovery();
     }
-    if (Engine::FrameTime != nullptr) {
-        guard_.Tick(Engine::FrameTime->DeltaSeconds);
-    }
+    // Wall time, not game time: a copy follows a change within seconds however slow
+    // the frames are.
+    guard_.Tick(std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count());
 }
 
 void EdRootBhv::ShowChildren(bool open) {

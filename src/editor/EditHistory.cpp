@@ -3,6 +3,7 @@
 #include <algorithm>
 
 void EditHistory::Push(std::unique_ptr<EditCommand> command) {
+    ++changes_;
     undone_.clear();
     done_.push_back(std::move(command));
     if (done_.size() > Depth) {
@@ -14,6 +15,7 @@ EditCommand* EditHistory::Undo() {
     if (done_.empty()) {
         return nullptr;
     }
+    ++changes_;
     undone_.push_back(std::move(done_.back()));
     done_.pop_back();
     undone_.back()->Undo();
@@ -24,6 +26,7 @@ EditCommand* EditHistory::Redo() {
     if (undone_.empty()) {
         return nullptr;
     }
+    ++changes_;
     done_.push_back(std::move(undone_.back()));
     undone_.pop_back();
     done_.back()->Redo();
@@ -31,6 +34,7 @@ EditCommand* EditHistory::Redo() {
 }
 
 void EditHistory::Clear() {
+    ++changes_;
     done_.clear();
     undone_.clear();
     slots_.clear();

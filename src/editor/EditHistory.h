@@ -20,6 +20,8 @@ public:
     void Clear();
     std::size_t UndoCount() const { return done_.size(); }
     std::size_t RedoCount() const { return undone_.size(); }
+    // Moves on with every push, undo, redo and clear: something may have changed.
+    std::size_t Changes() const { return changes_; }
 
     // The one slot of a live object, shared by every command that names it.
     ObjectRef SlotFor(GameObject* object);
@@ -36,4 +38,5 @@ private:
     std::vector<std::unique_ptr<EditCommand>> done_;
     std::vector<std::unique_ptr<EditCommand>> undone_;
     std::vector<std::weak_ptr<ObjectSlot>> slots_;
+    std::size_t changes_ = 0;
 };

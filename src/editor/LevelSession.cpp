@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "core/LongWork.h"
 #include "editor/CurrentLevel.h"
 #include "editor/EditorMessage.h"
 #include "editor/LevelStore.h"
@@ -79,6 +80,7 @@ bool LevelSession::SaveCurrent() {
 }
 
 bool LevelSession::SaveLevelAs(const std::string& name) {
+    const LongWork saving;  // a large level on a slow disk
     GameObject* level = CurrentLevel();
     const Prefab* sources = Engine::Prefabs != nullptr ? Engine::Prefabs->Find(Sources) : nullptr;
     if (level == nullptr || sources == nullptr || name.empty()) {

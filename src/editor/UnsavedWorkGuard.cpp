@@ -13,6 +13,7 @@
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <utility>
 
@@ -20,13 +21,32 @@ UnsavedWorkGuard::UnsavedWorkGuard(std::filesystem::path recoveryDirectory, std:
     : store_(std::move(recoveryDirectory)), levelEditor_(std::move(levelEditor)) {}
 
 namespace {
-std::string OfferText(const std::vector<std::string>& names) {
+// The offer, each copy older than its saved file said to be so.
+std::string OfferText(const std::vector<RecoveryStore::Copy>& offer) {
+    std::vector<std::string> names;
+    for (const RecoveryStore::Copy& copy : offer) {
+        names.push_back(copy.BaseChanged ? copy.Name + " (its file changed since)" : copy.Name);
+    }
     return "Unsaved work can be recovered: " + JoinNames(names);
+}
+
+std::vector<std::string> OutOfDate(const std::vector<RecoveryStore::Copy>& offer) {
+    std::vector<std::string> names;
+    for (const RecoveryStore::Copy& copy : offer) {
+        if (copy.BaseChanged) {
+            names.push_back(copy.Name);
+        }
+    }
+    return names;
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 }  // namespace
 
 void UnsavedWorkGuard::LookForRecovery() {
-    if (!store_.LookForOffer().empty()) {
+    if (Engine::Prefabs != nullptr && !store_.LookForOffer(Engine::Prefabs->PrefabDirectory()).empty()) {
         ContentLog::Warning("editor: " + OfferText(store_.Offer()));
     }
 }
@@ -74,6 +94,10 @@ bool UnsavedWorkGuard::KeepRunningToAsk() {
     asking_ = true;
     box->Open("Save changes?", {"Yes", "No", "Cancel"}, [this](const std::string& answer) {
         asking_ = false;
+        if (answer == "No") {
+            discarded_ = true;
+            store_.Discard();
+        }
         if ((answer == "Yes" && SaveEverything()) || answer == "No") {
             Quit();
         }
@@ -103,22 +127,46 @@ void UnsavedWorkGuard::Quit() {
     Engine::QuitRequested = true;
 }
 
-void UnsavedWorkGuard::Tick(float deltaSeconds) {
-    sinceRecovery_ += deltaSeconds;
-    if (sinceRecovery_ >= RecoveryInterval) {
-        sinceRecovery_ = 0.0f;
+RecoverySchedule::Mark UnsavedWorkGuard::CurrentMark() const {
+    RecoverySchedule::Mark mark;
+    if (Engine::EditorState != nullptr) {
+        mark.Changes = Engine::EditorState->History.Changes();
+    }
+    for (const auto& [name, prefab] : Engine::Prefabs->Prefabs()) {
+        if (prefab->IsModified) {
+            mark.Unsaved.insert(name);
+        }
+    }
+    const EdLevelEditorBhv* editor = levelEditor_ ? levelEditor_() : nullptr;
+    if (editor != nullptr && editor->Session.HasUnsavedLevel()) {
+        mark.Unsaved.insert(editor->Session.OwnName());
+    }
+    return mark;
+}
+
+void UnsavedWorkGuard::Tick(double now) {
+    if (Engine::Prefabs == nullptr || discarded_) {
+        return;
+    }
+    const RecoverySchedule::Mark mark = CurrentMark();
+    // A copy of work just saved must not outlive the save: a crash now would offer it.
+    store_.KeepOnly(mark.Unsaved);
+    if (schedule_.IsCopyDue(now, mark)) {
+        const auto start = std::chrono::steady_clock::now();
         WriteRecovery();
+        schedule_.Copied(now, SecondsSince(start));
     }
 }
 
 void UnsavedWorkGuard::WriteRecovery() {
-    if (Engine::Prefabs == nullptr) {
+    if (Engine::Prefabs == nullptr || discarded_) {
         return;
     }
     EdLevelEditorBhv* editor = levelEditor_ ? levelEditor_() : nullptr;
     const bool levelUnsaved = editor != nullptr && editor->Session.HasUnsavedLevel();
     store_.Write(RecoveryStore::UnsavedWork(*Engine::Prefabs, levelUnsaved ? CurrentLevel() : nullptr,
-                                            levelUnsaved ? editor->Session.OwnName() : ""));
+                                            levelUnsaved ? editor->Session.OwnName() : ""),
+                 Engine::Prefabs->PrefabDirectory());
 }
 
 void UnsavedWorkGuard::Recover() {
@@ -126,7 +174,12 @@ void UnsavedWorkGuard::Recover() {
         TellUser("Nothing to recover");
         return;
     }
-    auto command = std::make_unique<PrefabEditCommand>(store_.Offer());
+    std::vector<std::string> offered;
+    for (const RecoveryStore::Copy& copy : store_.Offer()) {
+        offered.push_back(copy.Name);
+    }
+    const std::vector<std::string> outOfDate = OutOfDate(store_.Offer());
+    auto command = std::make_unique<PrefabEditCommand>(offered);
     EditorState* state = Engine::EditorState;
     if (state != nullptr && state->SelectedAutoCreate != nullptr) {
         state->SelectedAutoCreate = nullptr;  // its entries are replaced
@@ -136,5 +189,12 @@ void UnsavedWorkGuard::Recover() {
         state->History.Push(std::move(command));
     }
     ReloadRecoveredLevel(restored);
-    TellUser(restored.empty() ? "Nothing could be recovered" : "Recovered as unsaved: " + JoinNames(restored));
+    if (restored.empty()) {
+        TellUser("Nothing could be recovered");
+    } else if (outOfDate.empty()) {
+        TellUser("Recovered as unsaved: " + JoinNames(restored));
+    } else {
+        TellUser("Recovered as unsaved: " + JoinNames(restored) + "; older than the saved file: " +
+                 JoinNames(outOfDate) + " (undo goes back to it)");
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/RecoverySchedule.h"
 #include "editor/RecoveryStore.h"
 
 #include <filesystem>
@@ -10,12 +11,12 @@
 class EdLevelEditorBhv;
 
 // Keeps unsaved prefabs and levels from being lost: it asks "Save changes?" before the
-// game quits with unsaved work, writes that work into the recovery directory every
-// two minutes and when the game ends, and loads back what an earlier session left.
+// game quits with unsaved work, copies that work into the recovery directory within
+// seconds of a change (RecoverySchedule) and when the game ends, drops a copy as soon
+// as its work is saved, reverted or thrown away, and loads back what an earlier
+// session left, warning about copies older than their saved file.
 class UnsavedWorkGuard {
 public:
-    static constexpr float RecoveryInterval = 120.0f;
-
     // `levelEditor` finds the level editor when needed (it may come and go).
     UnsavedWorkGuard(std::filesystem::path recoveryDirectory, std::function<EdLevelEditorBhv*()> levelEditor);
 
@@ -27,8 +28,10 @@ public:
     // question is now up; false to quit: nothing is unsaved, the question was
     // answered, there is no message box, or this is a second request while it is up.
     bool KeepRunningToAsk();
-    // Counts the frame's time; writes the recovery files every RecoveryInterval.
-    void Tick(float deltaSeconds);
+    // Once a frame, `now` in seconds on a steady clock: drops the copies of work no
+    // longer unsaved at once, and copies the unsaved work when it is due.
+    void Tick(double now);
+    // Copies the unsaved work now, unless the user threw it away ("No" at quitting).
     void WriteRecovery();
     // Loads the offer back as modified prefabs, as one undo step.
     void Recover();
@@ -39,13 +42,15 @@ public:
 
 private:
     bool SaveEverything();
+    RecoverySchedule::Mark CurrentMark() const;
     void ReloadRecoveredLevel(const std::vector<std::string>& restored);
     void Quit();
 
     RecoveryStore store_;
     std::function<EdLevelEditorBhv*()> levelEditor_;
-    float sinceRecovery_ = 0.0f;
+    RecoverySchedule schedule_;
     bool asking_ = false;
+    bool discarded_ = false;
     bool answered_ = false;
     bool announced_ = false;
 };

@@ -6,6 +6,7 @@
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
+#include "core/LongWork.h"
 #include "editor/EditorState.h"
 #include "game/HudMessageFlashBhv.h"
 #include "game/HudRootBhv.h"
@@ -106,6 +107,7 @@ void GameplayScreenBhv::Start() {
 }
 
 void GameplayScreenBhv::LoadLevel(const std::string& prefabName) {
+    const LongWork loading;  // a large level takes longer than a frame
     GameObject* screen = Owner();
     if (screen == nullptr) {
         return;

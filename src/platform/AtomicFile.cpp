@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "core/LongWork.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,6 +51,7 @@ void SyncDirectory(const std::filesystem::path& directory) {
 }  // namespace
 
 void WriteFileAtomically(const std::filesystem::path& file, const std::string& bytes) {
+    const LongWork writing;  // fsync on a slow or busy disk may take seconds
     std::filesystem::path directory = file.parent_path();
     if (directory.empty()) {
         directory = ".";

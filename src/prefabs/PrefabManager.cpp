@@ -4,6 +4,7 @@
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/GameConfig.h"
+#include "core/LongWork.h"
 #include "core/LowerExtension.h"
 #include "prefabs/ComponentTypes.h"
 
@@ -197,6 +198,7 @@ std::string PrefabManager::SaveFailure(const std::filesystem::path& file, const 
 }
 
 std::vector<std::string> PrefabManager::SaveAll() {
+    const LongWork saving;
     std::vector<std::string> failures;
     std::set<std::string> unsavedFiles;
     for (const auto& [name, prefab] : prefabs_) {

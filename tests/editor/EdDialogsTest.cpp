@@ -169,6 +169,8 @@ TEST_F(EdDialogsTest, QuittingWithUnsavedWorkAsksAndASecondRequestQuits) {
     Prefab* seed = AddPrefab("Seed", R"({"Components": "", "AutoCreate": ""})");
     seed->IsModified = true;
     UnsavedWorkGuard guard(dir / "Recovery", [] { return nullptr; });
+    guard.WriteRecovery();
+    ASSERT_TRUE(std::filesystem::exists(dir / "Recovery" / "Seed.json"));
     Engine::QuitRequested = false;
 
     ASSERT_TRUE(guard.KeepRunningToAsk());
@@ -179,6 +181,9 @@ TEST_F(EdDialogsTest, QuittingWithUnsavedWorkAsksAndASecondRequestQuits) {
     Type("n");
     EXPECT_TRUE(Engine::QuitRequested);
     EXPECT_TRUE(seed->IsModified);
+    // Thrown away: the next start offers nothing, also after the last copy at the end.
+    guard.WriteRecovery();
+    EXPECT_FALSE(std::filesystem::exists(dir / "Recovery" / "Seed.json"));
 
     UnsavedWorkGuard saving(dir / "Recovery", [] { return nullptr; });
     Engine::QuitRequested = false;

@@ -126,3 +126,18 @@ close_and_expect_clean_exit() {
     exit 1
   fi
 }
+# Evaluates a shell condition until it holds, for at most <seconds>; fails the test
+# with <what> otherwise. Waits for a state, however loaded the machine is.
+wait_until() {  # seconds what condition
+  local end=$((SECONDS + $1))
+  until eval "$3" 2>/dev/null; do
+    [ "$SECONDS" -lt "$end" ] || { echo "waited $1 s in vain: $2"; cat "$dir/err"; exit 1; }
+    sleep 0.2
+  done
+}
+# The number of entries of a level file, or of the level in a recovery copy.
+level_entries() {  # file
+  python3 -c 'import json,sys; d=json.load(open(sys.argv[1])); print(len(d.get("Prefab", d)["AutoCreate"]))' "$1"
+}
+# Alt+S, held as a person does.
+save_level() { xdotool keydown alt; hold_key s; xdotool keyup alt; }
