@@ -2,6 +2,7 @@
 
 #include "core/ContentLog.h"
 #include "core/Engine.h"
+#include "core/LongWork.h"
 #include "editor/CurrentLevel.h"
 #include "editor/EdDlgMessageBoxBhv.h"
 #include "editor/EdLevelEditorBhv.h"
@@ -162,6 +163,7 @@ void UnsavedWorkGuard::WriteRecovery() {
     if (Engine::Prefabs == nullptr || discarded_) {
         return;
     }
+    const LongWork copying;  // a huge level takes a while to put into entries
     EdLevelEditorBhv* editor = levelEditor_ ? levelEditor_() : nullptr;
     const bool levelUnsaved = editor != nullptr && editor->Session.HasUnsavedLevel();
     store_.Write(RecoveryStore::UnsavedWork(*Engine::Prefabs, levelUnsaved ? CurrentLevel() : nullptr,
