@@ -24,8 +24,9 @@ TEST_F(PlayerSettingsTest, TheFirstRunHasDefaultsQuietlyAndASaveIsReadBack) {
 
 TEST_F(PlayerSettingsTest, AnUnreadableFileGivesDefaultsAndOneWarningNamingIt) {
     std::filesystem::create_directories(File().parent_path());
-    const std::string deep = "{ \"Fullscreen\": true, \"A\": " + std::string(100000, '[');
-    for (const std::string& text : {std::string("{ \"Fullscreen\": "), std::string("{ \"Fullscreen\": \"sometimes\" }"), deep}) {
+    const std::string texts[] = {"{ \"Fullscreen\": ", "{ \"Fullscreen\": \"sometimes\" }",
+                                 "{ \"Fullscreen\": true, \"A\": " + std::string(100000, '[')};
+    for (const std::string& text : texts) {
         warnings.clear();
         WriteFile(File(), text);
         EXPECT_FALSE(PlayerSettings::Load(File()).Fullscreen) << text.substr(0, 40);

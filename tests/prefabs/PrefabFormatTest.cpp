@@ -161,9 +161,13 @@ TEST_F(PrefabFormatTest, UnknownPropertiesAreDroppedAndUnusableValuesWarnAndKeep
     EXPECT_TRUE(prefab->AutoCreates[0]->InstanceProperties[0]->Properties.empty());
 
     // Components in file order, properties in name order.
-    const std::vector<std::string> named = {"ThingComponent: LayeringOrder \"many\"",  "AllValuesComponent: Area.X \"1e40\"",
-                                            "Bool \"yes\"", "Float \"nan\"", "Int is an object or array",
-                                            "Vector.Y \"-infinity\"", "AllValuesComponent: Float \"\""};
+    const std::vector<std::string> named = {"ThingComponent: LayeringOrder \"many\"",
+                                            "AllValuesComponent: Area.X \"1e40\"",
+                                            "Bool \"yes\"",
+                                            "Float \"nan\"",
+                                            "Int is an object or array",
+                                            "Vector.Y \"-infinity\"",
+                                            "AllValuesComponent: Float \"\""};
     ASSERT_EQ(warnings.size(), named.size());
     for (std::size_t i = 0; i < named.size(); ++i) {
         EXPECT_EQ(warnings[i].rfind((PrefabDir() / "Odd.json").string() + ": ", 0), 0u) << warnings[i];
