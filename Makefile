@@ -41,14 +41,16 @@ bench: build
 # libFuzzer over the content readers (clang); not part of make test or CI.
 FUZZ_DIR := build-fuzz
 FUZZ_SECONDS ?= 300
+# Long enough for the seeds nested 100 000 deep (prefab-deep, font-deep).
+FUZZ_MAX_LEN ?= 400000
 fuzz: deps
 	bash scripts/install-fuzz-deps.sh
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELLIMOR_FUZZ=ON
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_prefab_reader fuzz_shape_text fuzz_font_reader fuzz_animation_reader
 	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/corpus-shapes $(FUZZ_DIR)/corpus-fonts $(FUZZ_DIR)/corpus-anim
-	cd $(FUZZ_DIR) && ./fuzz_prefab_reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 corpus ../fuzz/corpus
+	cd $(FUZZ_DIR) && ./fuzz_prefab_reader -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) -timeout=10 -print_final_stats=1 corpus ../fuzz/corpus
 	cd $(FUZZ_DIR) && ./fuzz_shape_text -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 corpus-shapes ../fuzz/corpus-shapes
-	cd $(FUZZ_DIR) && ./fuzz_font_reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 corpus-fonts ../fuzz/corpus-fonts
+	cd $(FUZZ_DIR) && ./fuzz_font_reader -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) -timeout=10 -print_final_stats=1 corpus-fonts ../fuzz/corpus-fonts
 	cd $(FUZZ_DIR) && ./fuzz_animation_reader -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 corpus-anim ../fuzz/corpus-anim
 
 clean:

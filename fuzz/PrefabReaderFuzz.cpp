@@ -6,16 +6,14 @@
 // - odd: a text given to every sub-value of every property type. The value printed
 //   afterwards must parse back to itself.
 #include "core/ContentError.h"
+#include "core/ContentFile.h"
 #include "core/ContentLog.h"
 #include "prefabs/ComponentTypes.h"
 #include "prefabs/PrefabManager.h"
 #include "support/AllValuesComponent.h"
 
-#include <boost/property_tree/json_parser.hpp>
-
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 
 namespace {
 
@@ -37,12 +35,11 @@ PrefabManager& Manager() {
     std::abort();
 }
 
+// Parsed as a prefab file is, nesting limit included.
 std::string Reload(const std::string& json) {
-    boost::property_tree::ptree tree;
-    std::istringstream in(json);
-    boost::property_tree::read_json(in, tree);
+    const ContentFile file = ContentFile::ParseJson("Fuzz.json", json);
     Prefab prefab(Manager(), "Fuzz");
-    prefab.Read(tree);
+    file.Reading([&] { prefab.Read(file.Root()); });
     return prefab.ToJson();
 }
 

@@ -1,14 +1,15 @@
 #include "animation/AnimationReader.h"
 
 #include "core/ContentError.h"
+#include "core/ContentFile.h"
 #include "graphics/Texture.h"
 
 #include <boost/regex.hpp>
 
 #include <charconv>
-#include <fstream>
 #include <istream>
 #include <limits>
+#include <sstream>
 
 namespace {
 
@@ -156,10 +157,7 @@ AnimationReader::AnimationReader(TextureLookup textures, int frameRate, WarningS
     : textures_(std::move(textures)), frameRate_(frameRate > 0 ? float(frameRate) : 60.0f), warn_(std::move(warn)) {}
 
 std::unique_ptr<AnimationData> AnimationReader::ReadFile(const std::filesystem::path& file) const {
-    std::ifstream in(file);
-    if (!in) {
-        throw ContentError(file, "cannot open file");
-    }
+    std::istringstream in(ContentFile::ReadBytes(file));
     return Read(in, file);
 }
 

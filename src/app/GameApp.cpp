@@ -28,7 +28,9 @@
 #include "physics/B2MainContactListener.h"
 #include "physics/PhysicsDebugView.h"
 #include "physics/PhysicsEditQueue.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
+#include "platform/ExecutablePath.h"
 #include "platform/PlayerSettings.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
@@ -195,6 +197,7 @@ void GameApp::LoadBanks() {
 
 void GameApp::LoadContent() {
     Engine::GameConfig->Load();
+    RemoveInterruptedSaves();
     Engine::InputManager->LoadKeyMappings("Content/Config/KeyMappings.json");
     Engine::Prefabs->RegisterTypes();
 }
@@ -367,4 +370,19 @@ void GameApp::ShutDownContent() {
     stats_->Detach();
     Engine::Graphics->Device->ReleaseGraphicsDevice();
     Engine::Graphics->MainWindow.reset();
+}
+
+// A save killed half-way leaves its temporary file beside the file it was to replace,
+// in one of the directories the game saves into.
+void GameApp::RemoveInterruptedSaves() {
+    const std::filesystem::path savedInto[] = {
+        Engine::Prefabs->PrefabDirectory(),
+        ExecutableDirectory() / "Recovery",  // the editor's unsaved work (EdRootBhv)
+        PlayerSettings::Location().parent_path(),
+    };
+    for (const std::filesystem::path& directory : savedInto) {
+        if (!directory.empty()) {
+            RemoveLeftoverTemporaries(directory);
+        }
+    }
 }

@@ -48,7 +48,7 @@ public:
 
     // Start-up steps that need no window: the configuration, then the component
     // types and every prefab. A content file that cannot be used throws a
-    // ContentError naming it.
+    // ContentError naming it. Temporary files of saves that never finished go first.
     void LoadContent();
     // Names Root "Root" and gives it its first child, an instance of "GameplayRoot"
     // (a ContentError when no such prefab exists), and its second, the editor
@@ -64,6 +64,7 @@ private:
     // The game time of the next frame: paced, or one interval at once with --frames.
     float NextFrameDelta();
     static bool KeepRunningToAsk();
+    static void RemoveInterruptedSaves();
     void LoadBanks();
     void LoadTextures();
     void LoadFonts();

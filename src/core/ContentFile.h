@@ -11,15 +11,26 @@
 
 // A JSON or XML content file read into a property tree, together with its path, so
 // that everything that can be wrong with it is a ContentError "<path>: <what>": a file
-// that cannot be opened ("cannot open file"), one that does not parse ("line 3: ..."),
-// a required member that is missing ("No such node (Components)") or a value that does
-// not convert. Hot reload and the editor catch that one type and keep the old content.
+// that cannot be opened ("cannot open file") or read ("cannot read file (Is a
+// directory)"), one that does not parse ("line 3: ..."), one nested deeper than
+// MaxNesting, a required member that is missing ("No such node (Components)") or a
+// value that does not convert. Hot reload and the editor catch that one type and keep
+// the old content.
 class ContentFile {
 public:
     using Tree = boost::property_tree::ptree;
 
+    // Arrays and objects in JSON, elements in XML. The parsers recurse once per level;
+    // a deeper file is refused before they run, so that it cannot exhaust the stack.
+    static constexpr int MaxNesting = 256;
+
     static ContentFile ReadJson(const std::filesystem::path& file);
     static ContentFile ReadXml(const std::filesystem::path& file);
+    // The same for text already in memory, reported as `file`.
+    static ContentFile ParseJson(const std::filesystem::path& file, const std::string& text);
+    static ContentFile ParseXml(const std::filesystem::path& file, const std::string& text);
+    // The file's bytes, for readers of other formats.
+    static std::string ReadBytes(const std::filesystem::path& file);
 
     const std::filesystem::path& Path() const { return path_; }
     const Tree& Root() const { return root_; }

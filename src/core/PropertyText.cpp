@@ -88,6 +88,10 @@ bool ParseBool(const std::string& text) {
     return text == "true" || text == "1" || text == "t";
 }
 
+bool IsBoolSpelling(const std::string& text) {
+    return ParseBool(text) || text == "false" || text == "0" || text == "f";
+}
+
 std::string EscapeNewlines(const std::string& text) {
     std::string out;
     out.reserve(text.size());

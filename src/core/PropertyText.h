@@ -26,6 +26,8 @@ std::optional<int> ParseInt(const std::string& text);
 std::string FormatBool(bool value);
 // True exactly for "true", "1" and "t"; any other text is false.
 bool ParseBool(const std::string& text);
+// "true", "false", "t", "f", "1" or "0": text that is meant as a bool.
+bool IsBoolSpelling(const std::string& text);
 
 // A newline becomes the two characters backslash and "n", and back.
 std::string EscapeNewlines(const std::string& text);

@@ -9,6 +9,7 @@
 #include "core/TextYAlignment.h"
 #include "core/Vector2.h"
 
+#include <cmath>
 #include <string>
 #include <typeinfo>
 
@@ -17,6 +18,8 @@
 // supported value type; PropertyValueTypes lists them all.
 //
 // Parse returns false, leaving the value alone, when the text does not convert.
+// IsStorable is false for text that parses but that no file may hold: a NaN or an
+// infinity (the text form has them), a bool that is none of its spellings.
 template <class T>
 struct PropertyTraits;
 
@@ -28,6 +31,7 @@ struct Single {
     static constexpr int SubCount = 1;
     static const char* SubName(int) { return ""; }
     static const std::type_info& SubType(int) { return typeid(T); }
+    static bool IsStorable(const T&, int, const std::string&) { return true; }
 };
 
 template <class Resource>
@@ -57,6 +61,7 @@ struct PropertyTraits<float> : PropertyTraitsDetail::Single<float> {
         if (parsed) v = *parsed;
         return parsed.has_value();
     }
+    static bool IsStorable(const float& v, int, const std::string&) { return std::isfinite(v); }
 };
 
 template <>
@@ -76,6 +81,7 @@ struct PropertyTraits<bool> : PropertyTraitsDetail::Single<bool> {
         v = PropertyText::ParseBool(text);
         return true;
     }
+    static bool IsStorable(const bool&, int, const std::string& text) { return PropertyText::IsBoolSpelling(text); }
 };
 
 template <>
@@ -99,6 +105,9 @@ struct PropertyTraits<Vector2> {
     static bool Parse(Vector2& v, int i, const std::string& text) {
         return PropertyTraits<float>::Parse(Field(v, i), 0, text);
     }
+    static bool IsStorable(const Vector2& v, int i, const std::string&) {
+        return std::isfinite(Field(const_cast<Vector2&>(v), i));
+    }
 };
 
 template <>
@@ -118,6 +127,9 @@ struct PropertyTraits<Rect> {
     }
     static bool Parse(Rect& r, int i, const std::string& text) {
         return PropertyTraits<float>::Parse(Field(r, i), 0, text);
+    }
+    static bool IsStorable(const Rect& r, int i, const std::string&) {
+        return std::isfinite(Field(const_cast<Rect&>(r), i));
     }
 };
 
@@ -143,6 +155,8 @@ struct PropertyTraits<Color> {
         }
         return rgb.has_value();
     }
+    // Alpha text that is not finite does not convert.
+    static bool IsStorable(const Color&, int, const std::string&) { return true; }
 };
 
 template <>

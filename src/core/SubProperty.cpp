@@ -72,3 +72,24 @@ void SubProperty::FromText(const std::string& text) const {
         }
     });
 }
+
+bool SubProperty::FromStoredText(const std::string& text) const {
+    bool taken = false;
+    if (ValueTypeTag == nullptr) {
+        return taken;
+    }
+    VisitPropertyValueType(*ValueTypeTag, [&]<class T>(std::type_identity<T>) {
+        if (InRange<T>(*this) && !AddressesWhole<T>(*this)) {
+            Modify<T>(*this, [&](T& value) {
+                T parsed = value;
+                taken = PropertyTraits<T>::Parse(parsed, Index, text) &&
+                        PropertyTraits<T>::IsStorable(parsed, Index, text);
+                if (taken) {
+                    value = parsed;
+                }
+                return taken;
+            });
+        }
+    });
+    return taken;
+}

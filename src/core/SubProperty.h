@@ -28,4 +28,7 @@ struct SubProperty {
     std::string ToText() const;
     // Parses text into the sub-value; text that does not convert changes nothing.
     void FromText(const std::string& text) const;
+    // The same for a value stored in a file, which must also be one a file may hold
+    // (PropertyTraits::IsStorable); false, changing nothing, when the text is refused.
+    bool FromStoredText(const std::string& text) const;
 };

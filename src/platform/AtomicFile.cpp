@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
@@ -15,6 +16,31 @@ namespace {
 
 [[noreturn]] void Fail(const std::filesystem::path& file, const char* what, int error) {
     throw std::runtime_error(file.string() + ": " + what + " (" + std::strerror(error) + ")");
+}
+
+// mkstemp replaces these with letters and digits.
+constexpr const char* kUniqueSuffix = "XXXXXX";
+constexpr std::size_t kUniqueLength = 6;
+
+std::string TemporaryPattern(const std::filesystem::path& file) {
+    return "." + file.filename().string() + "." + kUniqueSuffix;
+}
+
+bool IsUniqueCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// "." + the target's name (at least one character) + "." + the unique part.
+bool IsTemporaryName(const std::string& name) {
+    if (name.size() < 3 + kUniqueLength || name.front() != '.' || name[name.size() - kUniqueLength - 1] != '.') {
+        return false;
+    }
+    return std::all_of(name.end() - kUniqueLength, name.end(), IsUniqueCharacter);
+}
+
+bool IsRegularFile(const std::filesystem::directory_entry& entry) {
+    std::error_code error;
+    return entry.symlink_status(error).type() == std::filesystem::file_type::regular;
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -56,7 +82,7 @@ void WriteFileAtomically(const std::filesystem::path& file, const std::string& b
     if (directory.empty()) {
         directory = ".";
     }
-    std::string pattern = (directory / ("." + file.filename().string() + ".XXXXXX")).string();
+    std::string pattern = (directory / TemporaryPattern(file)).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = mkstemp(name.data());
@@ -77,4 +103,17 @@ void WriteFileAtomically(const std::filesystem::path& file, const std::string& b
         Fail(file, "cannot replace file", renameError);
     }
     SyncDirectory(directory);
+}
+
+int RemoveLeftoverTemporaries(const std::filesystem::path& directory) {
+    int removed = 0;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        std::error_code ignored;
+        if (IsTemporaryName(it->path().filename().string()) && IsRegularFile(*it) &&
+            std::filesystem::remove(it->path(), ignored)) {
+            ++removed;
+        }
+    }
+    return removed;
 }

@@ -66,13 +66,28 @@ pt::ptree WriteAutoCreate(const AutoCreate& entry) {
     return element;
 }
 
-// Numbers and the literals true, false and null arrive as their text, like strings.
-void ReadProperty(const pt::ptree& members, const std::string& name, PropertyRegistration& holder) {
+// A stored text as a warning quotes it; a long one is cut short.
+std::string Quoted(const std::string& text) {
+    constexpr std::size_t shown = 40;
+    return "\"" + (text.size() > shown ? text.substr(0, shown) + "..." : text) + "\"";
+}
+
+// Reads every sub-value of the property into `holder`; returns why one of them cannot
+// be taken ("" when all are). Numbers and the literals true, false and null arrive as
+// their text, like strings; a member with members of its own is no value at all. An
+// empty object or array reads as "", which the tree cannot tell from an empty string.
+std::string ReadProperty(const pt::ptree& members, const std::string& name, PropertyRegistration& holder) {
     for (int i = 0;; ++i) {
         const SubProperty sub = holder.GetSubProperty(name, i);
-        sub.FromText(members.get_child(TreePath(sub.Key())).data());
+        const pt::ptree& node = members.get_child(TreePath(sub.Key()));
+        if (!node.empty()) {
+            return sub.Key() + " is an object or array, not a value";
+        }
+        if (!sub.FromStoredText(node.data())) {
+            return sub.Key() + " " + Quoted(node.data()) + " is not a usable value";
+        }
         if (sub.IsLast) {
-            break;
+            return "";
         }
     }
 }
@@ -83,7 +98,11 @@ Prefab::Prefab(PrefabManager& manager, std::string name) : Name(std::move(name))
 
 void Prefab::Load(const std::filesystem::path& path) {
     const ContentFile file = ContentFile::ReadJson(path);
-    file.Reading([&] { Read(file.Root()); });
+    std::vector<std::string> refused;
+    file.Reading([&] { refused = Read(file.Root()); });
+    for (const std::string& value : refused) {
+        ContentLog::Warning(path.string() + ": " + value);
+    }
     FileName = path.stem().string();
 }
 
@@ -109,9 +128,10 @@ std::string Prefab::NameProblem(const std::string& name) {
     return "";
 }
 
-void Prefab::Read(const pt::ptree& tree) {
+std::vector<std::string> Prefab::Read(const pt::ptree& tree) {
+    std::vector<std::string> refused;
     std::vector<std::unique_ptr<PrefabComponent>> components;
-    ReadComponents(tree.get_child("Components"), components);
+    ReadComponents(tree.get_child("Components"), components, refused);
     std::vector<std::unique_ptr<AutoCreate>> children;
     for (const auto& [key, element] : tree.get_child("AutoCreate")) {
         auto entry = std::make_unique<AutoCreate>();
@@ -119,16 +139,18 @@ void Prefab::Read(const pt::ptree& tree) {
         entry->PrefabName = element.get<std::string>("Prefab");
         entry->Name = element.get<std::string>("Name", "");
         if (const auto overrides = element.get_child_optional("InstanceProperties")) {
-            ReadComponents(*overrides, entry->InstanceProperties);
+            ReadComponents(*overrides, entry->InstanceProperties, refused);
         }
         children.push_back(std::move(entry));
     }
     // Only a whole file is taken: a failed read leaves the prefab as it was.
     std::move(components.begin(), components.end(), std::back_inserter(Components));
     std::move(children.begin(), children.end(), std::back_inserter(AutoCreates));
+    return refused;
 }
 
-void Prefab::ReadComponents(const pt::ptree& node, std::vector<std::unique_ptr<PrefabComponent>>& into) const {
+void Prefab::ReadComponents(const pt::ptree& node, std::vector<std::unique_ptr<PrefabComponent>>& into,
+                            std::vector<std::string>& refused) const {
     for (const auto& [typeName, members] : node) {
         const PrefabManager::ComponentType* type = manager_->FindType(typeName);
         const IEditable* prototype = manager_->FindPrototype(typeName);
@@ -146,7 +168,10 @@ void Prefab::ReadComponents(const pt::ptree& node, std::vector<std::unique_ptr<P
                 continue;  // not stored: the component's default applies
             }
             std::unique_ptr<PropertyRegistration> holder = registration->CloneOwned();
-            ReadProperty(members, name, *holder);
+            if (const std::string problem = ReadProperty(members, name, *holder); !problem.empty()) {
+                refused.push_back(typeName + ": " + problem + "; the default is kept");
+                continue;  // not stored: the component's default applies
+            }
             component->Properties[name] = std::move(holder);
         }
         into.push_back(std::move(component));

@@ -47,10 +47,13 @@ public:
     static std::string NameProblem(const std::string& name);
 
     // Appends the file's components and children. Any problem (not JSON, a missing
-    // member, an unknown component type) throws a ContentError naming the file.
+    // member, an unknown component type) throws a ContentError naming the file. A
+    // value that cannot be taken (a NaN, an object where a number belongs) is a
+    // warning naming the file and the property, which keeps its default.
     void Load(const std::filesystem::path& file);
-    // The same from a parsed tree; throws the reader's error without a file name.
-    void Read(const boost::property_tree::ptree& tree);
+    // The same from a parsed tree; throws the reader's error without a file name, and
+    // returns the values left at their defaults ("SpriteComponent: Scale.X ...").
+    std::vector<std::string> Read(const boost::property_tree::ptree& tree);
 
     // The file's exact bytes, and the tree they are written from.
     std::string ToJson() const;
@@ -99,8 +102,8 @@ public:
                          ApplyMode mode) const;
 
 private:
-    void ReadComponents(const boost::property_tree::ptree& node,
-                        std::vector<std::unique_ptr<PrefabComponent>>& into) const;
+    void ReadComponents(const boost::property_tree::ptree& node, std::vector<std::unique_ptr<PrefabComponent>>& into,
+                        std::vector<std::string>& refused) const;
     void InstantiateChild(GameObject& object, const AutoCreate& entry) const;
     void UpdateComponents(GameObject& object) const;
     // A new component of entry's type added to object; null (with a message) when the

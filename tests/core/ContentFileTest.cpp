@@ -55,6 +55,47 @@ TEST_F(ContentFileTest, UnreadableFilesAreContentErrorsWithTheirLine) {
     EXPECT_EQ(ErrorOf(xml, [&] { ContentFile::ReadXml(xml); }), "line 2: expected ' or \"");
 }
 
+// Nesting is counted before the recursive parsers run: at the limit a file loads, one
+// level more is refused on the line where it happens, and a hundred thousand levels
+// (beyond any stack) are refused the same way. Brackets in strings do not count.
+TEST_F(ContentFileTest, NestingBeyondTheLimitIsRefusedBeforeParsing) {
+    const int limit = ContentFile::MaxNesting;
+    auto json = [](int depth) {
+        return std::string(depth, '[') + "\"[{\\\"\"" + std::string(depth, ']');
+    };
+    auto xml = [](int depth) {
+        std::string text = "<?xml version=\"1.0\"?>\n<!-- <a><a> -->\n";
+        for (int i = 0; i < depth; ++i) text += "<a k=\"/>\">";
+        text += "<![CDATA[<a>]]><b/>";
+        for (int i = 0; i < depth; ++i) text += "</a>";
+        return text;
+    };
+    EXPECT_NO_THROW(ContentFile::ReadJson(Write("Limit.json", json(limit))));
+    EXPECT_NO_THROW(ContentFile::ReadXml(Write("Limit.xml", xml(limit - 1))));  // <b/> is one deeper
+
+    const std::string refused = "nested deeper than " + std::to_string(limit) + " levels";
+    const fs::path deepJson = Write("Deep.json", "{\n\"A\":" + json(limit));
+    EXPECT_EQ(ErrorOf(deepJson, [&] { ContentFile::ReadJson(deepJson); }), "line 2: " + refused);
+    const fs::path deepXml = Write("Deep.xml", xml(limit));
+    EXPECT_EQ(ErrorOf(deepXml, [&] { ContentFile::ReadXml(deepXml); }), "line 3: " + refused);
+
+    const fs::path hugeJson = Write("Huge.json", json(100000));
+    EXPECT_EQ(ErrorOf(hugeJson, [&] { ContentFile::ReadJson(hugeJson); }), "line 1: " + refused);
+    const fs::path hugeXml = Write("Huge.xml", xml(100000));
+    EXPECT_EQ(ErrorOf(hugeXml, [&] { ContentFile::ReadXml(hugeXml); }), "line 3: " + refused);
+}
+
+TEST_F(ContentFileTest, ADirectoryOrAnUnreadableFileIsNamed) {
+    fs::create_directories(dir / "Settings.json");
+    EXPECT_EQ(ErrorOf(dir / "Settings.json", [&] { ContentFile::ReadJson(dir / "Settings.json"); }),
+              "cannot read file (Is a directory)");
+    if (::geteuid() != 0) {  // root reads whatever the permissions say
+        const fs::path locked = Write("Locked.xml", "<a/>");
+        fs::permissions(locked, fs::perms::none);
+        EXPECT_EQ(ErrorOf(locked, [&] { ContentFile::ReadXml(locked); }), "cannot open file");
+    }
+}
+
 TEST_F(ContentFileTest, RequiredMembersAndValuesNameWhatIsWrong) {
     const fs::path path = Write("Loop.json", R"({"Start": "12", "End": "2.5", "Inner": {"Flag": "yes"}})");
     const ContentFile file = ContentFile::ReadJson(path);

@@ -52,4 +52,27 @@ TEST(AtomicFileTest, AFailedSaveKeepsTheOldFile) {
     std::filesystem::remove_all(dir);
 }
 
+// Only names the writer itself makes are temporaries: a dot, the target's name, a dot
+// and six letters or digits, as a regular file.
+TEST(AtomicFileTest, LeftoverTemporariesAndNothingElseAreRemoved) {
+    namespace fs = std::filesystem;
+    const auto dir = fs::temp_directory_path() / ("vellimor-leftovers-" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / ".Dir.json.Ab12Cd");
+    const char* leftovers[] = {".Ant.json.Ab12Cd", ".settings.json.000000", ".x.zzzzzz"};
+    const char* kept[] = {"Ant.json", ".Ant.json", "Ant.json.Ab12Cd", ".Ant.json.Ab12C", ".Ant.json.Ab12Cde",
+                          ".Ant.json.Ab-2Cd", "..Ab12Cd", ".Ant.jsonAb12Cd"};
+    for (const char* name : leftovers) std::ofstream(dir / name) << "half";
+    for (const char* name : kept) std::ofstream(dir / name) << "keep";
+    fs::create_symlink(dir / "Ant.json", dir / ".Link.json.Ab12Cd");
+
+    EXPECT_EQ(RemoveLeftoverTemporaries(dir), 3);
+    for (const char* name : leftovers) EXPECT_FALSE(fs::exists(dir / name)) << name;
+    for (const char* name : kept) EXPECT_TRUE(fs::exists(dir / name)) << name;
+    EXPECT_TRUE(fs::is_directory(dir / ".Dir.json.Ab12Cd"));
+    EXPECT_TRUE(fs::is_symlink(dir / ".Link.json.Ab12Cd"));
+    EXPECT_EQ(RemoveLeftoverTemporaries(dir / "missing"), 0);
+    fs::remove_all(dir);
+}
+
 }  // namespace

@@ -24,13 +24,22 @@ TEST_F(PlayerSettingsTest, TheFirstRunHasDefaultsQuietlyAndASaveIsReadBack) {
 
 TEST_F(PlayerSettingsTest, AnUnreadableFileGivesDefaultsAndOneWarningNamingIt) {
     std::filesystem::create_directories(File().parent_path());
-    for (const char* text : {"{ \"Fullscreen\": ", "{ \"Fullscreen\": \"sometimes\" }"}) {
+    const std::string texts[] = {"{ \"Fullscreen\": ", "{ \"Fullscreen\": \"sometimes\" }",
+                                 "{ \"Fullscreen\": true, \"A\": " + std::string(100000, '[')};
+    for (const std::string& text : texts) {
         warnings.clear();
         WriteFile(File(), text);
-        EXPECT_FALSE(PlayerSettings::Load(File()).Fullscreen) << text;
-        ASSERT_EQ(warnings.size(), 1u) << text;
+        EXPECT_FALSE(PlayerSettings::Load(File()).Fullscreen) << text.substr(0, 40);
+        ASSERT_EQ(warnings.size(), 1u) << text.substr(0, 40);
         EXPECT_NE(warnings[0].find(File().string()), std::string::npos) << warnings[0];
     }
+    // A directory where the file should be.
+    warnings.clear();
+    std::filesystem::remove(File());
+    std::filesystem::create_directories(File());
+    EXPECT_FALSE(PlayerSettings::Load(File()).Fullscreen);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find(File().string() + ": cannot read file"), std::string::npos) << warnings[0];
 }
 
 TEST_F(PlayerSettingsTest, AFailedSaveWarnsAndReportsIt) {

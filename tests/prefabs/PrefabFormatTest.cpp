@@ -59,13 +59,13 @@ const char* const kCorpus[] = {
                 "A": "0.498039216",
                 "Rgb": "ff8000"
             },
-            "Float": "-inf",
+            "Float": "-3.40282347e+38",
             "Font": "",
             "Int": "-2147483648",
             "Layer": "EditorText2",
             "ProxyString": "",
             "ProxyVector": {
-                "X": "nan",
+                "X": "-1.17549435e-38",
                 "Y": "3.40282347e+38"
             },
             "String": "a\/b\\nc \"q\" été",
@@ -145,13 +145,34 @@ TEST_F(PrefabFormatTest, NumbersLiteralsAndNullAreReadAsTheirText) {
 )");
 }
 
-TEST_F(PrefabFormatTest, UnknownPropertiesAreDroppedAndUnconvertibleTextKeepsTheHoldersDefault) {
-    Prefab* prefab = AddPrefab("Odd", R"({"Components": {"ThingComponent":
-        {"LayeringOrder": "many", "Colour": "red"}}, "AutoCreate": ""})");
-    ASSERT_EQ(prefab->Components.size(), 1u);
-    const auto& properties = prefab->Components[0]->Properties;
-    ASSERT_EQ(properties.size(), 1u);
-    EXPECT_EQ(properties.at("LayeringOrder")->GetSubProperty("LayeringOrder", 0).ToText(), "0");
+// A value that does not convert, is not finite or is no value at all is left out, so
+// the component's own default applies, with a warning naming the file and the property.
+TEST_F(PrefabFormatTest, UnknownPropertiesAreDroppedAndUnusableValuesWarnAndKeepTheDefault) {
+    Prefab* prefab = AddPrefab("Odd", R"({"Components": {
+        "ThingComponent": {"LayeringOrder": "many", "Colour": "red"},
+        "AllValuesComponent": {"Float": "nan", "Int": {"a": 1}, "Bool": "yes", "Area": {"X": "1e40",
+            "Y": "1", "Width": "2", "Height": "3"}, "Vector": {"X": "4", "Y": "-infinity"}, "String": "kept"}},
+        "AutoCreate": [{"Prefab": "Leaf", "InstanceProperties": {"AllValuesComponent": {"Float": {}}}}]})");
+    ASSERT_EQ(prefab->Components.size(), 2u);
+    EXPECT_TRUE(prefab->Components[0]->Properties.empty());
+    const auto& values = prefab->Components[1]->Properties;
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values.at("String")->GetSubProperty("String", 0).ToText(), "kept");
+    EXPECT_TRUE(prefab->AutoCreates[0]->InstanceProperties[0]->Properties.empty());
+
+    // Components in file order, properties in name order.
+    const std::vector<std::string> named = {"ThingComponent: LayeringOrder \"many\"",
+                                            "AllValuesComponent: Area.X \"1e40\"",
+                                            "Bool \"yes\"",
+                                            "Float \"nan\"",
+                                            "Int is an object or array",
+                                            "Vector.Y \"-infinity\"",
+                                            "AllValuesComponent: Float \"\""};
+    ASSERT_EQ(warnings.size(), named.size());
+    for (std::size_t i = 0; i < named.size(); ++i) {
+        EXPECT_EQ(warnings[i].rfind((PrefabDir() / "Odd.json").string() + ": ", 0), 0u) << warnings[i];
+        EXPECT_NE(warnings[i].find(named[i]), std::string::npos) << warnings[i];
+    }
 }
 
 TEST_F(PrefabFormatTest, ReferencesAreStoredAsNames) {
