@@ -30,7 +30,6 @@
 #include "physics/PhysicsEditQueue.h"
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
-#include "platform/ExecutablePath.h"
 #include "platform/PlayerSettings.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
@@ -377,7 +376,6 @@ void GameApp::ShutDownContent() {
 void GameApp::RemoveInterruptedSaves() {
     const std::filesystem::path savedInto[] = {
         Engine::Prefabs->PrefabDirectory(),
-        ExecutableDirectory() / "Recovery",  // the editor's unsaved work (EdRootBhv)
         PlayerSettings::Location().parent_path(),
     };
     for (const std::filesystem::path& directory : savedInto) {

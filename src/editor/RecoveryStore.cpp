@@ -60,6 +60,7 @@ RecoveryStore::RecoveryStore(fs::path directory) : directory_(std::move(director
 fs::path RecoveryStore::FileOf(const std::string& name) const { return directory_ / (name + ".json"); }
 
 const std::vector<RecoveryStore::Copy>& RecoveryStore::LookForOffer(const fs::path& prefabDirectory) {
+    RemoveLeftoverTemporaries(directory_);  // of a copy cut short by a crash
     offer_.clear();
     offeredBases_.clear();
     std::error_code error;

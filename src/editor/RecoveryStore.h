@@ -33,7 +33,7 @@ public:
     explicit RecoveryStore(std::filesystem::path directory);
 
     // Notes what the directory holds, each copy checked against its prefab's file in
-    // `prefabDirectory`: the offer.
+    // `prefabDirectory`: the offer. Removes what copies cut short left behind.
     const std::vector<Copy>& LookForOffer(const std::filesystem::path& prefabDirectory);
     const std::vector<Copy>& Offer() const { return offer_; }
 
