@@ -2,11 +2,15 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "editor/CurrentLevel.h"
 #include "editor/EditorState.h"
+#include "editor/LevelSession.h"
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <utility>
 
 namespace {
@@ -50,6 +54,34 @@ std::vector<MadeByPlace> ObjectsMadeBy(const Prefab& prefab) {
     return made;
 }
 
+// The prefab's file holds exactly what saving it would write.
+bool IsAsOnDisk(const Prefab& prefab) {
+    if (!prefab.FileName.empty() && prefab.FileName != prefab.Name) {
+        return false;
+    }
+    std::ifstream in(prefab.FilePath(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return in.is_open() && text.str() == prefab.ToJson();
+}
+
+std::vector<std::string> ComponentTypes(const boost::property_tree::ptree& tree) {
+    std::vector<std::string> types;
+    if (const auto components = tree.get_child_optional("Components")) {
+        for (const auto& [type, values] : *components) types.push_back(type);
+    }
+    return types;
+}
+
+bool MakesLevelObjects(const std::string& prefabName) {
+    const GameObject* level = CurrentLevel();
+    if (level == nullptr) {
+        return false;
+    }
+    const auto& children = level->Children();
+    return std::any_of(children.begin(), children.end(), [&](const GameObject* c) { return c->PrefabName == prefabName; });
+}
+
 }  // namespace
 
 PrefabEditCommand::PrefabEditCommand(std::vector<std::string> names)
@@ -70,6 +102,7 @@ bool PrefabEditCommand::Finish(const std::vector<std::string>& created) {
         }
     }
     after_ = Record();
+    MarkLevelWhenItsSaveChanges();
     for (std::size_t i = 0; i < before_.size(); ++i) {
         const Stored& a = before_[i];
         const Stored& b = after_[i];
@@ -78,6 +111,20 @@ bool PrefabEditCommand::Finish(const std::vector<std::string>& created) {
         }
     }
     return false;
+}
+
+// What a level save writes depends on "Lvl_Sources" and on which components the
+// placed objects' prefabs make (StoredProperties): a change of either is the level's.
+void PrefabEditCommand::MarkLevelWhenItsSaveChanges() const {
+    for (std::size_t i = 0; i < before_.size() && i < after_.size(); ++i) {
+        const Stored& a = before_[i];
+        const Stored& b = after_[i];
+        const bool sources = a.Name == LevelSession::Sources && (a.IsPresent != b.IsPresent || a.Tree != b.Tree);
+        if (sources || (ComponentTypes(a.Tree) != ComponentTypes(b.Tree) && MakesLevelObjects(a.Name))) {
+            MarkLevelModified();
+            return;
+        }
+    }
 }
 
 std::vector<PrefabEditCommand::Stored> PrefabEditCommand::Record() const {
@@ -95,8 +142,15 @@ std::vector<PrefabEditCommand::Stored> PrefabEditCommand::Record() const {
     return states;
 }
 
-void PrefabEditCommand::Undo() { Restore(before_); }
-void PrefabEditCommand::Redo() { Restore(after_); }
+void PrefabEditCommand::Undo() {
+    Restore(before_);
+    MarkLevelWhenItsSaveChanges();
+}
+
+void PrefabEditCommand::Redo() {
+    Restore(after_);
+    MarkLevelWhenItsSaveChanges();
+}
 
 void PrefabEditCommand::Restore(const std::vector<Stored>& states) {
     const std::string selected = state_ != nullptr && state_->SelectedPrefab != nullptr ? state_->SelectedPrefab->Name : "";
@@ -145,7 +199,8 @@ void PrefabEditCommand::Put(const Stored& stored) {
     prefab->Components.clear();
     prefab->AutoCreates.clear();
     prefab->Read(stored.Tree);
-    prefab->IsModified = stored.IsModified;
+    // Not the flag recorded: the prefab may have been saved since.
+    prefab->IsModified = !IsAsOnDisk(*prefab);
     for (const MadeByPlace& place : made) {
         place.Object->MadeBy.Reset(place.Index < prefab->AutoCreates.size() ? prefab->AutoCreates[place.Index].get() : nullptr);
     }

@@ -1,0 +1,315 @@
+#include "editor/ComponentEdits.h"
+#include "editor/EdLevelEditorBhv.h"
+#include "editor/EntryOperations.h"
+#include "editor/LevelStore.h"
+#include "editor/ObjectListActions.h"
+#include "editor/PrefabOperations.h"
+#include "editor/PropertyEdits.h"
+#include "editor/UnsavedSummary.h"
+#include "editor/UpdateInstancesCommand.h"
+#include "game/LevelBhv.h"
+#include "game/UiScreen.h"
+#include "support/GameplayScene.h"
+
+#include <cstdlib>
+#include <deque>
+#include <functional>
+#include <random>
+
+namespace {
+
+constexpr float kFrame = 1.0f / 30.0f;
+const char* const kPlaceable[] = {"Rock", "Pebble", "Cluster"};
+const char* const kAddedTypes[] = {"TintComponent", "ThingComponent", "AllValuesComponent", "StartLogBehavior"};
+
+// Random editor operations over a small level and its prefabs, as the palettes and
+// the level editor make them. After each, whatever a save would change on disk (Alt+S
+// the level, save all every prefab) must show: the prefab modified, the level marked,
+// the main palette's line other than "All saved". VELLIMOR_EDITS_SEED picks the seed.
+class AllSavedTest : public GameplayScene {
+protected:
+    AllSavedTest() {
+        UiScreen::ResumeGameplay();
+        manager.Release("Lvl_TestLevel2");
+        manager.Release("Rock");
+        AddPrefab("Rock", R"({"Components": {"Pos2dComponent": "", "SpriteComponent": {"Size": {"X": "2", "Y": "2"}},
+            "ThingComponent": {"LayeringOrder": "3"}}, "AutoCreate": ""})");
+        AddPrefab("Pebble", R"({"Components": {"Pos2dComponent": "", "SpriteComponent": ""}, "AutoCreate": ""})");
+        AddPrefab("Cluster", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": [{"Name": "Inner", "Prefab": "Pebble",
+            "InstanceProperties": {"SpriteComponent": {"Size": {"X": "3", "Y": "3"}}}}]})");
+        AddPrefab("Spare", R"({"Components": {"ThingComponent": ""}, "AutoCreate": ""})");
+        AddPrefab("Lvl_Sources", R"({"Components": "", "AutoCreate": [
+            {"Prefab": "Rock", "InstanceProperties": {"Pos2dComponent": {"Pos": {"X": "0", "Y": "0"}, "Rotation": "0"},
+                                                      "SpriteComponent": {"Size": {"X": "1", "Y": "1"}}}},
+            {"Prefab": "Pebble", "InstanceProperties": {"Pos2dComponent": {"Pos": {"X": "0", "Y": "0"}}}},
+            {"Prefab": "Cluster", "InstanceProperties": {"Pos2dComponent": {"Pos": {"X": "0", "Y": "0"}}}}]})");
+        AddPrefab("Lvl_TestLevel2", R"({"Components": {"LevelBhv": {"SortOrder": "1"}}, "AutoCreate": [
+            {"Prefab": "Rock"}, {"Prefab": "Rock"}, {"Prefab": "Pebble"}, {"Prefab": "Cluster"}]})");
+        AddPrefab("Lvl_WorkingCopy", R"({"Components": {"LevelBhv": ""}, "AutoCreate": ""})");
+        AddPrefab("EdSelectionIndicator", R"({"Components": {"Pos2dComponent": "", "SpriteComponent": ""}, "AutoCreate": ""})");
+        AddPrefab("EdLevelEditor", R"({"Components": {"EdLevelEditorBhv": ""}, "AutoCreate": ""})");
+        AddPrefab("EditorRoot", R"({"Components": {"EdRootBhv": ""}, "AutoCreate": [{"Prefab": "EdLevelEditor"}]})");
+        AddScreen();
+        auto* editorRoot = new GameObject("EditorRoot");
+        root.AddChild(editorRoot);
+        levelEditor = editorRoot->FindChild("EdLevelEditor")->GetComponent<EdLevelEditorBhv>();
+        Frame(kFrame);
+        Tap(KeyF1);
+        // Every file as the game writes it and the level saved: all saved.
+        for (const auto& [name, prefab] : manager.Prefabs()) WriteFile(PrefabDir() / (name + ".json"), prefab->ToJson());
+        levelEditor->Session.SaveCurrent();
+        levelEditor->Session.RecordFileTimes();
+    }
+    ~AllSavedTest() override { UiScreen::ResumeGameplay(); }
+
+    void Tap(int key, std::initializer_list<int> modifiers = {}) {
+        for (int m : modifiers) Hold(m);
+        Hold(key);
+        Frame(kFrame);
+        Release(key);
+        Frame(kFrame);
+        for (int m : modifiers) Release(m);
+        Frame(kFrame);
+    }
+
+    int Int(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    template <class T>
+    T Pick(const std::vector<T>& from) { return from[static_cast<std::size_t>(Int(0, static_cast<int>(from.size()) - 1))]; }
+    template <class T, std::size_t N>
+    T Pick(T const (&from)[N]) { return from[Int(0, static_cast<int>(N) - 1)]; }
+    AutoCreate* AnyEntry(const Prefab& prefab) {
+        return prefab.AutoCreates[static_cast<std::size_t>(Int(0, static_cast<int>(prefab.AutoCreates.size()) - 1))].get();
+    }
+
+    GameObject* Level() const { return Child("Level"); }
+    GameObject* FirstOf(const std::string& prefabName) const {
+        for (GameObject* child : Level()->Children()) {
+            if (child->PrefabName == prefabName) return child;
+        }
+        return nullptr;
+    }
+    // A placed object, now and then one inside a placed object; null in an empty level.
+    GameObject* LevelObject() {
+        if (Level()->Children().empty()) return nullptr;
+        GameObject* placed = Pick(Level()->Children());
+        return Int(0, 5) == 0 && !placed->Children().empty() ? placed->Children()[0] : placed;
+    }
+    void Select(GameObject* object, Prefab* prefab = nullptr, AutoCreate* entry = nullptr) {
+        editor.SelectedObject = object;
+        editor.SelectedPrefab = prefab;
+        editor.SelectedAutoCreate = entry;
+    }
+    // What the edit palette edits: a level object, a prefab or one of their entries.
+    EditTarget AnyTarget() {
+        const int kind = Int(0, 3);
+        Prefab* prefab = manager.Find(kind == 3 ? "Lvl_Sources" : Pick(kPlaceable));
+        if (kind == 0 || prefab == nullptr) {
+            Select(LevelObject());
+        } else if (kind == 1 || prefab->AutoCreates.empty()) {
+            Select(nullptr, prefab);
+        } else {
+            Select(nullptr, nullptr, AnyEntry(*prefab));
+        }
+        return EditTarget::FromSelection(editor);
+    }
+
+    std::string TextFor(const PropertyRowBinding& row) {
+        const std::type_info& type = *row.ValueType;
+        if (type == typeid(bool)) return Int(0, 1) ? "true" : "false";
+        if (type == typeid(Color)) return row.Sub == 0 ? (Int(0, 1) ? "0.5" : "1") : (Int(0, 1) ? "FF8000" : "00FF00");
+        if (type == typeid(int) || type == typeid(float) || type == typeid(Vector2)) return std::to_string(Int(-5, 9));
+        return "";  // names and enumerations: not generated
+    }
+    std::string EditValue() {
+        const EditTarget target = AnyTarget();
+        const std::vector<IEditable*> shown = target.Components();
+        if (shown.empty()) return "edit: nothing shown";
+        const std::size_t index = static_cast<std::size_t>(Int(0, static_cast<int>(shown.size()) - 1));
+        std::vector<PropertyRowBinding> rows;
+        for (const PropertyRowBinding& row : PropertyEdits::RowsOf(*shown[index], index)) {
+            if (!TextFor(row).empty()) rows.push_back(row);
+        }
+        if (rows.empty()) return "edit: no row";
+        const PropertyRowBinding row = Pick(rows);
+        const std::string text = !target.IsLive() && Int(0, 4) == 0 ? "" : TextFor(row);
+        if (!PropertyEdits::Refusal(target, row, text).empty()) return "edit refused: " + row.Key;
+        PropertyEdits::Commit(target, row, text);
+        return "edit " + target.Title() + " " + row.Key + "=" + text;
+    }
+    std::string EditComponents() {
+        const EditTarget target = AnyTarget();
+        const int count = static_cast<int>(target.Components().size());
+        switch (Int(0, 2)) {
+            case 0: return "add " + std::to_string(ComponentEdits::Add(target, Pick(kAddedTypes)));
+            case 1: return count == 0 ? "remove: none" : "remove " + std::to_string(ComponentEdits::Remove(target, Int(0, count - 1)));
+            default: return count == 0 ? "move: none" : "move " + std::to_string(ComponentEdits::Move(target, Int(0, count - 1), Int(0, 1) ? 1 : -1));
+        }
+    }
+    std::string ObjectList() {
+        GameObject* object = LevelObject();
+        editor.ListRoot = Int(0, 4) == 0 && object != nullptr ? object : Level();
+        Select(object);
+        switch (object == nullptr ? 0 : Int(0, 4)) {
+            case 0: ObjectListActions::Add(Pick(kPlaceable)); return "list add";
+            case 1: ObjectListActions::RemoveSelected(); return "list remove";
+            case 2: ObjectListActions::MoveSelected(Int(0, 1) ? 1 : -1); return "list move";
+            case 3: ObjectListActions::ReloadSelected(); return "list reload";
+            default: ObjectListActions::SaveSelected(); return "list Ctrl+S";
+        }
+    }
+    std::string LevelEditorKeys() {
+        GameObject* placed = Level()->Children().empty() ? nullptr : Pick(Level()->Children());
+        if (placed != nullptr) levelEditor->Selection.Set({placed});
+        switch (placed == nullptr ? 0 : Int(0, 3)) {
+            case 0:
+                editor.SelectedPrefabName = Pick(kPlaceable);
+                PointAtWorld(Vector2(static_cast<float>(Int(-8, 8)), static_cast<float>(Int(-5, 5))));
+                Tap(KeyLeftMouse);
+                return "place " + editor.SelectedPrefabName;
+            case 1: Tap(KeyX); return "delete";
+            case 2: Tap(KeyRight, {KeyShift}); return "nudge";
+            default: Tap(KeyD, {KeyShift}); Tap(KeyOemEnter); return "duplicate";
+        }
+    }
+    std::string PrefabWork() {
+        Prefab* cluster = manager.Find("Cluster");
+        switch (Int(0, 3)) {
+            case 0: if (cluster != nullptr) EntryOperations().Add(*cluster, "Pebble"); return "entry add";
+            case 1:
+                if (cluster != nullptr && !cluster->AutoCreates.empty()) EntryOperations().Move(*AnyEntry(*cluster), 1);
+                return "entry move";
+            case 2: PrefabOperations().Remove("Spare"); return "remove Spare";
+            default: {
+                auto command = std::make_unique<UpdateInstancesCommand>(Pick(kPlaceable), root, editor.History);
+                if (command->Apply()) editor.History.Push(std::move(command));
+                return "update all";
+            }
+        }
+    }
+    std::string Operation() {
+        switch (Int(0, 11)) {
+            case 0: case 1: case 2: return EditValue();
+            case 3: case 4: return EditComponents();
+            case 5: return ObjectList();
+            case 6: return LevelEditorKeys();
+            case 7: return PrefabWork();
+            case 8: levelEditor->Undo(); return "undo";
+            case 9: levelEditor->Redo(); return "redo";
+            case 10: Tap(KeyF1); Tap(KeyF1); return "play-test";
+            default: return Int(0, 1) ? "Alt+S " + std::to_string(levelEditor->Session.SaveCurrent())
+                                      : "save all " + std::to_string(PrefabOperations().SaveAll());
+        }
+    }
+
+    bool IsAsOnDisk(const Prefab& prefab) const {
+        return (prefab.FileName.empty() || prefab.FileName == prefab.Name) &&
+               ReadFile(PrefabDir() / (prefab.Name + ".json")) == prefab.ToJson();
+    }
+    // Each file a save would change while no marker says so; "" when the markers hold.
+    std::string UnmarkedChanges() const {
+        std::string unmarked;
+        bool changes = !manager.PendingRemovals().empty();
+        for (const auto& [name, prefab] : manager.Prefabs()) {
+            const bool changed = !IsAsOnDisk(*prefab);
+            changes = changes || changed;
+            if (changed && !prefab->IsModified) unmarked += "prefab " + name + " not modified; ";
+        }
+        const Prefab* sources = manager.Find("Lvl_Sources");
+        const bool levelMarked = levelEditor->Session.HasUnsavedLevel();
+        if (Level() != nullptr && sources != nullptr && LevelStore::UnlistedObjects(*Level(), sources).empty()) {
+            const std::string own = levelEditor->Session.OwnName();
+            const Prefab* saved = manager.Find(own);
+            std::unique_ptr<Prefab> written = saved != nullptr ? saved->Copy() : std::make_unique<Prefab>(manager, own);
+            LevelStore::FillEntries(*written, *Level(), *sources);
+            const bool changed = written->ToJson() != ReadFile(PrefabDir() / (own + ".json"));
+            changes = changes || changed;
+            if (changed && !levelMarked && !(saved != nullptr && saved->IsModified)) {
+                unmarked += "level " + own + " not marked:\n" + written->ToJson() + "\n";
+            }
+        }
+        if (changes && UnsavedSummary(manager, Level()->PrefabName, levelMarked) == "All saved") unmarked += "\"All saved\"";
+        return unmarked;
+    }
+
+    EdLevelEditorBhv* levelEditor = nullptr;
+    std::mt19937 random;
+};
+
+TEST_F(AllSavedTest, RandomEditsNeverLeaveAChangeASaveWouldWriteUnmarked) {
+    const char* chosen = std::getenv("VELLIMOR_EDITS_SEED");
+    const unsigned seed = chosen != nullptr ? static_cast<unsigned>(std::strtoul(chosen, nullptr, 10)) : 24u;
+    random.seed(seed);
+    ASSERT_EQ(UnmarkedChanges(), "");
+    ASSERT_EQ(UnsavedSummary(manager, Level()->PrefabName, levelEditor->Session.HasUnsavedLevel()), "All saved");
+    std::deque<std::string> recent;
+    for (int step = 0; step < 400; ++step) {
+        recent.push_back(Operation());
+        if (recent.size() > 12) recent.pop_front();
+        Frame(kFrame);  // the deletion phase of the frame
+        ASSERT_NE(Level(), nullptr);
+        if (const std::string unmarked = UnmarkedChanges(); !unmarked.empty()) {
+            std::string log;
+            for (const std::string& op : recent) log += "  " + op + "\n";
+            FAIL() << "seed " << seed << ", operation " << step << ": " << unmarked << "\nlast operations:\n" << log;
+        }
+    }
+}
+
+TEST_F(AllSavedTest, AComponentAddedToAPlacedObjectReachesTheLevelFileAndComesBackStarted) {
+    GameObject* rock = FirstOf("Rock");
+    Select(rock);
+    ASSERT_TRUE(ComponentEdits::Add(EditTarget::FromSelection(editor), "StartLogBehavior"));
+    EXPECT_TRUE(levelEditor->Session.HasUnsavedLevel());
+    const std::size_t added = rock->Components().size() - 1;
+    const PropertyRowBinding tag{added, "Tag", 0, &typeid(std::string), "Tag"};
+    ASSERT_EQ(PropertyEdits::Refusal(EditTarget::FromSelection(editor), tag, "kept"), "");
+    PropertyEdits::Commit(EditTarget::FromSelection(editor), tag, "kept");
+    ASSERT_TRUE(levelEditor->Session.SaveCurrent());
+    EXPECT_NE(ReadFile(PrefabDir() / "Lvl_TestLevel2.json").find("\"Tag\": \"kept\""), std::string::npos);
+
+    starts.clear();
+    Tap(KeyF1);  // a play-test: the level comes back from the file
+    Tap(KeyF1);
+    auto* restarted = dynamic_cast<StartLogBehavior*>(FirstOf("Rock")->Components().back());
+    ASSERT_NE(restarted, nullptr);
+    EXPECT_EQ(restarted->Tag, "kept");
+    EXPECT_EQ(starts, (std::vector<std::string>{"kept.start"}));
+}
+
+TEST_F(AllSavedTest, WhatALevelCannotKeepIsRefusedWithAMessageAndAddedComponentsStayFree) {
+    Select(FirstOf("Rock"));
+    const EditTarget target = EditTarget::FromSelection(editor);
+    const std::size_t warned = warnings.size();
+    EXPECT_FALSE(ComponentEdits::Remove(target, 1)) << "the prefab's sprite";
+    EXPECT_FALSE(ComponentEdits::Add(target, "ThingComponent")) << "a second of a type";
+    EXPECT_FALSE(ComponentEdits::Move(target, 0, 1));
+    EXPECT_EQ(warnings.size(), warned + 3);
+    const auto row = [](std::size_t component, const char* property, const std::type_info& type) {
+        return PropertyRowBinding{component, property, 0, &type, property};
+    };
+    EXPECT_EQ(PropertyEdits::Refusal(target, row(0, "Pos", typeid(Vector2)), "4"), "") << "listed in Lvl_Sources";
+    EXPECT_NE(PropertyEdits::Refusal(target, row(2, "LayeringOrder", typeid(int)), "4"), "");
+    EXPECT_FALSE(levelEditor->Session.HasUnsavedLevel());
+
+    ASSERT_TRUE(ComponentEdits::Add(target, "TintComponent"));
+    ASSERT_TRUE(ComponentEdits::Add(EditTarget::FromSelection(editor), "AllValuesComponent"));
+    EXPECT_TRUE(ComponentEdits::Move(EditTarget::FromSelection(editor), 4, -1));
+    EXPECT_EQ(PropertyEdits::Refusal(EditTarget::FromSelection(editor), row(3, "Int", typeid(int)), "4"), "");
+    EXPECT_TRUE(ComponentEdits::Remove(EditTarget::FromSelection(editor), 4));
+
+    Select(FirstOf("Cluster")->Children()[0]);
+    EXPECT_FALSE(ComponentEdits::Add(EditTarget::FromSelection(editor), "TintComponent")) << "inside a placed object";
+}
+
+TEST_F(AllSavedTest, APrefabEditUndoneAfterASaveIsModifiedAgain) {
+    Select(nullptr, manager.Find("Rock"));
+    ASSERT_TRUE(ComponentEdits::Add(EditTarget::FromSelection(editor), "TintComponent"));
+    ASSERT_TRUE(PrefabOperations().SaveAll());
+    EXPECT_TRUE(levelEditor->Session.HasUnsavedLevel()) << "the rocks' made components changed";
+    levelEditor->Undo();
+    EXPECT_TRUE(manager.Find("Rock")->IsModified);
+    levelEditor->Redo();
+    EXPECT_FALSE(manager.Find("Rock")->IsModified) << "as saved";
+}
+
+}  // namespace
