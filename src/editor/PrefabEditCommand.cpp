@@ -8,9 +8,8 @@
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
-#include <fstream>
+#include <exception>
 #include <memory>
-#include <sstream>
 #include <utility>
 
 namespace {
@@ -54,15 +53,18 @@ std::vector<MadeByPlace> ObjectsMadeBy(const Prefab& prefab) {
     return made;
 }
 
-// The prefab's file holds exactly what saving it would write.
-bool IsAsOnDisk(const Prefab& prefab) {
+// The prefab's file, read again, holds what saving it would write.
+bool IsAsOnDisk(const Prefab& prefab, PrefabManager& manager) {
     if (!prefab.FileName.empty() && prefab.FileName != prefab.Name) {
         return false;
     }
-    std::ifstream in(prefab.FilePath(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return in.is_open() && text.str() == prefab.ToJson();
+    Prefab onDisk(manager, prefab.Name);
+    try {
+        onDisk.Load(prefab.FilePath());
+    } catch (const std::exception&) {
+        return false;  // missing or unreadable: a save writes it
+    }
+    return onDisk.Write() == prefab.Write();
 }
 
 std::vector<std::string> ComponentTypes(const boost::property_tree::ptree& tree) {
@@ -200,7 +202,7 @@ void PrefabEditCommand::Put(const Stored& stored) {
     prefab->AutoCreates.clear();
     prefab->Read(stored.Tree);
     // Not the flag recorded: the prefab may have been saved since.
-    prefab->IsModified = !IsAsOnDisk(*prefab);
+    prefab->IsModified = !IsAsOnDisk(*prefab, *manager_);
     for (const MadeByPlace& place : made) {
         place.Object->MadeBy.Reset(place.Index < prefab->AutoCreates.size() ? prefab->AutoCreates[place.Index].get() : nullptr);
     }
