@@ -87,6 +87,9 @@ std::string RefusalToAdd(const GameObject& object, const std::string& typeName) 
     const AutoCreate* source = SourceOf(object);
     const PrefabManager::ComponentType* type = Engine::Prefabs != nullptr ? Engine::Prefabs->FindType(typeName) : nullptr;
     if (source == nullptr || type == nullptr) return "";
+    if (Engine::Prefabs->Find(object.PrefabName) == nullptr) {
+        return Label(object) + ": there is no prefab " + object.PrefabName + " to make it again from the level";
+    }
     for (Component* c : object.Components()) {
         const auto* editable = dynamic_cast<const IEditable*>(c);
         if (editable != nullptr && editable->TypeTag != nullptr && *editable->TypeTag == *type->Tag) {

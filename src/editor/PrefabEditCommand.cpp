@@ -4,7 +4,9 @@
 #include "core/GameObject.h"
 #include "editor/CurrentLevel.h"
 #include "editor/EditorState.h"
+#include "editor/LevelObjectRecord.h"
 #include "editor/LevelSession.h"
+#include "editor/StoredProperties.h"
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
@@ -75,13 +77,22 @@ std::vector<std::string> ComponentTypes(const boost::property_tree::ptree& tree)
     return types;
 }
 
-bool MakesLevelObjects(const std::string& prefabName) {
+// A placed object of the prefab would be written otherwise (StoredProperties): which of
+// its components count as added depends on those the prefab makes.
+bool ChangesPlacedObjects(const std::string& prefabName, const std::vector<std::string>* before,
+                          const std::vector<std::string>* after) {
     const GameObject* level = CurrentLevel();
-    if (level == nullptr) {
+    const Prefab* sources = Engine::Prefabs != nullptr ? Engine::Prefabs->Find(LevelSession::Sources) : nullptr;
+    if (level == nullptr || sources == nullptr) {
         return false;
     }
-    const auto& children = level->Children();
-    return std::any_of(children.begin(), children.end(), [&](const GameObject* c) { return c->PrefabName == prefabName; });
+    for (const GameObject* child : level->Children()) {
+        const AutoCreate* source = child->PrefabName == prefabName ? FindSourceEntry(sources, prefabName) : nullptr;
+        if (source != nullptr && ComponentOrigins(*source, *child, before) != ComponentOrigins(*source, *child, after)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -122,7 +133,10 @@ void PrefabEditCommand::MarkLevelWhenItsSaveChanges() const {
         const Stored& a = before_[i];
         const Stored& b = after_[i];
         const bool sources = a.Name == LevelSession::Sources && (a.IsPresent != b.IsPresent || a.Tree != b.Tree);
-        if (sources || (ComponentTypes(a.Tree) != ComponentTypes(b.Tree) && MakesLevelObjects(a.Name))) {
+        const std::vector<std::string> typesBefore = ComponentTypes(a.Tree);
+        const std::vector<std::string> typesAfter = ComponentTypes(b.Tree);
+        if (sources || ChangesPlacedObjects(a.Name, a.IsPresent ? &typesBefore : nullptr,
+                                            b.IsPresent ? &typesAfter : nullptr)) {
             MarkLevelModified();
             return;
         }

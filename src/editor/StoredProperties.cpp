@@ -43,12 +43,10 @@ bool SameText(const PropertyRegistration& a, const PropertyRegistration& b, cons
 
 // How many components of each type instancing makes: the prefab's, and one for each
 // type the entry names that the prefab lacks (the override creates it).
-std::map<std::type_index, int> MadeCounts(const AutoCreate& source, const GameObject& object) {
+std::map<std::type_index, int> MadeCounts(const AutoCreate& source, const std::vector<std::string>& prefabTypes) {
     std::map<std::type_index, int> made;
-    if (const Prefab* prefab = Engine::Prefabs != nullptr ? Engine::Prefabs->Find(object.PrefabName) : nullptr) {
-        for (const auto& component : prefab->Components) {
-            if (component->TypeTag != nullptr) ++made[*component->TypeTag];
-        }
+    for (const std::string& name : prefabTypes) {
+        if (const PrefabManager::ComponentType* type = Engine::Prefabs->FindType(name)) ++made[*type->Tag];
     }
     for (const auto& component : source.InstanceProperties) {
         if (component->TypeTag != nullptr && made[*component->TypeTag] == 0) made[*component->TypeTag] = 1;
@@ -74,12 +72,26 @@ std::unique_ptr<PrefabComponent> CaptureWhole(const IEditable& live) {
 }  // namespace
 
 std::vector<ComponentOrigin> ComponentOrigins(const AutoCreate& source, const GameObject& object) {
-    std::map<std::type_index, int> made = MadeCounts(source, object);
+    const Prefab* prefab = Engine::Prefabs != nullptr ? Engine::Prefabs->Find(object.PrefabName) : nullptr;
+    if (prefab == nullptr) {
+        return ComponentOrigins(source, object, nullptr);
+    }
+    std::vector<std::string> types;
+    for (const auto& component : prefab->Components) types.push_back(component->TypeName);
+    return ComponentOrigins(source, object, &types);
+}
+
+std::vector<ComponentOrigin> ComponentOrigins(const AutoCreate& source, const GameObject& object,
+                                              const std::vector<std::string>* prefabTypes) {
+    if (prefabTypes == nullptr || Engine::Prefabs == nullptr) {
+        return std::vector<ComponentOrigin>(object.Components().size(), ComponentOrigin::Made);
+    }
+    std::map<std::type_index, int> made = MadeCounts(source, *prefabTypes);
     std::map<std::type_index, int> seen;
     std::vector<ComponentOrigin> origins;
     for (Component* c : object.Components()) {
         const auto* editable = dynamic_cast<const IEditable*>(c);
-        if (editable == nullptr || editable->TypeTag == nullptr || Engine::Prefabs == nullptr) {
+        if (editable == nullptr || editable->TypeTag == nullptr) {
             origins.push_back(ComponentOrigin::Unkeepable);
             continue;
         }

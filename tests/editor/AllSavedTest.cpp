@@ -374,15 +374,28 @@ TEST_F(AllSavedTest, WhatALevelCannotKeepIsRefusedWithAMessageAndAddedComponents
     EXPECT_FALSE(ComponentEdits::Add(EditTarget::FromSelection(editor), "TintComponent")) << "inside a placed object";
 }
 
-TEST_F(AllSavedTest, APrefabEditUndoneAfterASaveIsModifiedAgain) {
+TEST_F(AllSavedTest, APrefabThatNowMakesAnAddedComponentMarksTheLevelAndItsUndoneEditIsModified) {
+    Select(FirstOf("Rock"));
+    ASSERT_TRUE(ComponentEdits::Add(EditTarget::FromSelection(editor), "TintComponent"));
+    ASSERT_TRUE(levelEditor->Session.SaveCurrent());
     Select(nullptr, manager.Find("Rock"));
     ASSERT_TRUE(ComponentEdits::Add(EditTarget::FromSelection(editor), "TintComponent"));
     ASSERT_TRUE(PrefabOperations().SaveAll());
-    EXPECT_TRUE(levelEditor->Session.HasUnsavedLevel()) << "the rocks' made components changed";
+    EXPECT_TRUE(levelEditor->Session.HasUnsavedLevel()) << "the rock's tint is no longer written as added";
     levelEditor->Undo();
     EXPECT_TRUE(manager.Find("Rock")->IsModified);
     levelEditor->Redo();
     EXPECT_FALSE(manager.Find("Rock")->IsModified) << "as saved";
+}
+
+TEST_F(AllSavedTest, OnlyAnotherWritersChangeToTheLevelFileHoldsAltSBack) {
+    Select(FirstOf("Rock"));
+    ObjectListActions::SaveSelected();  // writes the level file: the entry that made the rock
+    EXPECT_TRUE(levelEditor->Session.SaveCurrent());
+    const std::filesystem::path file = PrefabDir() / "Lvl_TestLevel2.json";
+    WriteFile(file, ReadFile(file) + "\n");
+    EXPECT_FALSE(levelEditor->Session.SaveCurrent());
+    EXPECT_TRUE(levelEditor->Session.SaveCurrent()) << "asked once";
 }
 
 }  // namespace
