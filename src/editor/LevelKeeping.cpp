@@ -8,6 +8,8 @@
 #include "editor/LevelSession.h"
 #include "editor/StoredProperties.h"
 #include "game/LevelBhv.h"
+#include "graphics/Pos2dComponent.h"
+#include "physics/B2BodyComponent.h"
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
@@ -140,6 +142,16 @@ std::string RefusalToEdit(const GameObject& object, const Component& component, 
     }
     return Label(object) + ": a level keeps only the values Lvl_Sources lists for " + object.PrefabName + ", not " +
            TypeNameOf(component) + "." + property + "; change it in the prefab " + object.PrefabName;
+}
+
+std::string RefusalToTurn(const GameObject& object) {
+    const Component* holder = object.Pos2d();
+    const char* property = "Rotation";
+    if (holder == nullptr) {
+        holder = object.B2Body();
+        property = "Angle";
+    }
+    return holder != nullptr ? RefusalToEdit(object, *holder, property) : "";
 }
 
 std::string RefusalToRename(const GameObject& object) { return RefusalForWhole(object); }

@@ -30,6 +30,10 @@ std::string RefusalToRemove(const GameObject& object, const Component& component
 std::string RefusalToMove(const GameObject& object, const Component& component, int offset);
 std::string RefusalToEdit(const GameObject& object, const Component& component, const std::string& property);
 
+// Turning the object (the level editor's R): its rotation, the position component's
+// or else the body's, must be a value its sources entry lists.
+std::string RefusalToTurn(const GameObject& object);
+
 // The object's name, and its input, update and draw flags.
 std::string RefusalToRename(const GameObject& object);
 std::string RefusalToSwitch(const GameObject& object);

@@ -1,6 +1,7 @@
 #include "editor/ComponentEdits.h"
 #include "editor/EdLevelEditorBhv.h"
 #include "editor/EntryOperations.h"
+#include "editor/LevelKeeping.h"
 #include "editor/LevelStore.h"
 #include "editor/ObjectListActions.h"
 #include "editor/PrefabOperations.h"
@@ -156,7 +157,7 @@ protected:
     std::string LevelEditorKeys() {
         GameObject* placed = Level()->Children().empty() ? nullptr : Pick(Level()->Children());
         if (placed != nullptr) levelEditor->Selection.Set({placed});
-        switch (Level()->Children().size() < 5 ? 0 : Int(0, 3)) {
+        switch (Level()->Children().size() < 5 ? 0 : Int(0, 4)) {
             case 0:
                 editor.SelectedPrefabName = Pick(kPlaceable);
                 PointAtWorld(Vector2(static_cast<float>(Int(-8, 8)), static_cast<float>(Int(-5, 5))));
@@ -164,6 +165,13 @@ protected:
                 return "place " + editor.SelectedPrefabName;
             case 1: Tap(KeyX); return "delete";
             case 2: Tap(KeyRight, {KeyShift}); return "nudge";
+            case 3:
+                PointAtWorld(placed->GetPosition() + Vector2(3.0f, 0.0f));
+                Tap(KeyR);
+                PointAtWorld(placed->GetPosition() + Vector2(0.0f, 3.0f));
+                Frame(kFrame);
+                Tap(KeyOemEnter);
+                return "turn";
             default: Tap(KeyD, {KeyShift}); Tap(KeyOemEnter); return "duplicate";
         }
     }
@@ -363,6 +371,8 @@ TEST_F(AllSavedTest, WhatALevelCannotKeepIsRefusedWithAMessageAndAddedComponents
     };
     EXPECT_EQ(PropertyEdits::Refusal(target, row(0, "Pos", typeid(Vector2)), "4"), "") << "listed in Lvl_Sources";
     EXPECT_NE(PropertyEdits::Refusal(target, row(2, "LayeringOrder", typeid(int)), "4"), "");
+    EXPECT_EQ(LevelKeeping::RefusalToTurn(*FirstOf("Rock")), "");
+    EXPECT_NE(LevelKeeping::RefusalToTurn(*FirstOf("Pebble")), "") << "its sources entry lists no rotation";
     EXPECT_FALSE(levelEditor->Session.HasUnsavedLevel());
 
     ASSERT_TRUE(ComponentEdits::Add(target, "TintComponent"));
