@@ -1,14 +1,15 @@
 #include "editor/ComponentEdits.h"
 
-#include "core/Behavior.h"
 #include "core/Component.h"
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
+#include "editor/ComponentSteps.h"
+#include "editor/EngineObjects.h"
+#include "editor/LevelKeeping.h"
 #include "editor/ObjectEditCommand.h"
 #include "editor/PropertyEdits.h"
-#include "editor/EngineObjects.h"
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
@@ -26,11 +27,11 @@ bool RefusedOnEngineObject(const GameObject& object) {
     return RefuseOnEngineObject(&object, "Cannot change the components");
 }
 
-// The component now at place `at` moved by offset, as an undoable step.
-ObjectEditCommand::Step MoveStep(std::size_t at, int offset) {
-    return [at, offset](GameObject& object) {
-        if (at < object.Components().size()) object.Components()[at]->MoveInOwner(offset);
-    };
+// A refusal is told; true when there was one.
+bool Refused(const std::string& refusal) {
+    if (refusal.empty()) return false;
+    TellUser(refusal);
+    return true;
 }
 
 std::size_t IndexIn(const GameObject& object, const Component* component) {
@@ -38,16 +39,40 @@ std::size_t IndexIn(const GameObject& object, const Component* component) {
     return static_cast<std::size_t>(std::find(all.begin(), all.end(), component) - all.begin());
 }
 
+void PushLive(GameObject& object, ObjectEditCommand::Step undo, ObjectEditCommand::Step redo) {
+    if (Engine::EditorState != nullptr) {
+        EditHistory& history = Engine::EditorState->History;
+        history.Push(std::make_unique<ObjectEditCommand>(history.SlotFor(&object), std::move(undo), std::move(redo)));
+    }
+}
+
 bool MoveLive(GameObject& object, Component& component, int offset) {
+    if (Refused(LevelKeeping::RefusalToMove(object, component, offset))) return false;
     const std::size_t from = IndexIn(object, &component);
     if (!component.MoveInOwner(offset)) return false;
     const std::size_t to = IndexIn(object, &component);
-    if (Engine::EditorState != nullptr) {
-        EditHistory& history = Engine::EditorState->History;
-        const int back = static_cast<int>(from) - static_cast<int>(to);
-        history.Push(std::make_unique<ObjectEditCommand>(history.SlotFor(&object), MoveStep(to, back),
-                                                         MoveStep(from, -back)));
-    }
+    const int back = static_cast<int>(from) - static_cast<int>(to);
+    PushLive(object, ComponentSteps::Shift(to, back), ComponentSteps::Shift(from, -back));
+    return true;
+}
+
+bool RemoveLive(GameObject& object, Component& component) {
+    if (RefusedOnEngineObject(object) || Refused(LevelKeeping::RefusalToRemove(object, component))) return false;
+    const std::size_t at = IndexIn(object, &component);
+    std::shared_ptr<const PrefabComponent> snapshot = ComponentSteps::Snapshot(component);
+    component.QueueDelete();
+    PushLive(object, ComponentSteps::Insert(std::move(snapshot), at), ComponentSteps::Erase(at));
+    return true;
+}
+
+bool AddLive(GameObject& object, const std::string& typeName) {
+    if (RefusedOnEngineObject(object) || Refused(LevelKeeping::RefusalToAdd(object, typeName))) return false;
+    auto fresh = std::make_shared<PrefabComponent>();
+    fresh->TypeName = typeName;
+    const std::size_t at = object.Components().size();
+    ComponentSteps::Insert(fresh, at)(object);
+    if (object.Components().size() == at) return false;  // the type made no component
+    PushLive(object, ComponentSteps::Erase(at), ComponentSteps::Insert(fresh, at));
     return true;
 }
 
@@ -70,9 +95,7 @@ bool MoveStored(const EditTarget& target, std::size_t index, int offset) {
 bool Remove(const EditTarget& target, std::size_t index) {
     if (target.IsLive()) {
         Component* component = LiveAt(target, index);
-        if (component == nullptr || RefusedOnEngineObject(*target.Object)) return false;
-        component->QueueDelete();
-        return true;
+        return component != nullptr && !component->IsQueuedForDeletion() && RemoveLive(*target.Object, *component);
     }
     auto* stored = target.StoredComponents();
     if (stored == nullptr || target.StoredIn == nullptr || index >= stored->size()) return false;
@@ -103,15 +126,7 @@ std::vector<std::string> AddableTypes() {
 bool Add(const EditTarget& target, const std::string& typeName) {
     const std::vector<std::string> addable = AddableTypes();
     if (std::find(addable.begin(), addable.end(), typeName) == addable.end()) return false;
-    if (target.IsLive()) {
-        std::unique_ptr<IEditable> made = Engine::Prefabs->Create(typeName);
-        auto* component = dynamic_cast<Component*>(made.get());
-        if (component == nullptr) return false;
-        made.release();
-        target.Object->AddComponent(component);
-        if (auto* behavior = dynamic_cast<Behavior*>(component)) behavior->Start();
-        return true;
-    }
+    if (target.IsLive()) return AddLive(*target.Object, typeName);
     auto* stored = target.StoredComponents();
     if (stored == nullptr || target.StoredIn == nullptr) return false;
     PropertyEdits::EditStored(*target.StoredIn, [&] {

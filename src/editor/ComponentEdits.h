@@ -7,9 +7,10 @@
 #include <vector>
 
 // The edit palette's component buttons on the shown component number `index` of a
-// target: on a live object the component itself (refused, with a message, on the
-// engine's own objects), on an entry or prefab its stored entry, as one undoable
-// step that marks the prefab modified.
+// target, each one undoable step: on a live object the component itself (refused,
+// with a message, on the engine's own objects and where the level could not keep the
+// change, LevelKeeping; a level object's change marks the level modified), on an
+// entry or prefab its stored entry (marking the prefab modified).
 namespace ComponentEdits {
 
 // Removes it (a live one at the end of the frame); false when refused or absent.

@@ -7,7 +7,9 @@
 #include "editor/EdRootBhv.h"
 #include "editor/EdDlgMessageBoxBhv.h"
 #include "editor/EditorState.h"
+#include "editor/EditorMessage.h"
 #include "editor/ExistenceCommand.h"
+#include "editor/LevelKeeping.h"
 #include "editor/LevelPicking.h"
 #include "editor/PlacementCommand.h"
 #include "game/GameplayScreenBhv.h"
@@ -111,6 +113,17 @@ void EdLevelEditorBhv::BeginMove(int mode, Vector2 mouse) {
     CurrentMode = mode;
 }
 
+// A rotation the level would not keep (LevelKeeping) is refused for the selection.
+bool EdLevelEditorBhv::TurnRefused() {
+    for (const GameObject* object : Selected()) {
+        if (const std::string refusal = LevelKeeping::RefusalToTurn(*object); !refusal.empty()) {
+            TellUser(refusal);
+            return true;
+        }
+    }
+    return false;
+}
+
 void EdLevelEditorBhv::CancelMove() {
     for (std::size_t i = 0; i < moving_.size(); ++i) {
         if (GameObject* object = moving_[i]->Object.Get()) {
@@ -205,6 +218,7 @@ void EdLevelEditorBhv::HandleIdle(Vector2 mouse) {
         return;
     }
     if (Pressed(KeyR) && !ctrl && selected) {
+        if (TurnRefused()) return;
         BeginMove(Rotate, mouse);
         return;
     }

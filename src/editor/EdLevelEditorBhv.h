@@ -58,6 +58,7 @@ private:
     void HandleIdleEdits(Vector2 mouse);
     void HandleIdleCommands();
 
+    bool TurnRefused();
     void BeginMove(int mode, Vector2 mouse);
     void EndMove();
     void CancelMove();

@@ -16,6 +16,7 @@
 #include "editor/EditorState.h"
 #include "editor/ObjectEditCommand.h"
 #include "editor/EngineObjects.h"
+#include "editor/LevelKeeping.h"
 #include "editor/PrefabOperations.h"
 #include "input/InputManager.h"
 #include "physics/B2FixtureComponent.h"
@@ -37,6 +38,13 @@ struct FlagToggle {
 constexpr FlagToggle kFlagToggles[] = {{"ChkInputEnabled", &GameObject::InputEnabled},
                                        {"ChkUpdateEnabled", &GameObject::UpdateEnabled},
                                        {"ChkDrawEnabled", &GameObject::DrawEnabled}};
+
+// A refusal is told; true when there was one.
+bool Refused(const std::string& refusal) {
+    if (refusal.empty()) return false;
+    TellUser(refusal);
+    return true;
+}
 
 EditTarget CurrentTarget() {
     return Engine::EditorState != nullptr ? EditTarget::FromSelection(*Engine::EditorState) : EditTarget{};
@@ -127,6 +135,7 @@ void EdPalObjectEditBhv::EditShape() {
         TellUser("The selected object has no fixture to edit");
         return;
     }
+    if (Refused(LevelKeeping::RefusalToEdit(*target.Object, *fixture, "Shape"))) return;
     editor->Edit(*fixture);
 }
 
@@ -266,11 +275,11 @@ void EdPalObjectEditBhv::CommitName(const std::string& text) {
             return true;
         });
     } else if (target.IsLive()) {
-        if (RefuseOnEngineObject(target.Object, "Cannot rename")) {
+        const std::string before = target.Object->Name;
+        if (before == text || RefuseOnEngineObject(target.Object, "Cannot rename") ||
+            Refused(LevelKeeping::RefusalToRename(*target.Object))) {
             return;
         }
-        const std::string before = target.Object->Name;
-        if (before == text) return;
         target.Object->Name = text;
         PushRename(*target.Object, before, text);
     } else if (target.What == EditTarget::Kind::Prefab && !text.empty()) {
@@ -282,7 +291,7 @@ void EdPalObjectEditBhv::SetFlag(bool GameObject::*flag, bool value) {
     const EditTarget target = CurrentTarget();
     if (!target.IsLive()) return;
     GameObject& object = *target.Object;
-    if (RefuseOnEngineObject(&object, "Cannot switch")) {
+    if (RefuseOnEngineObject(&object, "Cannot switch") || Refused(LevelKeeping::RefusalToSwitch(object))) {
         return;  // the toggle shows the flag again next frame
     }
     const bool before = object.*flag;

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -60,11 +62,20 @@ void LevelSession::RecordFileTimes() {
     }
 }
 
+// A file the editor saved itself (Ctrl+S on an object, save all) holds what the prefab
+// in memory holds: only another writer's change counts.
 bool LevelSession::ChangedOnDisk(const std::string& name) {
     const auto known = fileTimes_.find(name);
     std::error_code error;
     const auto now = std::filesystem::last_write_time(FileOf(name), error);
-    return known != fileTimes_.end() && !error && now != known->second;
+    if (known == fileTimes_.end() || error || now == known->second) {
+        return false;
+    }
+    const Prefab* prefab = Engine::Prefabs->Find(name);
+    std::ifstream in(FileOf(name), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return prefab == nullptr || text.str() != prefab->ToJson();
 }
 
 std::string LevelSession::OwnName() const {

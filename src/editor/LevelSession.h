@@ -22,8 +22,9 @@ public:
 
     // Writes the current level into the prefab `name`. Refused, with a message naming
     // them, while the level holds objects "Lvl_Sources" does not list; refused once,
-    // with a warning, when the file changed on disk since it was loaded or saved (the
-    // next save overwrites it). A failed write keeps the level modified.
+    // with a warning, when another writer changed the file since it was loaded or
+    // saved (the next save overwrites it); a file the editor wrote itself holds what
+    // its prefab holds. A failed write keeps the level modified.
     bool SaveLevelAs(const std::string& name);
     // Alt+S: under the level's own name, also while the working copy is in use.
     bool SaveCurrent();

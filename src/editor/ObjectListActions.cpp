@@ -7,6 +7,7 @@
 #include "editor/CommandGroup.h"
 #include "editor/CurrentLevel.h"
 #include "editor/EngineObjects.h"
+#include "editor/LevelKeeping.h"
 #include "editor/ObjectTreeCommand.h"
 #include "editor/PrefabEditCommand.h"
 #include "editor/SiblingMoveCommand.h"
@@ -36,6 +37,13 @@ void NoteChangeUnder(const GameObject* parent) {
     if (parent != nullptr && parent == CurrentLevel()) {
         MarkLevelModified();
     }
+}
+
+// A refusal is told; true when there was one.
+bool Refused(const std::string& refusal) {
+    if (refusal.empty()) return false;
+    TellUser(refusal);
+    return true;
 }
 
 void SaveOrTell(Prefab* prefab) {
@@ -74,7 +82,7 @@ void Ascend() {
 
 GameObject* Add(const std::string& prefabName) {
     GameObject* parent = ListedRoot();
-    if (parent == nullptr) {
+    if (parent == nullptr || Refused(LevelKeeping::RefusalToChangeChildren(*parent))) {
         return nullptr;
     }
     GameObject* object = nullptr;
@@ -93,7 +101,8 @@ GameObject* Add(const std::string& prefabName) {
 
 void RemoveSelected() {
     GameObject* object = Selected();
-    if (object == nullptr || object->IsQueuedForDeletion() || RefuseOnEngineObject(object, "Cannot remove")) {
+    if (object == nullptr || object->IsQueuedForDeletion() || RefuseOnEngineObject(object, "Cannot remove") ||
+        Refused(LevelKeeping::RefusalToTakeOut(*object))) {
         return;
     }
     // The selection moves on to the next sibling, as when an object is deleted; a
@@ -111,7 +120,9 @@ void RemoveSelected() {
 }
 
 void MoveSelected(int offset) {
-    if (GameObject* object = Selected()) {
+    GameObject* object = Selected();
+    if (object != nullptr && object->Parent() != nullptr &&
+        !Refused(LevelKeeping::RefusalToChangeChildren(*object->Parent()))) {
         MoveAmongSiblingsWithUndo(*object, offset);
         NoteChangeUnder(object->Parent());
     }
@@ -122,7 +133,7 @@ void MoveSelected(int offset) {
 void ReloadSelected() {
     GameObject* old = Selected();
     if (old == nullptr || old->PrefabName.empty() || old->Parent() == nullptr || old->IsQueuedForDeletion() ||
-        RefuseOnEngineObject(old, "Cannot reload")) {
+        RefuseOnEngineObject(old, "Cannot reload") || Refused(LevelKeeping::RefusalToTakeOut(*old))) {
         return;
     }
     GameObject* parent = old->Parent();

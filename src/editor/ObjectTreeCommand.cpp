@@ -18,16 +18,15 @@ std::size_t IndexAmongSiblings(const GameObject& object) {
     return static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), &object) - siblings.begin());
 }
 
-// The entry whose stored names say which values to keep: the one that made the
-// object, else the level's source entry for a level object.
+// The entry whose stored names say which values to keep: for a level object its
+// "Lvl_Sources" entry, as a level save keeps it, else the one that made the object.
 const AutoCreate* ValuesSource(const GameObject& object) {
-    if (const AutoCreate* made = object.MadeBy.Get()) {
-        return made;
+    if (object.Parent() != nullptr && object.Parent() == CurrentLevel() && Engine::Prefabs != nullptr) {
+        if (const AutoCreate* source = FindSourceEntry(Engine::Prefabs->Find("Lvl_Sources"), object.PrefabName)) {
+            return source;
+        }
     }
-    if (object.Parent() == nullptr || object.Parent() != CurrentLevel() || Engine::Prefabs == nullptr) {
-        return nullptr;
-    }
-    return FindSourceEntry(Engine::Prefabs->Find("Lvl_Sources"), object.PrefabName);
+    return object.MadeBy.Get();
 }
 
 }  // namespace

@@ -2,10 +2,15 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "editor/CurrentLevel.h"
 #include "editor/EditorState.h"
+#include "editor/LevelObjectRecord.h"
+#include "editor/LevelSession.h"
+#include "editor/StoredProperties.h"
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
+#include <exception>
 #include <memory>
 #include <utility>
 
@@ -50,6 +55,46 @@ std::vector<MadeByPlace> ObjectsMadeBy(const Prefab& prefab) {
     return made;
 }
 
+// The prefab's file, read again, holds what saving it would write.
+bool IsAsOnDisk(const Prefab& prefab, PrefabManager& manager) {
+    if (!prefab.FileName.empty() && prefab.FileName != prefab.Name) {
+        return false;
+    }
+    Prefab onDisk(manager, prefab.Name);
+    try {
+        onDisk.Load(prefab.FilePath());
+    } catch (const std::exception&) {
+        return false;  // missing or unreadable: a save writes it
+    }
+    return onDisk.Write() == prefab.Write();
+}
+
+std::vector<std::string> ComponentTypes(const boost::property_tree::ptree& tree) {
+    std::vector<std::string> types;
+    if (const auto components = tree.get_child_optional("Components")) {
+        for (const auto& [type, values] : *components) types.push_back(type);
+    }
+    return types;
+}
+
+// A placed object of the prefab would be written otherwise (StoredProperties): which of
+// its components count as added depends on those the prefab makes.
+bool ChangesPlacedObjects(const std::string& prefabName, const std::vector<std::string>* before,
+                          const std::vector<std::string>* after) {
+    const GameObject* level = CurrentLevel();
+    const Prefab* sources = Engine::Prefabs != nullptr ? Engine::Prefabs->Find(LevelSession::Sources) : nullptr;
+    if (level == nullptr || sources == nullptr) {
+        return false;
+    }
+    for (const GameObject* child : level->Children()) {
+        const AutoCreate* source = child->PrefabName == prefabName ? FindSourceEntry(sources, prefabName) : nullptr;
+        if (source != nullptr && ComponentOrigins(*source, *child, before) != ComponentOrigins(*source, *child, after)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 PrefabEditCommand::PrefabEditCommand(std::vector<std::string> names)
@@ -70,6 +115,7 @@ bool PrefabEditCommand::Finish(const std::vector<std::string>& created) {
         }
     }
     after_ = Record();
+    MarkLevelWhenItsSaveChanges();
     for (std::size_t i = 0; i < before_.size(); ++i) {
         const Stored& a = before_[i];
         const Stored& b = after_[i];
@@ -78,6 +124,23 @@ bool PrefabEditCommand::Finish(const std::vector<std::string>& created) {
         }
     }
     return false;
+}
+
+// What a level save writes depends on "Lvl_Sources" and on which components the
+// placed objects' prefabs make (StoredProperties): a change of either is the level's.
+void PrefabEditCommand::MarkLevelWhenItsSaveChanges() const {
+    for (std::size_t i = 0; i < before_.size() && i < after_.size(); ++i) {
+        const Stored& a = before_[i];
+        const Stored& b = after_[i];
+        const bool sources = a.Name == LevelSession::Sources && (a.IsPresent != b.IsPresent || a.Tree != b.Tree);
+        const std::vector<std::string> typesBefore = ComponentTypes(a.Tree);
+        const std::vector<std::string> typesAfter = ComponentTypes(b.Tree);
+        if (sources || ChangesPlacedObjects(a.Name, a.IsPresent ? &typesBefore : nullptr,
+                                            b.IsPresent ? &typesAfter : nullptr)) {
+            MarkLevelModified();
+            return;
+        }
+    }
 }
 
 std::vector<PrefabEditCommand::Stored> PrefabEditCommand::Record() const {
@@ -95,8 +158,15 @@ std::vector<PrefabEditCommand::Stored> PrefabEditCommand::Record() const {
     return states;
 }
 
-void PrefabEditCommand::Undo() { Restore(before_); }
-void PrefabEditCommand::Redo() { Restore(after_); }
+void PrefabEditCommand::Undo() {
+    Restore(before_);
+    MarkLevelWhenItsSaveChanges();
+}
+
+void PrefabEditCommand::Redo() {
+    Restore(after_);
+    MarkLevelWhenItsSaveChanges();
+}
 
 void PrefabEditCommand::Restore(const std::vector<Stored>& states) {
     const std::string selected = state_ != nullptr && state_->SelectedPrefab != nullptr ? state_->SelectedPrefab->Name : "";
@@ -145,7 +215,8 @@ void PrefabEditCommand::Put(const Stored& stored) {
     prefab->Components.clear();
     prefab->AutoCreates.clear();
     prefab->Read(stored.Tree);
-    prefab->IsModified = stored.IsModified;
+    // Not the flag recorded: the prefab may have been saved since.
+    prefab->IsModified = !IsAsOnDisk(*prefab, *manager_);
     for (const MadeByPlace& place : made) {
         place.Object->MadeBy.Reset(place.Index < prefab->AutoCreates.size() ? prefab->AutoCreates[place.Index].get() : nullptr);
     }

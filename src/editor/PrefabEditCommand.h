@@ -11,7 +11,10 @@ class EditorState;
 class PrefabManager;
 
 // A change to prefabs, undone and redone by putting each prefab it names back as it
-// was: present or not, every component, value and entry, and its modified flag.
+// was: present or not, every component, value and entry; modified unless its file
+// holds exactly that. A change that alters what a level save writes ("Lvl_Sources",
+// the component list of a prefab the level's objects are made from) marks the level
+// modified, when made and each time it is undone or redone.
 // Record before the change, make it, then Finish:
 //
 //     auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{name});
@@ -40,6 +43,7 @@ private:
         bool IsModified = false;
     };
     std::vector<Stored> Record() const;
+    void MarkLevelWhenItsSaveChanges() const;
     void Restore(const std::vector<Stored>& states);
     void Put(const Stored& stored);
 

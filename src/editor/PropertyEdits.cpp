@@ -3,7 +3,9 @@
 #include "core/Component.h"
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
+#include "editor/LevelKeeping.h"
 #include "editor/ObjectEditCommand.h"
 #include "editor/PrefabEditCommand.h"
 #include "editor/PropertyTextCheck.h"
@@ -87,6 +89,12 @@ void CommitLive(const EditTarget& target, const PropertyRowBinding& row, const s
     });
 }
 
+// Why the level would not keep a change of the live component's property, or "".
+std::string LevelRefusal(const EditTarget& target, std::size_t index, const std::string& property) {
+    const auto* component = dynamic_cast<const Component*>(ShownComponent(target, index));
+    return component != nullptr ? LevelKeeping::RefusalToEdit(*target.Object, *component, property) : "";
+}
+
 // The first shown sprite with a size and an origin.
 std::size_t FindSprite(const std::vector<IEditable*>& shown) {
     for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -135,6 +143,9 @@ Shown Read(const EditTarget& target, const PropertyRowBinding& row) {
 
 std::string Refusal(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
     if (text.empty() && !target.IsLive()) return "";
+    if (target.IsLive()) {
+        if (std::string refusal = LevelRefusal(target, row.Component, row.Property); !refusal.empty()) return refusal;
+    }
     // A fixture given a shape it cannot build from would lose its shape.
     if (row.Property == "Shape") {
         const ShapeText::Parsed shape = ShapeText::Parse(text);
@@ -164,6 +175,10 @@ bool CentreSprite(const EditTarget& target) {
         origin.GetSubProperty("Origin", 1).FromText("0");
     };
     if (target.IsLive()) {
+        if (const std::string refusal = LevelRefusal(target, index, "Origin"); !refusal.empty()) {
+            TellUser(refusal);
+            return false;
+        }
         EditLive(*target.Object, index, "Origin", centre);
     } else if (target.StoredIn != nullptr) {
         EditStored(*target.StoredIn, [&] {

@@ -38,13 +38,14 @@ struct Shown {
 Shown Read(const EditTarget& target, const PropertyRowBinding& row);
 
 // "" when text may be committed to the row; an empty text on a stored component
-// always may (it removes the stored value).
+// always may (it removes the stored value). A live value the level would not keep
+// (LevelKeeping) is refused whatever the text.
 std::string Refusal(const EditTarget& target, const PropertyRowBinding& row, const std::string& text);
 void Commit(const EditTarget& target, const PropertyRowBinding& row, const std::string& text);
 
 // Centres the first shown sprite that has "Size" and "Origin" on its position (its
 // world bounds centred there), marking a stored one's prefab modified. False when
-// there is none.
+// there is none, or (told) when the level would not keep the change.
 bool CentreSprite(const EditTarget& target);
 
 // Runs change on the named property of object's component number `component`, as

@@ -22,6 +22,9 @@ std::string UnsavedSummary(const PrefabManager& prefabs, const std::string& edit
         (level ? levelCount : prefabCount) += 1;
         editedCounted = editedCounted || (level && name == editedLevel);
     }
+    for (const std::string& name : prefabs.PendingRemovals()) {
+        (IsLevelName(name) ? levelCount : prefabCount) += 1;  // the next save all deletes its file
+    }
     if (editedLevelModified && !editedCounted) {
         ++levelCount;
     }

@@ -4,6 +4,7 @@
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "core/IEditable.h"
+#include "editor/CurrentLevel.h"
 #include "prefabs/PrefabManager.h"
 
 namespace {
@@ -65,6 +66,7 @@ void UpdateInstancesCommand::Push() {
     for (const Instance& instance : instances_) {
         if (GameObject* object = instance.Object->Object.Get()) {
             prefab->UpdateInstances(*object);
+            MarkLevelModifiedBy(*object);
         }
     }
 }
@@ -75,6 +77,7 @@ void UpdateInstancesCommand::Undo() {
         if (object == nullptr) {
             continue;
         }
+        MarkLevelModifiedBy(*object);
         while (object->Components().size() > instance.ComponentCount) {
             Component* added = object->Components().back();
             object->RemoveComponent(added);

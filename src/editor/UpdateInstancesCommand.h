@@ -11,7 +11,8 @@
 
 // A prefab's values pushed to every instance below a root (Prefab::UpdateInstances).
 // Undo puts each instance's component values back as they were, by their text, and
-// takes off the components the push added; redo pushes again.
+// takes off the components the push added; redo pushes again. Each way, an instance
+// in the level marks the level modified.
 class UpdateInstancesCommand : public EditCommand {
 public:
     UpdateInstancesCommand(std::string prefabName, GameObject& root, EditHistory& history);

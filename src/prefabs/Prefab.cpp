@@ -332,11 +332,17 @@ void Prefab::ApplyComponents(GameObject& object, const std::vector<std::unique_p
                 }
             }
         }
-        if (target == nullptr) {
+        const bool created = target == nullptr;
+        if (created) {
             target = CreateComponent(object, *entry);
         }
         if (target != nullptr) {
             ApplyValues(*entry, *target);
+        }
+        // The object is complete already: a behaviour an override adds starts now, as
+        // the others did when it was instanced. Create mode leaves that to Instantiate.
+        if (auto* behavior = dynamic_cast<Behavior*>(target); created && behavior != nullptr && mode == ApplyMode::Override) {
+            behavior->Start();
         }
     }
 }

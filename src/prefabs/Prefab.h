@@ -97,7 +97,8 @@ public:
 
     enum class ApplyMode { Create, Override };
     // Create: every entry becomes a new component. Override: an entry sets the values
-    // of the object's first component of its type, and is created when there is none.
+    // of the object's first component of its type, and is created when there is none
+    // (a behaviour so created is started, its object being complete already).
     void ApplyComponents(GameObject& object, const std::vector<std::unique_ptr<PrefabComponent>>& entries,
                          ApplyMode mode) const;
 

@@ -163,6 +163,18 @@ void PrefabManager::Rekey(Prefab& prefab, const std::string& newName) {
     removedNames_.erase(newName);
 }
 
+std::vector<std::string> PrefabManager::PendingRemovals() const {
+    std::vector<std::string> pending;
+    const std::filesystem::path directory = PrefabDirectory();
+    for (const std::string& name : removedNames_) {
+        std::error_code error;
+        if (prefabs_.count(name) == 0 && std::filesystem::exists(directory / (name + ".json"), error)) {
+            pending.push_back(name);
+        }
+    }
+    return pending;
+}
+
 void PrefabManager::DeleteRemovedFile(const std::string& name) {
     if (removedNames_.count(name) == 0 || prefabs_.count(name) != 0) {
         return;

@@ -80,6 +80,8 @@ public:
     // The names released or renamed away in this session and not taken again: the
     // only files SaveAll deletes.
     bool WasRemoved(const std::string& name) const { return removedNames_.count(name) != 0; }
+    // Those of them whose file is still in the prefab directory: SaveAll would delete it.
+    std::vector<std::string> PendingRemovals() const;
     // Deletes the file of a name WasRemoved, when no prefab holds that name now.
     void DeleteRemovedFile(const std::string& name);
 

@@ -204,6 +204,8 @@ TEST_F(PalObjectListTest, TheUnsavedLineCountsPrefabsAndLevelsApart) {
     AddPrefab("Lvl_A", R"({"Components": "", "AutoCreate": ""})")->IsModified = true;
     EXPECT_EQ(UnsavedSummary(manager, "Lvl_A", true), "Unsaved: 2 prefabs, 1 level");
     EXPECT_EQ(UnsavedSummary(manager, "Lvl_B", true), "Unsaved: 2 prefabs, 2 levels");
+    manager.Release("Stone");  // its file stays until a save deletes it
+    EXPECT_EQ(UnsavedSummary(manager, "Lvl_A", true), "Unsaved: 2 prefabs, 1 level");
 }
 
 }  // namespace

@@ -60,6 +60,14 @@ TEST_F(PrefabInstancingTest, ChildrenAreCompleteBeforeTheParentStartsAndOverride
     EXPECT_EQ(dynamic_cast<StartLogBehavior*>(tinted->Behaviors()[0])->Tag, "override");
 }
 
+TEST_F(PrefabInstancingTest, ABehaviourAnOverrideAddsStartsWithItsValuesAfterTheChildsOwn) {
+    AddPrefab("Bare", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": ""})");
+    AddPrefab("Holder", R"({"Components": "", "AutoCreate": [{"Prefab": "Bare",
+        "InstanceProperties": {"StartLogBehavior": {"Tag": "added"}}}]})");
+    GameObject holder("Holder");
+    EXPECT_EQ(starts, (std::vector<std::string>{"added.start"}));
+}
+
 TEST_F(PrefabInstancingTest, MissingPrefabsAreSkippedWithAMessageAndTheRestIsBuilt) {
     AddPrefab("Gappy", R"({"Components": "", "AutoCreate": [{"Prefab": "Nowhere"}, {"Prefab": "Leaf"}]})");
     GameObject gappy("Gappy");
