@@ -4,6 +4,7 @@
 #include "core/Color.h"
 #include "editor/IEdKeyboardHolder.h"
 #include "editor/IEdUiElement.h"
+#include "input/KeyStroke.h"
 
 #include <cstddef>
 #include <functional>
@@ -14,8 +15,10 @@
 // a right click outside just stops. Only the field being edited takes keys: the caret
 // keys, Up and Down stepping a number (x10 with Shift, x0.1 with Ctrl), Backspace and
 // Delete, Ctrl+C and Ctrl+V, Enter or Tab to commit, Esc to stop without committing
-// (the typed text stays), and typed characters. While editing, the shown text has a
-// "|" at the caret; Text itself never does.
+// (the typed text stays), and typed characters. The keys are taken one stroke at a
+// time in the order they came, so a slow frame that holds "5" and Enter commits the
+// "5"; what follows the stroke that ends editing is left alone. While editing, the
+// shown text has a "|" at the caret; Text itself never does.
 // When Check refuses a text about to be committed, nothing is committed: the box
 // turns red and editing goes on.
 class EdFieldBhv : public Behavior, public IEdUiElement, public IEdKeyboardHolder {
@@ -42,12 +45,9 @@ public:
 
 private:
     void HandleMouse();
-    void MoveCaret();
-    void StepNumber();
-    void EditText();
-    void UseClipboard();
-    void FinishOrCancel();
-    void InsertTyped();
+    void ApplyStroke(const KeyStroke& stroke);
+    void StepNumber(double direction, const KeyStroke& stroke);
+    void TypeOrUseClipboard(const KeyStroke& stroke);
     void Insert(const std::string& text);
     // Calls OnCommit unless Check refuses; false when refused.
     bool Commit();
