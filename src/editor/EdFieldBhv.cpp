@@ -24,16 +24,25 @@ void EdFieldBhv::Start() {
     boxTint_ = EdWidgetParts::TintOf(box_);
 }
 
+// What was typed before a click in the same poll belongs to the field edited then,
+// what follows it to the field the click chose.
 void EdFieldBhv::HandleInput() {
+    const std::vector<KeyStroke>& strokes = Input().Strokes();
+    const auto click = std::find_if(strokes.begin(), strokes.end(),
+                                    [](const KeyStroke& stroke) { return KeyStroke::IsMouseButton(stroke.key); });
+    ApplyStrokes(strokes.begin(), click);
     HandleMouse();
-    Caret = std::min(Caret, Text.size());
-    for (const KeyStroke& stroke : Input().Strokes()) {
-        if (!IsEditing) {
-            break;  // the rest was typed after an Enter or Esc, not into this field
-        }
-        ApplyStroke(stroke);
+    if (click != strokes.end()) {
+        ApplyStrokes(click + 1, strokes.end());
     }
     Refresh();
+}
+
+void EdFieldBhv::ApplyStrokes(std::vector<KeyStroke>::const_iterator first, std::vector<KeyStroke>::const_iterator last) {
+    Caret = std::min(Caret, Text.size());
+    for (auto stroke = first; stroke != last && IsEditing; ++stroke) {
+        ApplyStroke(*stroke);  // what follows an Enter or Esc is not this field's
+    }
 }
 
 void EdFieldBhv::SetRect(float left, float top, float width, float height) {
@@ -110,6 +119,9 @@ void EdFieldBhv::ApplyStroke(const KeyStroke& stroke) {
             IsEditing = false;
             IsRefused = false;
             break;
+        case KeyLeftMouse:
+        case KeyMiddleMouse:
+        case KeyRightMouse: break;  // a second click of the poll: HandleMouse took the first
         default: TypeOrUseClipboard(stroke); break;
     }
 }

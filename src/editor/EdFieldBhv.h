@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <vector>
 
 // A single-line text entry. A left click inside starts editing with the caret at the
 // end, a right click inside starts it on an empty text; a left click outside commits,
@@ -17,8 +18,9 @@
 // Delete, Ctrl+C and Ctrl+V, Enter or Tab to commit, Esc to stop without committing
 // (the typed text stays), and typed characters. The keys are taken one stroke at a
 // time in the order they came, so a slow frame that holds "5" and Enter commits the
-// "5"; what follows the stroke that ends editing is left alone. While editing, the
-// shown text has a "|" at the caret; Text itself never does.
+// "5"; what follows the stroke that ends editing is left alone, and a click takes
+// its place among the keys. While editing, the shown text has a "|" at the caret;
+// Text itself never does.
 // When Check refuses a text about to be committed, nothing is committed: the box
 // turns red and editing goes on.
 class EdFieldBhv : public Behavior, public IEdUiElement, public IEdKeyboardHolder {
@@ -45,6 +47,7 @@ public:
 
 private:
     void HandleMouse();
+    void ApplyStrokes(std::vector<KeyStroke>::const_iterator first, std::vector<KeyStroke>::const_iterator last);
     void ApplyStroke(const KeyStroke& stroke);
     void StepNumber(double direction, const KeyStroke& stroke);
     void TypeOrUseClipboard(const KeyStroke& stroke);

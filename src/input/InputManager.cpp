@@ -182,7 +182,7 @@ bool InputManager::Apply(const InputEvent& event) {
 void InputManager::TypeInOrder(int code) {
     RepeatTimers[code] = kRepeatDelayStart;
     const KeyStroke stroke = KeyStroke::Of(code, IsShiftHeld(), IsHeld(KeyCtrl));
-    if (KeyStroke::IsTextKey(code)) {
+    if (KeyStroke::IsTextKey(code) || KeyStroke::IsMouseButton(code)) {
         StrokesThisFrame.push_back(stroke);
     }
     if (stroke.character != 0) {

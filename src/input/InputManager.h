@@ -39,8 +39,8 @@ public:
     // A key mapped to the action went down this frame / was pressed or auto-repeated.
     bool IsActionPressed(int action) const;
     bool IsActionTyped(int action) const;
-    // This frame's strokes of typing and editing keys in the order they happened:
-    // the auto-repeats of held keys, then the presses of this poll. Each carries the
+    // This frame's strokes of typing and editing keys and of mouse buttons in the
+    // order they happened: the auto-repeats of held keys, then the presses of this poll. Each carries the
     // Shift and Ctrl held at that moment (a release later in the poll counts). Unlike
     // TypedText and TypedKeys, which lag a frame behind the presses, these belong to
     // the poll that IsKeyPressed answers for.

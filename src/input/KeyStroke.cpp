@@ -39,4 +39,6 @@ KeyStroke KeyStroke::Of(int key, bool shift, bool ctrl) { return {key, TypedChar
 
 bool KeyStroke::IsTextKey(int key) { return Repeats(key) || IsOneShotEditKey(key); }
 
+bool KeyStroke::IsMouseButton(int key) { return key == KeyLeftMouse || key == KeyMiddleMouse || key == KeyRightMouse; }
+
 bool KeyStroke::Repeats(int key) { return TypedCharacter(key, false) != 0 || IsRepeatingEditKey(key); }

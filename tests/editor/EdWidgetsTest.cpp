@@ -294,6 +294,14 @@ protected:
             Push(key, false);
         }
     }
+    static void Click(Uint8 button) {
+        for (bool down : {true, false}) {
+            SDL_Event event{};
+            event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+            event.button.button = button;
+            ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+        }
+    }
     void PolledFrame() {
         input.Update();
         ASSERT_TRUE(input.Poll());
@@ -320,6 +328,22 @@ TEST_F(EdFieldTypingTest, BackspaceCaretKeysAndDoubleLettersApplyInOrder) {
     Taps({SDL_SCANCODE_LEFT, SDL_SCANCODE_DELETE, SDL_SCANCODE_TAB});
     PolledFrame();
     EXPECT_EQ(commits, std::vector<std::string>{"sall"});
+}
+
+// Typed, a click on another field, typed again, all in one poll: the click ends the
+// first edit with what came before it, and the rest goes to the field it chose.
+TEST_F(EdFieldTypingTest, AClickTakesItsPlaceAmongTheKeysOfAPoll) {
+    auto* other = Make<EdFieldBhv>("EdField", Rect(100, 100, 200, 20));
+    other->Text = "b";
+    Taps({SDL_SCANCODE_3, SDL_SCANCODE_PERIOD, SDL_SCANCODE_5});
+    input.Cursor = Vector2(150, 110);
+    Click(SDL_BUTTON_LEFT);
+    Taps({SDL_SCANCODE_X});
+    PolledFrame();
+    EXPECT_EQ(commits, std::vector<std::string>{"3.5"});
+    EXPECT_FALSE(field->IsEditing);
+    EXPECT_TRUE(other->IsEditing);
+    EXPECT_EQ(other->Text, "bx");
 }
 
 // xdotool types "Ab" as Shift down, A, Shift up, B: the release of a Shift pressed
