@@ -17,6 +17,9 @@ void FramePacer::Start() {
 }
 
 float FramePacer::WaitForFrame() {
+    if (settings_.testDelayMilliseconds > 0) {
+        sleep_(settings_.testDelayMilliseconds);
+    }
     std::int64_t now = now_();
     SleepUntilDue(now);
     frameDeadline_ = deadline_;

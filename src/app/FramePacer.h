@@ -19,6 +19,9 @@ public:
         int frameRate = 60;
         int maxFrameSkip = 5;
         unsigned timerPeriodMilliseconds = 1;
+        // Slept before every frame on top of the pacing, so tests can see the game
+        // at a few frames a second; 0 in the game.
+        unsigned testDelayMilliseconds = 0;
     };
 
     FramePacer(Settings settings, NowFunction now, SleepFunction sleep);

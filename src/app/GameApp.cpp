@@ -40,6 +40,7 @@
 #include <box2d/box2d.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -50,6 +51,17 @@ template <class T>
 void DeleteAndClear(T*& field) {
     delete field;
     field = nullptr;
+}
+
+// VELLIMOR_TEST_FRAME_DELAY_MS slows every frame by that many milliseconds, at
+// most one second (the watchdog allows five), so end-to-end tests can show what a
+// loaded machine does to input.
+unsigned TestFrameDelayMilliseconds() {
+    const char* text = std::getenv("VELLIMOR_TEST_FRAME_DELAY_MS");
+    if (text == nullptr) {
+        return 0;
+    }
+    return static_cast<unsigned>(std::clamp(std::strtol(text, nullptr, 10), 0L, 1000L));
 }
 
 }  // namespace
@@ -251,6 +263,7 @@ void GameApp::StartFramePacing() {
     const Graphics& graphics = *Engine::Graphics;
     FramePacer::Settings settings{Engine::CounterFrequency, graphics.FrameRate, graphics.MaxFrameSkip,
                                   Engine::TimerPeriod};
+    settings.testDelayMilliseconds = TestFrameDelayMilliseconds();
     pacer_ = std::make_unique<FramePacer>(settings, Clock::Now, Clock::SleepMilliseconds);
     pacer_->Start();
     Engine::LastStepCounter = Clock::Now();

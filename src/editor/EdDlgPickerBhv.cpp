@@ -7,6 +7,7 @@
 #include "editor/EdFieldBhv.h"
 #include "editor/EdListItemBhv.h"
 #include "editor/EdPaletteParts.h"
+#include "editor/EdPropertyRowBhv.h"
 #include "input/InputManager.h"
 
 #include <utility>
@@ -16,7 +17,13 @@ void EdDlgPickerBhv::Start() {
     if (Owner() != nullptr) {
         dialog_ = Owner()->GetComponent<EdDialogBhv>();
         if (GameObject* filterRow = FindChild("Filter")) {
+            filterRow_ = filterRow->GetComponent<EdPropertyRowBhv>();
             filterField_ = EdPaletteParts::FindWidget<EdFieldBhv>(*filterRow, "Value");
+        }
+        // The row shows its ValueText once the field stops editing: an Enter typed
+        // with the filter keeps the filter for the choice the update makes.
+        if (filterRow_ != nullptr) {
+            filterRow_->SetOnCommit([row = filterRow_](const std::string& text) { row->ValueText = text; });
         }
         EdPaletteParts::OnClick(*Owner(), "BtnOk", [this] { ChooseCurrent(); });
         EdPaletteParts::OnClick(*Owner(), "BtnCancel", [this] { Cancel(); });
@@ -26,11 +33,15 @@ void EdDlgPickerBhv::Start() {
 void EdDlgPickerBhv::Open(Callback callback) {
     callback_ = std::move(callback);
     filter_.clear();
+    chooseAfterFilter_ = false;
     ScrollOffset = 0;
     Current = 0;
     entries_ = ListFor("");
     if (dialog_ != nullptr) {
         dialog_->Show();
+    }
+    if (filterRow_ != nullptr) {
+        filterRow_->ValueText.clear();
     }
     if (filterField_ != nullptr) {
         filterField_->Text.clear();
@@ -48,7 +59,7 @@ void EdDlgPickerBhv::HandleInput() {
     if (input->IsKeyPressed(KeyEsc)) {
         Cancel();
     } else if (input->IsKeyPressed(KeyOemEnter) || input->IsKeyPressed(KeyKeypadEnter)) {
-        ChooseCurrent();
+        chooseAfterFilter_ = true;
     } else if (input->IsKeyTyped(KeyUp)) {
         MoveCurrent(-1);
     } else if (input->IsKeyTyped(KeyDown)) {
@@ -59,6 +70,9 @@ void EdDlgPickerBhv::HandleInput() {
 void EdDlgPickerBhv::Update() {
     if (IsShown()) {
         FollowFilter();
+        if (std::exchange(chooseAfterFilter_, false)) {
+            ChooseCurrent();
+        }
     }
     EdListPaletteBhv::Update();
 }

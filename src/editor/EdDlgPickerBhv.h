@@ -9,11 +9,13 @@
 
 class EdDialogBhv;
 class EdFieldBhv;
+class EdPropertyRowBhv;
 
 // A dialog choosing one name from a list filtered as the user types into the
 // "Filter" row: Up and Down move the highlighted row (scrolling past the first or
 // last one), a click highlights one, "BtnOk" or Enter chooses it, "BtnCancel" or Esc
 // closes without an answer. Choosing hides the dialog, then calls the callback once.
+// Enter chooses in the update, once the filter has taken what was typed before it.
 class EdDlgPickerBhv : public EdListPaletteBhv {
 public:
     using Callback = std::function<void(const std::string&)>;
@@ -48,8 +50,10 @@ private:
     void MoveCurrent(int step);
 
     EdDialogBhv* dialog_ = nullptr;
+    EdPropertyRowBhv* filterRow_ = nullptr;
     EdFieldBhv* filterField_ = nullptr;
     std::string filter_;
     std::vector<std::string> entries_;
     Callback callback_;
+    bool chooseAfterFilter_ = false;
 };

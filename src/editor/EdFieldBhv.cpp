@@ -14,8 +14,6 @@ constexpr Color EditingTint = EdWidgetParts::FromArgb(0xFFFFDFD7);
 constexpr Color RefusedTint = EdWidgetParts::FromArgb(0xFFFF7070);
 
 const InputManager& Input() { return *Engine::InputManager; }
-bool IsShiftDown() { return Input().IsKeyDown(KeyShift) || Input().IsKeyDown(KeyRightShift); }
-bool IsCtrlDown() { return Input().IsKeyDown(KeyCtrl); }
 }  // namespace
 
 EdFieldBhv::EdFieldBhv() { AddProperty("Height", Height); }
@@ -26,19 +24,25 @@ void EdFieldBhv::Start() {
     boxTint_ = EdWidgetParts::TintOf(box_);
 }
 
+// What was typed before a click in the same poll belongs to the field edited then,
+// what follows it to the field the click chose.
 void EdFieldBhv::HandleInput() {
+    const std::vector<KeyStroke>& strokes = Input().Strokes();
+    const auto click = std::find_if(strokes.begin(), strokes.end(),
+                                    [](const KeyStroke& stroke) { return KeyStroke::IsMouseButton(stroke.key); });
+    ApplyStrokes(strokes.begin(), click);
     HandleMouse();
-    if (IsEditing) {
-        MoveCaret();
-        StepNumber();
-        EditText();
-        UseClipboard();
-        FinishOrCancel();
-    }
-    if (IsEditing) {
-        InsertTyped();
+    if (click != strokes.end()) {
+        ApplyStrokes(click + 1, strokes.end());
     }
     Refresh();
+}
+
+void EdFieldBhv::ApplyStrokes(std::vector<KeyStroke>::const_iterator first, std::vector<KeyStroke>::const_iterator last) {
+    Caret = std::min(Caret, Text.size());
+    for (auto stroke = first; stroke != last && IsEditing; ++stroke) {
+        ApplyStroke(*stroke);  // what follows an Enter or Esc is not this field's
+    }
 }
 
 void EdFieldBhv::SetRect(float left, float top, float width, float height) {
@@ -94,19 +98,36 @@ void EdFieldBhv::HandleMouse() {
     IsRefused = false;
 }
 
-void EdFieldBhv::MoveCaret() {
-    if (Input().IsKeyTyped(KeyLeft) && Caret > 0) --Caret;
-    if (Input().IsKeyTyped(KeyRight) && Caret < Text.size()) ++Caret;
-    if (Input().IsKeyPressed(KeyHome)) Caret = 0;
-    if (Input().IsKeyPressed(KeyEnd)) Caret = Text.size();
+void EdFieldBhv::ApplyStroke(const KeyStroke& stroke) {
+    switch (stroke.key) {
+        case KeyLeft: Caret -= Caret > 0 ? 1 : 0; break;
+        case KeyRight: Caret += Caret < Text.size() ? 1 : 0; break;
+        case KeyHome: Caret = 0; break;
+        case KeyEnd: Caret = Text.size(); break;
+        case KeyUp: StepNumber(1.0, stroke); break;
+        case KeyDown: StepNumber(-1.0, stroke); break;
+        case KeyBackspace:
+            if (Caret > 0) Text.erase(--Caret, 1);
+            break;
+        case KeyDelete:
+            if (Caret < Text.size()) Text.erase(Caret, 1);
+            break;
+        case KeyOemEnter:
+        case KeyKeypadEnter:
+        case KeyTab: IsEditing = !Commit(); break;
+        case KeyEsc:
+            IsEditing = false;
+            IsRefused = false;
+            break;
+        case KeyLeftMouse:
+        case KeyMiddleMouse:
+        case KeyRightMouse: break;  // a second click of the poll: HandleMouse took the first
+        default: TypeOrUseClipboard(stroke); break;
+    }
 }
 
-void EdFieldBhv::StepNumber() {
-    const double direction = Input().IsKeyTyped(KeyUp) ? 1.0 : Input().IsKeyTyped(KeyDown) ? -1.0 : 0.0;
-    if (direction == 0.0) {
-        return;
-    }
-    const double scale = IsShiftDown() ? 10.0 : IsCtrlDown() ? 0.1 : 1.0;
+void EdFieldBhv::StepNumber(double direction, const KeyStroke& stroke) {
+    const double scale = stroke.shift ? 10.0 : stroke.ctrl ? 0.1 : 1.0;
     const std::optional<std::string> stepped = EdFieldText::StepNumber(Text, direction * scale);
     if (!stepped || (Check && !Check(*stepped))) {
         return;
@@ -116,39 +137,13 @@ void EdFieldBhv::StepNumber() {
     Commit();
 }
 
-void EdFieldBhv::EditText() {
-    if (Input().IsKeyTyped(KeyBackspace) && Caret > 0) {
-        Text.erase(--Caret, 1);
-    }
-    if (Input().IsKeyTyped(KeyDelete) && Caret < Text.size()) {
-        Text.erase(Caret, 1);
-    }
-}
-
-void EdFieldBhv::UseClipboard() {
-    if (!IsCtrlDown()) {
-        return;
-    }
-    if (Input().IsKeyPressed(KeyC)) {
+void EdFieldBhv::TypeOrUseClipboard(const KeyStroke& stroke) {
+    if (!stroke.ctrl) {
+        Insert(std::string(1, stroke.character));
+    } else if (stroke.key == KeyC) {
         Input().WriteClipboardText(Text);
-    }
-    if (Input().IsKeyPressed(KeyV)) {
+    } else if (stroke.key == KeyV) {
         Insert(Input().ReadClipboardText());
-    }
-}
-
-void EdFieldBhv::FinishOrCancel() {
-    if (Input().IsKeyPressed(KeyOemEnter) || Input().IsKeyPressed(KeyKeypadEnter) || Input().IsKeyPressed(KeyTab)) {
-        IsEditing = !Commit();
-    } else if (Input().IsKeyPressed(KeyEsc)) {
-        IsEditing = false;
-        IsRefused = false;
-    }
-}
-
-void EdFieldBhv::InsertTyped() {
-    if (!IsCtrlDown()) {
-        Insert(Input().TypedText);
     }
 }
 

@@ -74,6 +74,11 @@ bool InputManager::IsActionPressed(int action) const {
 
 bool InputManager::IsActionTyped(int action) const { return IsActionDown(action, TypedKeys); }
 
+const std::vector<KeyStroke>& InputManager::Strokes() const {
+    static const std::vector<KeyStroke> none;
+    return HasFocus() ? StrokesThisFrame : none;
+}
+
 void InputManager::LoadKeyMappings(const std::string& path) {
     const ContentFile file = ContentFile::ReadJson(path);
     for (const auto& [actionName, value] : file.Root()) {
@@ -87,6 +92,7 @@ void InputManager::LoadKeyMappings(const std::string& path) {
 void InputManager::Update() {
     TypedKeys.reset();
     TypedText = typedInPoll_;
+    StrokesThisFrame.clear();
     const float delta = Engine::FrameTime->DeltaSeconds;
     for (int code = 0; code < 256; ++code) {
         UpdateKey(code, delta);
@@ -99,23 +105,23 @@ void InputManager::Update() {
 
 void InputManager::UpdateKey(int code, float deltaSeconds) {
     float& timer = RepeatTimers[code];
-    if (!CurrentKeys.test(code)) {
+    if (!CurrentKeys.test(code) || !PreviousKeys.test(code)) {
         timer = kRepeatDelayStart;
-        return;
-    }
-    if (!PreviousKeys.test(code)) {
-        timer = kRepeatDelayStart;
-        TypedKeys.set(code);
-    } else {
+        if (CurrentKeys.test(code)) {
+            TypedKeys.set(code);  // the press of the last poll
+        }
+    } else if (!releaseAtNextPoll_.test(code)) {  // a key already let go does not repeat
         timer += deltaSeconds;
         if (timer > kRepeatInterval) {
             timer -= kRepeatInterval;
             TypedKeys.set(code);
+            if (KeyStroke::Repeats(code)) {
+                StrokesThisFrame.push_back(KeyStroke::Of(code, IsShiftHeld(), IsHeld(KeyCtrl)));
+            }
         }
     }
     if (TypedKeys.test(code) && !typedInPollKeys_.test(code)) {
-        const bool shifted = IsKeyDown(KeyShift) || IsKeyDown(KeyRightShift);
-        const char c = TypedCharacter(code, shifted);
+        const char c = TypedCharacter(code, IsShiftHeld());
         if (c != 0) {
             TypedText += c;
         }
@@ -174,12 +180,20 @@ bool InputManager::Apply(const InputEvent& event) {
 }
 
 void InputManager::TypeInOrder(int code) {
-    const char c = TypedCharacter(code, IsKeyDown(KeyShift) || IsKeyDown(KeyRightShift));
-    if (c != 0) {
-        typedInPoll_ += c;
+    RepeatTimers[code] = kRepeatDelayStart;
+    const KeyStroke stroke = KeyStroke::Of(code, IsShiftHeld(), IsHeld(KeyCtrl));
+    if (KeyStroke::IsTextKey(code) || KeyStroke::IsMouseButton(code)) {
+        StrokesThisFrame.push_back(stroke);
+    }
+    if (stroke.character != 0) {
+        typedInPoll_ += stroke.character;
         typedInPollKeys_.set(code);
     }
 }
+
+bool InputManager::IsHeld(int code) const { return CurrentKeys.test(code) && !releaseAtNextPoll_.test(code); }
+
+bool InputManager::IsShiftHeld() const { return IsHeld(KeyShift) || IsHeld(KeyRightShift); }
 
 void InputManager::ApplyKeyUp(int code) {
     // A key that went down in this poll stays down for this frame, or the input and

@@ -2,11 +2,13 @@
 
 #include "core/KeyCode.h"
 #include "core/Vector2.h"
+#include "input/KeyStroke.h"
 
 #include <array>
 #include <bitset>
 #include <map>
 #include <string>
+#include <vector>
 
 struct InputEvent;
 
@@ -15,7 +17,8 @@ struct InputEvent;
 // the typed text from it, and the key mappings let menus react to named actions.
 // A key or button that went down during a poll is down for that frame even when it
 // came up again before the poll ended; that release applies at the next poll, so a
-// tap shorter than a frame is still seen.
+// tap shorter than a frame is still seen. Text fields read Strokes, which keeps the
+// order in which characters and editing keys came, however long the frame was.
 // Every query answers false while the game window does not have the focus, though
 // the state is still tracked.
 class InputManager {
@@ -36,14 +39,21 @@ public:
     // A key mapped to the action went down this frame / was pressed or auto-repeated.
     bool IsActionPressed(int action) const;
     bool IsActionTyped(int action) const;
+    // This frame's strokes of typing and editing keys and of mouse buttons in the
+    // order they happened: the auto-repeats of held keys, then the presses of this poll. Each carries the
+    // Shift and Ctrl held at that moment (a release later in the poll counts). Unlike
+    // TypedText and TypedKeys, which lag a frame behind the presses, these belong to
+    // the poll that IsKeyPressed answers for.
+    const std::vector<KeyStroke>& Strokes() const;
 
     // Reads "action name": "key name" pairs, in file order; a name may repeat to bind
     // several keys. Throws ContentError naming the file when it is missing or not JSON;
     // unknown names bind code 0 with a warning.
     void LoadKeyMappings(const std::string& path);
 
-    // Once per frame, before the poll: typed keys and text, auto-repeat, and the
-    // copy of this frame's state into the previous-frame fields.
+    // Once per frame, before the poll: typed keys and text, auto-repeat (the first
+    // strokes of the frame), and the copy of this frame's state into the
+    // previous-frame fields.
     void Update();
     // Once per frame: cursor, focus, the releases held back by the previous poll,
     // then the event queue (keys, mouse buttons). Returns false when the application
@@ -67,6 +77,7 @@ public:
     std::multimap<int, int> KeyMappings;  // action code -> key code
     std::array<float, 256> RepeatTimers{};
     KeySet TypedKeys;
+    std::vector<KeyStroke> StrokesThisFrame;  // what Strokes answers with the focus
 
 private:
     bool HasFocus() const;
@@ -74,7 +85,11 @@ private:
     // Applies one event of the queue; returns false for a quit request.
     bool Apply(const InputEvent& event);
     void ApplyKeyUp(int code);
+    // A new press within the poll: the stroke and the typed character, in order.
     void TypeInOrder(int code);
+    // Down as the events stand now: a release held back to the next poll counts as up.
+    bool IsHeld(int code) const;
+    bool IsShiftHeld() const;
 
     KeySet wentDownThisPoll_;
     KeySet releaseAtNextPoll_;

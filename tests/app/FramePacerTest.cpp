@@ -85,6 +85,22 @@ TEST(FramePacerPeriodTest, SleepsAreRoundedDownToMultiplesOfACoarserPeriod) {
     EXPECT_EQ(sleeps[1], 0u) << "1 ms left is below one 5 ms period";
 }
 
+// The test delay comes on top of the pacing: the frame is late and covers the
+// capped backlog, as a slow machine's would.
+TEST(FramePacerDelayTest, ATestDelayIsSleptBeforeEveryFrame) {
+    std::int64_t now = 0;
+    std::vector<unsigned> sleeps;
+    FramePacer pacer({1000, 60, 5, 1, 330}, [&] { return now; },
+                     [&](unsigned ms) {
+                         sleeps.push_back(ms);
+                         now += ms == 0 ? 1 : ms;
+                     });
+    pacer.Start();
+    pacer.WaitForFrame();
+    EXPECT_EQ(sleeps, std::vector<unsigned>{330u});
+    EXPECT_EQ(pacer.IntervalsThisFrame(), 6);
+}
+
 TEST_F(FramePacerTest, GameTimeOnlyAdvancesInWholeIntervals) {
     float total = 0;
     for (std::int64_t late : {0, 300, 1700, 50, 9999}) {

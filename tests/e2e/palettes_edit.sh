@@ -23,26 +23,35 @@ json.dump(tree, open(sys.argv[1], "w"), indent=4)
 PY
 cp "$level" "$dir/original.json"
 
-rclick() { xdotool mousemove --window "$window" "$1" "$2"; xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; sleep 0.3; }
+# A screenshot is taken at the end of a frame that began after every earlier event
+# came: the list has followed the last click before the next one lands, however
+# slow the frames.
+settle() { screenshot settled >/dev/null; }
+lclick() { click "$1" "$2"; settle; }
+rclick() { xdotool mousemove --window "$window" "$1" "$2"; xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; settle; }
 start_game
 xdotool mousemove --window "$window" 640 700
 sleep 1.5
 hold_key F1
-sleep 0.5
-click 110 122  # "Object list"
-click 110 189  # "Edit"
-rclick 60 362  # GameplayRoot
-rclick 60 382  # GameplayScreen
-rclick 60 362  # Level
-click 60 362   # the stone
-sleep 0.5      # the palette builds its rows
-rclick 465 409 # "Pos.X" of its body, cleared
+settle
+lclick 110 122  # "Object list"
+lclick 110 189  # "Edit"
+rclick 60 362   # GameplayRoot
+rclick 60 382   # GameplayScreen
+rclick 60 362   # Level
+lclick 60 362   # the stone
+settle          # the palette builds its rows
+rclick 465 409  # "Pos.X" of its body, cleared
 xdotool type --delay 120 "3.5"
 sleep 0.2
 hold_key Return
 xdotool mousemove --window "$window" 640 700; sleep 0.3
 screenshot palettes-edited >/dev/null
-xdotool keydown ctrl; hold_key s; xdotool keyup ctrl; sleep 0.8
+xdotool keydown ctrl; hold_key s; xdotool keyup ctrl
+for _ in $(seq 1 20); do
+  cmp -s "$dir/original.json" "$level" || break
+  sleep 0.5
+done
 
 python3 - "$dir/original.json" "$level" <<'PY' || { echo "Ctrl+S did not save the typed X alone"; exit 1; }
 import json, sys

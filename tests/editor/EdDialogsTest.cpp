@@ -60,10 +60,12 @@ protected:
         Frame();
     }
     void Type(const std::string& text) {
-        input.TypedText = text;
+        input.TypedText = text;  // the message box answers by letter
+        for (char c : text) input.StrokesThisFrame.push_back({KeyNone, c});
         GameApp::InputPass(&root);
         GameApp::UpdatePass(&root);
         input.TypedText.clear();
+        input.StrokesThisFrame.clear();
     }
     std::vector<std::string> Shown(const EdDlgPickerBhv& picker) const {
         std::vector<std::string> labels;
@@ -139,6 +141,16 @@ TEST_F(EdDialogsTest, ThePrefabPickerFiltersAsTypedAndNoneIsTheEmptyChoice) {
     Tap(KeyDown);
     Tap(KeyOemEnter);
     EXPECT_EQ(answer, "Seed");
+
+    // Typed and chosen within one frame: Enter chooses from the list as filtered.
+    answer.reset();
+    prefabs->Open(Record());
+    Frame();
+    input.CurrentKeys.set(KeyOemEnter);
+    for (int key : {KeyB, KeyA, KeyG, KeyOemEnter}) input.StrokesThisFrame.push_back(KeyStroke::Of(key));
+    Frame();
+    EXPECT_EQ(answer, "SeedBag");
+    input.CurrentKeys.reset(KeyOemEnter);
 
     // Esc calls nothing; OK on an empty list chooses nothing.
     answer.reset();

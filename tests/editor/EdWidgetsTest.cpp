@@ -13,6 +13,8 @@
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
 
+#include <SDL.h>
+
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -46,9 +48,13 @@ protected:
         GameApp::UpdatePass(&root);
         input.Update();
     }
+    // The key's stroke comes with its press, as the poll records it.
     void Tap(int key, std::initializer_list<int> modifiers = {}) {
         for (int m : modifiers) input.CurrentKeys.set(m);
         input.CurrentKeys.set(key);
+        if (KeyStroke::IsTextKey(key)) {
+            input.StrokesThisFrame.push_back(KeyStroke::Of(key, input.CurrentKeys.test(KeyShift), input.CurrentKeys.test(KeyCtrl)));
+        }
         Frame();
         input.CurrentKeys.reset(key);
         Frame();  // typed keys arrive a frame later
@@ -60,7 +66,7 @@ protected:
         Tap(button);
     }
     void Type(const std::string& text) {
-        input.TypedText = text;
+        for (char c : text) input.StrokesThisFrame.push_back({KeyNone, c});
         GameApp::InputPass(&root);
         input.Update();
     }
@@ -263,6 +269,95 @@ TEST_F(EdWidgetsTest, AListItemMarksSelectionAndAPropertyRowKeepsTypedText) {
     row->ValueText = "2";
     row->SetRect(0, 40, 200, 20);
     EXPECT_EQ(field->Text, "");
+}
+
+// Keys through SDL's real queue, the poll and the field being edited, several in one
+// poll as a slow frame gets them: they apply in the order they were typed.
+class EdFieldTypingTest : public EdWidgetsTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+        field->OnCommit = [this](const std::string& text) { commits.push_back(text); };
+        field->StartEditing(true);
+    }
+    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_EVENTS); }
+
+    static void Push(SDL_Scancode key, bool down) {
+        SDL_Event event{};
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.keysym.scancode = key;
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
+    static void Taps(std::initializer_list<SDL_Scancode> keys) {
+        for (SDL_Scancode key : keys) {
+            Push(key, true);
+            Push(key, false);
+        }
+    }
+    static void Click(Uint8 button) {
+        for (bool down : {true, false}) {
+            SDL_Event event{};
+            event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+            event.button.button = button;
+            ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+        }
+    }
+    void PolledFrame() {
+        input.Update();
+        ASSERT_TRUE(input.Poll());
+        GameApp::InputPass(&root);
+    }
+
+    EdFieldBhv* field = Make<EdFieldBhv>("EdField");
+    std::vector<std::string> commits;
+};
+
+TEST_F(EdFieldTypingTest, TextTypedBeforeEnterInTheSamePollIsCommittedWhole) {
+    Taps({SDL_SCANCODE_3, SDL_SCANCODE_PERIOD, SDL_SCANCODE_7, SDL_SCANCODE_5, SDL_SCANCODE_RETURN, SDL_SCANCODE_9});
+    PolledFrame();
+    EXPECT_EQ(commits, std::vector<std::string>{"3.75"});
+    EXPECT_FALSE(field->IsEditing);
+    EXPECT_EQ(field->Text, "3.75") << "what came after the Enter is not the field's";
+}
+
+TEST_F(EdFieldTypingTest, BackspaceCaretKeysAndDoubleLettersApplyInOrder) {
+    Taps({SDL_SCANCODE_A, SDL_SCANCODE_B, SDL_SCANCODE_BACKSPACE, SDL_SCANCODE_L, SDL_SCANCODE_L, SDL_SCANCODE_HOME,
+          SDL_SCANCODE_S, SDL_SCANCODE_END, SDL_SCANCODE_Y});
+    PolledFrame();
+    EXPECT_EQ(field->Text, "sally");
+    Taps({SDL_SCANCODE_LEFT, SDL_SCANCODE_DELETE, SDL_SCANCODE_TAB});
+    PolledFrame();
+    EXPECT_EQ(commits, std::vector<std::string>{"sall"});
+}
+
+// Typed, a click on another field, typed again, all in one poll: the click ends the
+// first edit with what came before it, and the rest goes to the field it chose.
+TEST_F(EdFieldTypingTest, AClickTakesItsPlaceAmongTheKeysOfAPoll) {
+    auto* other = Make<EdFieldBhv>("EdField", Rect(100, 100, 200, 20));
+    other->Text = "b";
+    Taps({SDL_SCANCODE_3, SDL_SCANCODE_PERIOD, SDL_SCANCODE_5});
+    input.Cursor = Vector2(150, 110);
+    Click(SDL_BUTTON_LEFT);
+    Taps({SDL_SCANCODE_X});
+    PolledFrame();
+    EXPECT_EQ(commits, std::vector<std::string>{"3.5"});
+    EXPECT_FALSE(field->IsEditing);
+    EXPECT_TRUE(other->IsEditing);
+    EXPECT_EQ(other->Text, "bx");
+}
+
+// xdotool types "Ab" as Shift down, A, Shift up, B: the release of a Shift pressed
+// in the same poll is held back for the frame, yet B is typed unshifted.
+TEST_F(EdFieldTypingTest, ShiftWithinOnePollAppliesOnlyWhileItIsHeld) {
+    Push(SDL_SCANCODE_LSHIFT, true);
+    Taps({SDL_SCANCODE_A});
+    Push(SDL_SCANCODE_LSHIFT, false);
+    Taps({SDL_SCANCODE_B, SDL_SCANCODE_SLASH});
+    PolledFrame();
+    EXPECT_EQ(field->Text, "Ab/");
+    EXPECT_TRUE(input.IsKeyDown(KeyShift)) << "Shift is still down for this frame";
+    PolledFrame();
+    EXPECT_EQ(input.TypedText, "Ab/") << "the frame-late text agrees";
 }
 
 }  // namespace

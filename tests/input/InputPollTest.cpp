@@ -1,5 +1,6 @@
 #include "app/GameApp.h"
 #include "core/Engine.h"
+#include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
@@ -159,6 +160,29 @@ TEST_F(InputPollTest, KeysTypedWithinOnePollKeepTheirOrder) {
     Frame();
     Frame();
     EXPECT_EQ(input.TypedText, "3.5!");
+}
+
+// A held Backspace repeats as a stroke; a key let go within its poll never repeats,
+// however long the frame; keys that neither type nor edit make no strokes.
+TEST_F(InputPollTest, HeldEditingKeysRepeatAsStrokesAndReleasedOnesDoNot) {
+    auto strokeKeys = [&] {
+        std::vector<int> keys;
+        for (const KeyStroke& stroke : input.Strokes()) keys.push_back(stroke.key);
+        return keys;
+    };
+    PushKey(SDL_SCANCODE_BACKSPACE, true);
+    PushKey(SDL_SCANCODE_X, true);
+    PushKey(SDL_SCANCODE_X, false);
+    PushKey(SDL_SCANCODE_F1, true);
+    Frame();
+    EXPECT_EQ(strokeKeys(), (std::vector<int>{KeyBackspace, KeyX}));
+    PushKey(SDL_SCANCODE_X, true);
+    PushKey(SDL_SCANCODE_X, false);
+    Frame();
+    EXPECT_EQ(strokeKeys(), std::vector<int>{KeyX});
+    Engine::FrameTime->DeltaSeconds = 0.5f;
+    Frame();
+    EXPECT_EQ(strokeKeys(), std::vector<int>{KeyBackspace});
 }
 
 TEST_F(InputPollTest, FocusLostAndRegained) {

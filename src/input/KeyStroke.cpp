@@ -1,0 +1,44 @@
+#include "input/KeyStroke.h"
+
+#include "core/KeyCode.h"
+#include "input/KeyboardLayout.h"
+
+namespace {
+
+bool IsRepeatingEditKey(int key) {
+    switch (key) {
+        case KeyBackspace:
+        case KeyDelete:
+        case KeyLeft:
+        case KeyRight:
+        case KeyUp:
+        case KeyDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsOneShotEditKey(int key) {
+    switch (key) {
+        case KeyOemEnter:
+        case KeyKeypadEnter:
+        case KeyTab:
+        case KeyEsc:
+        case KeyHome:
+        case KeyEnd:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+KeyStroke KeyStroke::Of(int key, bool shift, bool ctrl) { return {key, TypedCharacter(key, shift), shift, ctrl}; }
+
+bool KeyStroke::IsTextKey(int key) { return Repeats(key) || IsOneShotEditKey(key); }
+
+bool KeyStroke::IsMouseButton(int key) { return key == KeyLeftMouse || key == KeyMiddleMouse || key == KeyRightMouse; }
+
+bool KeyStroke::Repeats(int key) { return TypedCharacter(key, false) != 0 || IsRepeatingEditKey(key); }
