@@ -79,6 +79,10 @@ bool UnsavedWorkGuard::HasUnsavedWork() const {
                 return true;
             }
         }
+        // A removed prefab whose file is still there: saving would delete that file.
+        if (!Engine::Prefabs->PendingRemovals().empty()) {
+            return true;
+        }
     }
     const EdLevelEditorBhv* editor = levelEditor_ ? levelEditor_() : nullptr;
     return editor != nullptr && editor->Session.HasUnsavedLevel();

@@ -205,6 +205,9 @@ TEST_F(EdDialogsTest, QuittingWithUnsavedWorkAsksAndASecondRequestQuits) {
     EXPECT_FALSE(seed->IsModified);
     EXPECT_FALSE(saving.KeepRunningToAsk());
     Engine::QuitRequested = false;
+    // A removed prefab whose file is still on disk is unsaved work too.
+    manager.Release("Seed");
+    EXPECT_TRUE(UnsavedWorkGuard(dir / "Recovery", [] { return nullptr; }).HasUnsavedWork());
 }
 
 TEST_F(EdDialogsTest, UnsavedWorkComesBackFromTheRecoveryDirectoryAsModified) {
