@@ -126,9 +126,14 @@ bool RecoveryStore::Write(const std::map<std::string, Tree>& work, const fs::pat
         copy.add_child(PrefabKey, prefab);
         std::ostringstream text;
         boost::property_tree::write_json(text, copy, true);
+        const FileFingerprint copied = FileFingerprint::OfBytes(text.str());
+        if (known != written_.end() && copiedTexts_[name] == copied) {
+            continue;  // the copy on disk says this already
+        }
         try {
             WriteFileAtomically(FileOf(name), text.str());
             written_[name] = base;
+            copiedTexts_[name] = copied;
         } catch (const std::exception& e) {
             ContentLog::Warning(std::string("recovery: ") + e.what());
             written = false;
@@ -142,6 +147,7 @@ void RecoveryStore::KeepOnly(const std::set<std::string>& unsaved) {
         if (unsaved.count(it->first) == 0) {
             std::error_code error;
             fs::remove(FileOf(it->first), error);
+            copiedTexts_.erase(it->first);
             it = written_.erase(it);
         } else {
             ++it;

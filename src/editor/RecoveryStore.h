@@ -44,14 +44,14 @@ public:
 
     // Writes `work`, each copy with the fingerprint its prefab's file had when this
     // session first wrote a copy of it, and removes this session's copies of work no
-    // longer unsaved; the offer's files stay until restored. False, with a message in
+    // longer unsaved; a copy that would say what its file says already is not
+    // written again. The offer's files stay until restored. False, with a message in
     // the log, when a file could not be written.
     bool Write(const std::map<std::string, Tree>& work, const std::filesystem::path& prefabDirectory);
     // Removes this session's copies of work not in `unsaved`: it was saved or reverted.
     void KeepOnly(const std::set<std::string>& unsaved);
     // Removes every copy this session wrote: the user threw that work away.
     void Discard() { KeepOnly({}); }
-    const std::map<std::string, FileFingerprint>& Written() const { return written_; }
 
     // Loads the offer back into the manager as modified prefabs; returns the names
     // restored. A file that does not load is reported and skipped.
@@ -66,6 +66,8 @@ private:
     std::vector<Copy> offer_;
     // This session's copies, with the fingerprint of the file each is based on.
     std::map<std::string, FileFingerprint> written_;
+    // What each of them holds now.
+    std::map<std::string, FileFingerprint> copiedTexts_;
     // The offer's bases, kept for the work once it is restored.
     std::map<std::string, FileFingerprint> offeredBases_;
 };

@@ -73,19 +73,9 @@ void UnsavedWorkGuard::ReloadRecoveredLevel(const std::vector<std::string>& rest
 }
 
 bool UnsavedWorkGuard::HasUnsavedWork() const {
-    if (Engine::Prefabs != nullptr) {
-        for (const auto& [name, prefab] : Engine::Prefabs->Prefabs()) {
-            if (prefab->IsModified) {
-                return true;
-            }
-        }
-        // A removed prefab whose file is still there: saving would delete that file.
-        if (!Engine::Prefabs->PendingRemovals().empty()) {
-            return true;
-        }
-    }
-    const EdLevelEditorBhv* editor = levelEditor_ ? levelEditor_() : nullptr;
-    return editor != nullptr && editor->Session.HasUnsavedLevel();
+    // A removed prefab whose file is still there counts too: saving would delete that file.
+    return !CurrentMark().Unsaved.empty() ||
+           (Engine::Prefabs != nullptr && !Engine::Prefabs->PendingRemovals().empty());
 }
 
 bool UnsavedWorkGuard::KeepRunningToAsk() {
@@ -137,9 +127,11 @@ RecoverySchedule::Mark UnsavedWorkGuard::CurrentMark() const {
     if (Engine::EditorState != nullptr) {
         mark.Changes = Engine::EditorState->History.Changes();
     }
-    for (const auto& [name, prefab] : Engine::Prefabs->Prefabs()) {
-        if (prefab->IsModified) {
-            mark.Unsaved.insert(name);
+    if (Engine::Prefabs != nullptr) {
+        for (const auto& [name, prefab] : Engine::Prefabs->Prefabs()) {
+            if (prefab->IsModified) {
+                mark.Unsaved.insert(name);
+            }
         }
     }
     const EdLevelEditorBhv* editor = levelEditor_ ? levelEditor_() : nullptr;

@@ -1,19 +1,13 @@
 #include "platform/FileFingerprint.h"
 
-#include <fstream>
-#include <iterator>
+#include "core/ContentFile.h"
 
 FileFingerprint FileFingerprint::Of(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error)) {
-        return {};
+    try {
+        return OfBytes(ContentFile::ReadBytes(file));
+    } catch (const ContentError&) {
+        return {};  // absent, a directory or unreadable
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return {};
-    }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return in.bad() ? FileFingerprint{} : OfBytes(bytes);
 }
 
 FileFingerprint FileFingerprint::OfBytes(const std::string& bytes) {
