@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <ctime>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
@@ -25,7 +26,12 @@ constexpr std::size_t kPathCapacity = 4096;
 constexpr std::size_t kWhatCapacity = 1024;
 constexpr std::size_t kAltStackSize = 64 * 1024;
 
-char g_reportPath[kPathCapacity] = "CrashInfo.dmp";
+char g_reportDirectory[kPathCapacity] = "";
+// The report's name, made when the fault happens; its time is local through the
+// offset read at installation (localtime is not async-signal-safe).
+char g_reportPath[kPathCapacity] = "";
+long g_utcOffsetSeconds = 0;
+int g_logFd = -1;
 char g_stallWhat[kWhatCapacity] = "";
 std::atomic<bool> g_stallPending{false};
 std::atomic_flag g_reporting = ATOMIC_FLAG_INIT;
@@ -119,11 +125,89 @@ void WriteThread(int fd) {
     WriteText(fd, "\n");
 }
 
-// Writes the whole report; `what` and `detail` describe the fault.
-void WriteReport(const char* what, const char* detail) {
+void AppendPadded(char* buffer, std::size_t capacity, unsigned long long value, int width) {
+    for (unsigned long long limit = 10; width > 1; --width, limit *= 10) {
+        if (value < limit) {
+            const std::size_t used = std::strlen(buffer);
+            std::strncat(buffer + used, "0", capacity - used - 1);
+        }
+    }
+    AppendDecimal(buffer, capacity, value);
+}
+
+void Append(char* buffer, std::size_t capacity, const char* text) {
+    const std::size_t used = std::strlen(buffer);
+    std::strncat(buffer + used, text, capacity - used - 1);
+}
+
+// "<directory>/crash-2026-12-09_14-03-27-<pid>.txt": one file per crash.
+void NameReport() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    const long long local = static_cast<long long>(now.tv_sec) + g_utcOffsetSeconds;
+    long long days = local / 86400;
+    long long second = local % 86400;
+    if (second < 0) {
+        second += 86400;
+        --days;
+    }
+    // Days since 1970-01-01 to a civil date (proleptic Gregorian).
+    days += 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long long dayOfEra = days - era * 146097;
+    const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long long monthIndex = (5 * dayOfYear + 2) / 153;
+    const long long day = dayOfYear - (153 * monthIndex + 2) / 5 + 1;
+    const long long month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
+    const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+
+    char* path = g_reportPath;
+    path[0] = '\0';
+    Append(path, kPathCapacity, g_reportDirectory);
+    Append(path, kPathCapacity, "/crash-");
+    AppendPadded(path, kPathCapacity, static_cast<unsigned long long>(year), 4);
+    Append(path, kPathCapacity, "-");
+    AppendPadded(path, kPathCapacity, static_cast<unsigned long long>(month), 2);
+    Append(path, kPathCapacity, "-");
+    AppendPadded(path, kPathCapacity, static_cast<unsigned long long>(day), 2);
+    Append(path, kPathCapacity, "_");
+    AppendPadded(path, kPathCapacity, static_cast<unsigned long long>(second / 3600), 2);
+    Append(path, kPathCapacity, "-");
+    AppendPadded(path, kPathCapacity, static_cast<unsigned long long>(second / 60 % 60), 2);
+    Append(path, kPathCapacity, "-");
+    AppendPadded(path, kPathCapacity, static_cast<unsigned long long>(second % 60), 2);
+    Append(path, kPathCapacity, "-");
+    AppendDecimal(path, kPathCapacity, static_cast<unsigned long long>(getpid()));
+    Append(path, kPathCapacity, ".txt");
+}
+
+// strerror is not async-signal-safe; these are the reasons a report cannot be written.
+const char* WhyNotWritten(int error) {
+    switch (error) {
+        case -1: return "no directory for it: neither XDG_STATE_HOME nor HOME is set";
+        case EACCES:
+        case EPERM: return "permission denied";
+        case EROFS: return "read-only file system";
+        case ENOENT:
+        case ENOTDIR: return "no such directory";
+        case ENOSPC: return "no space left on the device";
+        case EDQUOT: return "disk quota exceeded";
+        default: return "cannot open the file";
+    }
+}
+
+// Writes the whole report; `what` and `detail` describe the fault. Returns 0, the
+// errno that kept the report from being written, or -1 when there is no directory.
+int WriteReport(const char* what, const char* detail) {
+    if (g_reportDirectory[0] == '\0') {
+        g_reportPath[0] = '\0';
+        return -1;
+    }
+    NameReport();
     const int fd = open(g_reportPath, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
-        return;
+        return errno;
     }
     WriteText(fd, "Vellimor crash report\n\nWhat happened: ");
     WriteText(fd, what);
@@ -142,16 +226,35 @@ void WriteReport(const char* what, const char* detail) {
     backtrace_symbols_fd(frames, count, fd);
     WriteText(fd, "\nMemory map:\n");
     CopyFile(fd, "/proc/self/maps");
-    fsync(fd);
+    const bool kept = fsync(fd) == 0 || errno == EINVAL;
+    const int error = kept ? 0 : errno;
     close(fd);
+    return error;
 }
 
-void AnnounceReport(const char* what) {
-    WriteText(STDERR_FILENO, "Vellimor stopped: ");
-    WriteText(STDERR_FILENO, what);
-    WriteText(STDERR_FILENO, "; crash report written to ");
-    WriteText(STDERR_FILENO, g_reportPath);
-    WriteText(STDERR_FILENO, "\n");
+// One line on standard error (and in the log): what stopped the game and where its
+// report is, or why there is none.
+void AnnounceReport(const char* what, int writeError) {
+    for (const int fd : {static_cast<int>(STDERR_FILENO), g_logFd}) {
+        if (fd < 0) {
+            continue;
+        }
+        WriteText(fd, "Vellimor stopped: ");
+        WriteText(fd, what);
+        if (writeError == 0) {
+            WriteText(fd, "; crash report written to ");
+            WriteText(fd, g_reportPath);
+        } else {
+            WriteText(fd, "; no crash report could be written (");
+            if (g_reportPath[0] != '\0') {
+                WriteText(fd, g_reportPath);
+                WriteText(fd, ": ");
+            }
+            WriteText(fd, WhyNotWritten(writeError));
+            WriteText(fd, ")");
+        }
+        WriteText(fd, "\n");
+    }
 }
 
 void RestoreDefaultAndRaise(int signal) {
@@ -173,8 +276,8 @@ void OnFatalSignal(int signal, siginfo_t* info, void*) {
         pause();
     }
     if (g_stallPending.load()) {
-        WriteReport(g_stallWhat, "the frame loop thread was interrupted to show where it hangs");
-        AnnounceReport(g_stallWhat);
+        const int error = WriteReport(g_stallWhat, "the frame loop thread was interrupted to show where it hangs");
+        AnnounceReport(g_stallWhat, error);
     } else {
         char detail[64] = "";
         if (info != nullptr && info->si_code > 0) {
@@ -186,8 +289,8 @@ void OnFatalSignal(int signal, siginfo_t* info, void*) {
             AppendDecimal(detail, sizeof detail, static_cast<unsigned long long>(info->si_pid));
         }
         const char* name = SignalName(signal);
-        WriteReport(name, detail);
-        AnnounceReport(name);
+        const int error = WriteReport(name, detail);
+        AnnounceReport(name, error);
     }
     RestoreDefaultAndRaise(signal);
 }
@@ -215,8 +318,8 @@ std::string DescribeCurrentException() {
 void OnTerminate() {
     if (!g_reporting.test_and_set()) {
         const std::string what = DescribeCurrentException();
-        WriteReport(what.c_str(), nullptr);
-        AnnounceReport(what.c_str());
+        const int error = WriteReport(what.c_str(), nullptr);
+        AnnounceReport(what.c_str(), error);
     }
     RestoreDefaultAndRaise(SIGABRT);
 }
@@ -230,9 +333,16 @@ void InstallAlternateStack() {
 
 }  // namespace
 
-void CrashHandler::Install(const std::string& reportPath) {
-    std::strncpy(g_reportPath, reportPath.c_str(), kPathCapacity - 1);
-    g_reportPath[kPathCapacity - 1] = '\0';
+void CrashHandler::Install(const std::string& reportDirectory) {
+    // Room is left for the report's own name after the directory.
+    std::strncpy(g_reportDirectory, reportDirectory.c_str(), kPathCapacity - 64);
+    g_reportDirectory[kPathCapacity - 64] = '\0';
+    g_reportPath[0] = '\0';
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (localtime_r(&now, &local) != nullptr) {
+        g_utcOffsetSeconds = local.tm_gmtoff;
+    }
 
     // The first backtrace() loads libgcc's unwinder; doing it now keeps that
     // allocation out of the signal handler.
@@ -254,6 +364,10 @@ const char* CrashHandler::ReportPath() {
     return g_reportPath;
 }
 
+void CrashHandler::AnnounceAlsoTo(int fd) {
+    g_logFd = fd;
+}
+
 void CrashHandler::ReportStall(unsigned long thread, const char* what) {
     std::strncpy(g_stallWhat, what, kWhatCapacity - 1);
     g_stallPending.store(true);
@@ -262,8 +376,8 @@ void CrashHandler::ReportStall(unsigned long thread, const char* what) {
         sleep(3);
     }
     if (!g_reporting.test_and_set()) {
-        WriteReport(what, "written by the watchdog thread");
-        AnnounceReport(what);
+        const int error = WriteReport(what, "written by the watchdog thread");
+        AnnounceReport(what, error);
     }
     _exit(3);
 }

@@ -18,6 +18,7 @@
 #include "core/StartupError.h"
 #include "editor/EditorState.h"
 #include "game/GameplayScreenBhv.h"
+#include "game/HudMessageFlashBhv.h"
 #include "graphics/FontManager.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsDevice.h"
@@ -30,6 +31,7 @@
 #include "physics/PhysicsEditQueue.h"
 #include "platform/AtomicFile.h"
 #include "platform/Clock.h"
+#include "platform/PlayerDirectories.h"
 #include "platform/PlayerSettings.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
@@ -208,6 +210,10 @@ void GameApp::LoadBanks() {
 
 void GameApp::LoadContent() {
     Engine::GameConfig->Load();
+    // The shipped content is never written: the editor saves into the player's own.
+    const std::filesystem::path data = PlayerDirectories::Data();
+    Engine::GameConfig->KeepShippedContent = true;
+    Engine::GameConfig->UserContentDirectory = data.empty() ? data : data / "Content";
     RemoveInterruptedSaves();
     Engine::InputManager->LoadKeyMappings("Content/Config/KeyMappings.json");
     Engine::Prefabs->RegisterTypes();
@@ -355,16 +361,32 @@ void GameApp::Render() {
 }
 
 void GameApp::WriteScreenshot() const {
-    // "Screenshot-<n>.png" beside the executable (the working directory), never
-    // overwriting an earlier one.
+    // "Screenshot-<n>.png" in the player's screenshot directory, never overwriting an
+    // earlier one; the HUD says where it went, as players look for it there.
+    const std::filesystem::path directory = PlayerDirectories::Screenshots();
+    std::error_code error;
+    if (!directory.empty()) {
+        std::filesystem::create_directories(directory, error);
+    }
+    if (directory.empty() || error) {
+        const std::string why = directory.empty() ? "neither XDG_DATA_HOME nor HOME is set"
+                                                  : directory.string() + ": " + error.message();
+        ContentLog::Warning("cannot take a screenshot: " + why);
+        FlashMessage("Screenshot not saved: " + why);
+        return;
+    }
     for (int n = 1;; ++n) {
-        const std::string name = "Screenshot-" + std::to_string(n) + ".png";
-        if (!std::filesystem::exists(name)) {
-            if (!Engine::Graphics->Device->WriteScreenshot(name)) {
-                ContentLog::Warning("cannot write " + name);
-            }
-            return;
+        const std::filesystem::path file = directory / ("Screenshot-" + std::to_string(n) + ".png");
+        if (std::filesystem::exists(file, error)) {
+            continue;
         }
+        if (Engine::Graphics->Device->WriteScreenshot(file.string())) {
+            FlashMessage("Screenshot saved to " + PlayerDirectories::Readable(file));
+        } else {
+            ContentLog::Warning("cannot write " + file.string());
+            FlashMessage("Screenshot not saved: cannot write " + PlayerDirectories::Readable(file));
+        }
+        return;
     }
 }
 
@@ -388,7 +410,7 @@ void GameApp::ShutDownContent() {
 // in one of the directories the game saves into.
 void GameApp::RemoveInterruptedSaves() {
     const std::filesystem::path savedInto[] = {
-        Engine::Prefabs->PrefabDirectory(),
+        Engine::Prefabs->SaveDirectory(),
         PlayerSettings::Location().parent_path(),
     };
     for (const std::filesystem::path& directory : savedInto) {

@@ -14,7 +14,7 @@ bool ParseFrameCount(const std::string& text, int& count) {
 }  // namespace
 
 const char* LaunchOptions::Usage() {
-    return "usage: vellimor [--frame-stats[=finish|queries]] [--frames N] [--night] [--full-passes] [--help]\n"
+    return "usage: vellimor [--frame-stats[=finish|queries]] [--frames N] [--night] [--full-passes] [--version] [--help]\n"
            "  --frame-stats  print frames, mean and 95th-percentile frame time and each pass's time\n"
            "                 once a second; passes are timed with a glFinish after each (=finish,\n"
            "                 the default) or with GL timer queries read a few frames late (=queries)\n"
@@ -22,7 +22,9 @@ const char* LaunchOptions::Usage() {
            "                 statistics of the whole run and exit\n"
            "  --night        start at night with the flashlight in hand\n"
            "  --full-passes  draw every pass over the whole frame instead of only where it\n"
-           "                 changes pixels (the same picture, slower; for measuring)\n";
+           "                 changes pixels (the same picture, slower; for measuring)\n"
+           "  --version      print the name and version and exit\n"
+           "  --help         print this and exit\n";
 }
 
 LaunchOptions::Result LaunchOptions::Parse(const std::vector<std::string>& arguments) {
@@ -32,6 +34,8 @@ LaunchOptions::Result LaunchOptions::Parse(const std::vector<std::string>& argum
         const std::string& argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--frame-stats" || argument == "--frame-stats=finish") {
             options.frameStats = true;
             options.passTiming = PassTiming::Finish;

@@ -22,6 +22,7 @@ struct LaunchOptions {
     // the frame's cost with and without the passes' savings (the picture is the same).
     bool fullPasses = false;
     bool help = false;
+    bool version = false;
 
     struct Result;
     // The arguments after the program name.

@@ -5,20 +5,29 @@
 #include "core/Engine.h"
 #include "core/StartupError.h"
 #include "platform/ExecutablePath.h"
+#include "platform/LogFile.h"
+#include "platform/PlayerDirectories.h"
 #include "platform/Window.h"
 
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
+
+namespace fs = std::filesystem;
 
 namespace {
 
-void CheckContentDirectory() {
-    const std::filesystem::path content = "Content";
-    if (!std::filesystem::is_directory(content)) {
-        throw StartupError("missing the content directory " + (std::filesystem::current_path() / content).string());
+fs::path FindContentHome() {
+    const fs::path executable = ExecutableDirectory();
+    const fs::path home = ContentHome(executable);
+    if (home.empty()) {
+        throw StartupError("missing the content directory " + (executable / "Content").string() +
+                           " (nor is there an installed one in " +
+                           (executable / ".." / "share" / "vellimor" / "Content").lexically_normal().string() + ")");
     }
+    return home;
 }
 
 }  // namespace
@@ -34,21 +43,39 @@ int main(int argc, char** argv) {
         std::cout << LaunchOptions::Usage();
         return 0;
     }
-    // Content paths are relative: the game reads "Content/..." beside its executable.
-    const std::filesystem::path home = ExecutableDirectory();
-    std::filesystem::current_path(home);
-    CrashHandler::Install((home / "CrashInfo.dmp").string());
+    if (launch.options.version) {
+        std::cout << "Vellimor " << VELLIMOR_VERSION << '\n';
+        return 0;
+    }
+    // The log and the crash reports go to the player's state directory: the game's
+    // own directory may be read-only.
+    const fs::path state = PlayerDirectories::State();
+    std::error_code ignored;
+    fs::create_directories(state, ignored);
+    LogFile log(state);
+    if (log.Stream() != nullptr) {
+        std::fprintf(log.Stream(), "Vellimor %s\n", VELLIMOR_VERSION);
+        ContentLog::CopyTo(log.Stream());
+        CrashHandler::AnnounceAlsoTo(fileno(log.Stream()));
+    }
+    CrashHandler::Install(state.string());
 
     Engine::ExitCode = 0;
     try {
-        CheckContentDirectory();
+        if (!log.Problem().empty()) {
+            ContentLog::Warning(log.Problem());
+        }
+        // Content paths are relative: the game reads "Content/..." from here on.
+        fs::current_path(FindContentHome());
         // Before the game opens anything (the audio device would speak first).
         Window::RequireDisplay();
         GameApp app(launch.options);
         app.Run();
     } catch (const StartupError& e) {
         ContentLog::Error(std::string("cannot start: ") + e.what());
-        return 1;
+        Engine::ExitCode = 1;
     }
+    ContentLog::CopyTo(nullptr);
+    CrashHandler::AnnounceAlsoTo(-1);
     return Engine::ExitCode;
 }

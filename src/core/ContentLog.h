@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -18,4 +19,7 @@ public:
     using Sink = std::function<void(Level, const std::string&)>;
     // An empty sink restores standard error.
     static void SetSink(Sink sink);
+    // Every line that goes to standard error goes to this file too (the log file);
+    // null for none. The caller keeps the file open while it is named here.
+    static void CopyTo(std::FILE* file);
 };

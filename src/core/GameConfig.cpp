@@ -22,3 +22,24 @@ std::filesystem::path GameConfig::DevelopmentDirectory(const std::string& kind) 
     std::error_code error;
     return std::filesystem::exists(development, error) ? development : installed;
 }
+
+namespace {
+bool InDevelopment(const GameConfig& config, const std::string& kind) {
+    return config.DevelopmentDirectory(kind) != config.ContentDirectory / kind;
+}
+}  // namespace
+
+std::filesystem::path GameConfig::SaveDirectory(const std::string& kind) const {
+    if (InDevelopment(*this, kind) || !KeepShippedContent) {
+        return DevelopmentDirectory(kind);
+    }
+    return UserContentDirectory.empty() ? std::filesystem::path() : UserContentDirectory / kind;
+}
+
+std::vector<std::filesystem::path> GameConfig::ReadDirectories(const std::string& kind) const {
+    std::vector<std::filesystem::path> directories{DevelopmentDirectory(kind)};
+    if (!InDevelopment(*this, kind) && KeepShippedContent && !UserContentDirectory.empty()) {
+        directories.push_back(UserContentDirectory / kind);
+    }
+    return directories;
+}

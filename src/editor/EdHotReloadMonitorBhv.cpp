@@ -10,6 +10,7 @@
 #include "platform/ChildProcess.h"
 #include "platform/Clock.h"
 #include "platform/ExecutablePath.h"
+#include "platform/PlayerDirectories.h"
 
 #include <algorithm>
 #include <fstream>
@@ -23,14 +24,14 @@ double MonotonicSeconds() {
 }
 
 // The content tool beside the executable, writing into the Content directory the
-// game reads, its output in a log beside the executable.
+// game reads, its output in a log in the player's state directory.
 AtlasRebuild::Settings GameToolSettings(const GameConfig& config) {
-    const fs::path here = ExecutableDirectory();
+    const fs::path state = PlayerDirectories::State();
     AtlasRebuild::Settings settings;
-    settings.Tool = here / "vellimor_content";
+    settings.Tool = ExecutableDirectory() / "vellimor_content";
     settings.Source = config.DevelopmentContentPath;
     settings.Output = fs::absolute(config.ContentDirectory);
-    settings.Log = here / "ContentBuild.log";
+    settings.Log = (state.empty() ? fs::temp_directory_path() : state) / "ContentBuild.log";
     return settings;
 }
 

@@ -48,6 +48,7 @@ void EdPalPrefabListBhv::HookButtons() {
     EdPaletteParts::OnClick(palette, "BtnSaveAll", [this] { SaveAll(); });
     EdPaletteParts::OnClick(palette, "BtnUpdateAll", [this] { UpdateAll(); });
     EdPaletteParts::OnClick(palette, "BtnRevert", [this] { RevertSelected(); });
+    EdPaletteParts::OnClick(palette, "BtnRevertShipped", [this] { RevertSelectedToShipped(); });
 }
 
 void EdPalPrefabListBhv::Update() {
@@ -143,6 +144,12 @@ void EdPalPrefabListBhv::DuplicateEdited() {
 void EdPalPrefabListBhv::RevertSelected() {
     if (Prefab* prefab = Engine::EditorState != nullptr ? PrefabNamed(Engine::EditorState->SelectedPrefabName) : nullptr) {
         PrefabOperations().Revert(*prefab);
+    }
+}
+
+void EdPalPrefabListBhv::RevertSelectedToShipped() {
+    if (Prefab* prefab = Engine::EditorState != nullptr ? PrefabNamed(Engine::EditorState->SelectedPrefabName) : nullptr) {
+        PrefabOperations().RevertToShipped(*prefab);
     }
 }
 

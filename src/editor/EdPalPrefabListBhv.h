@@ -34,6 +34,7 @@ public:
     void SaveAll();
     void UpdateAll();
     void RevertSelected();
+    void RevertSelectedToShipped();
 
 protected:
     std::size_t EntryCount() const override { return listed_.size(); }

@@ -12,7 +12,7 @@
 #include "game/UiScreen.h"
 #include "graphics/TintComponent.h"
 #include "input/InputManager.h"
-#include "platform/ExecutablePath.h"
+#include "platform/PlayerDirectories.h"
 
 #include <chrono>
 #include <cmath>
@@ -83,7 +83,15 @@ void SetEditorPause(bool paused) {
     UiScreen::ApplyPause();
 }
 
-EdRootBhv::EdRootBhv() : guard_(ExecutableDirectory() / "Recovery", [this] { return LevelEditor(); }) {
+namespace {
+// Recovery copies are the player's state; without a state directory none are kept.
+std::filesystem::path RecoveryDirectory() {
+    const std::filesystem::path state = PlayerDirectories::State();
+    return state.empty() ? state : state / "Recovery";
+}
+}  // namespace
+
+EdRootBhv::EdRootBhv() : guard_(RecoveryDirectory(), [this] { return LevelEditor(); }) {
     AddProperty("PaletteAlpha", PaletteAlpha);
 }
 

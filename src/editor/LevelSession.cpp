@@ -40,7 +40,7 @@ std::vector<std::string> LevelSession::ListLevels() const {
 }
 
 std::filesystem::path LevelSession::FileOf(const std::string& name) const {
-    return Engine::Prefabs->PrefabDirectory() / (name + ".json");
+    return Engine::Prefabs->FileOf(name);
 }
 
 void LevelSession::RecordFileTime(const std::string& name) {

@@ -62,7 +62,7 @@ bool IsAsOnDisk(const Prefab& prefab, PrefabManager& manager) {
     }
     Prefab onDisk(manager, prefab.Name);
     try {
-        onDisk.Load(prefab.FilePath());
+        onDisk.Load(manager.FileOf(prefab.Name));
     } catch (const std::exception&) {
         return false;  // missing or unreadable: a save writes it
     }

@@ -211,12 +211,35 @@ PrefabOperations::Outcome PrefabOperations::Remove(const std::string& name) {
 PrefabOperations::Outcome PrefabOperations::Revert(Prefab& prefab) {
     // An undone rename rebuilds the prefab without its file name; its name is its file then.
     const std::string fileName = prefab.FileName.empty() ? prefab.Name : prefab.FileName;
-    const std::filesystem::path file = prefabs_.PrefabDirectory() / (fileName + ".json");
+    const std::filesystem::path file = prefabs_.FileOf(fileName);
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {
         TellUser(prefab.Name + " has no file to revert to");
         return Outcome::Unchanged;
     }
+    // A renamed prefab still needs its new file.
+    return ReadBack(prefab, file, fileName, fileName != prefab.Name);
+}
+
+PrefabOperations::Outcome PrefabOperations::RevertToShipped(Prefab& prefab) {
+    const std::string fileName = prefab.FileName.empty() ? prefab.Name : prefab.FileName;
+    const std::filesystem::path shipped = prefabs_.ShippedFileOf(fileName);
+    if (shipped.empty()) {
+        TellUser(prefab.Name + " has no shipped file under your own");
+        return Outcome::Unchanged;
+    }
+    // Saving it then removes the player's copy, so the shipped file counts again.
+    std::error_code error;
+    const bool ownCopy = std::filesystem::exists(prefabs_.SaveDirectory() / (fileName + ".json"), error);
+    const Outcome outcome = ReadBack(prefab, shipped, fileName, ownCopy || fileName != prefab.Name);
+    if (outcome == Outcome::Done) {
+        TellUser(prefab.Name + " is as shipped" + (prefab.IsModified ? "; save to drop your own copy" : ""));
+    }
+    return outcome;
+}
+
+PrefabOperations::Outcome PrefabOperations::ReadBack(Prefab& prefab, const std::filesystem::path& file,
+                                                     const std::string& fileName, bool modified) {
     Prefab fresh(prefabs_, prefab.Name);
     try {
         fresh.Load(file);
@@ -234,7 +257,7 @@ PrefabOperations::Outcome PrefabOperations::Revert(Prefab& prefab) {
         entry->Owner = &prefab;
     }
     prefab.FileName = fileName;
-    prefab.IsModified = fileName != prefab.Name;  // a renamed prefab still needs its new file
+    prefab.IsModified = modified;
     Record(std::move(command));
     return Outcome::Done;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ public:
     Outcome Remove(const std::string& name);
     // Reads the prefab again from its file, dropping unsaved changes.
     Outcome Revert(Prefab& prefab);
+    // Reads the prefab from the shipped file that the player's own saved copy covers;
+    // saving it then deletes that copy. Unchanged, with a message, without one.
+    Outcome RevertToShipped(Prefab& prefab);
 
     // Saves one prefab or every modified one; failures are told to the user.
     bool Save(Prefab& prefab);
@@ -55,6 +59,8 @@ public:
     static void ForgetQuestion();
 
 private:
+    // Replaces the prefab's entries with the file's, as one undoable step.
+    Outcome ReadBack(Prefab& prefab, const std::filesystem::path& file, const std::string& fileName, bool modified);
     // Done when the change may go ahead: refused for required prefabs, asked first
     // (Done on the second press in time) when other prefabs use it.
     Outcome CheckRemovable(const std::string& name, const std::string& verb);

@@ -50,20 +50,19 @@ std::optional<FileFingerprint> BaseOf(const RecoveryStore::Tree& copy) {
     return read;
 }
 
-fs::path PrefabFile(const fs::path& prefabDirectory, const std::string& name) {
-    return prefabDirectory / (name + ".json");
-}
-
 }  // namespace
 
 RecoveryStore::RecoveryStore(fs::path directory) : directory_(std::move(directory)) {}
 
 fs::path RecoveryStore::FileOf(const std::string& name) const { return directory_ / (name + ".json"); }
 
-const std::vector<RecoveryStore::Copy>& RecoveryStore::LookForOffer(const fs::path& prefabDirectory) {
-    RemoveLeftoverTemporaries(directory_);  // of a copy cut short by a crash
+const std::vector<RecoveryStore::Copy>& RecoveryStore::LookForOffer(const PrefabManager& prefabs) {
     offer_.clear();
     offeredBases_.clear();
+    if (directory_.empty()) {
+        return offer_;
+    }
+    RemoveLeftoverTemporaries(directory_);  // of a copy cut short by a crash
     std::error_code error;
     for (fs::directory_iterator it(directory_, error), end; !error && it != end; it.increment(error)) {
         if (it->path().extension() != ".json" || !it->is_regular_file(error)) {
@@ -76,7 +75,7 @@ const std::vector<RecoveryStore::Copy>& RecoveryStore::LookForOffer(const fs::pa
         } catch (const std::exception& e) {
             ContentLog::Warning(std::string("recovery: ") + e.what());
         }
-        const FileFingerprint now = FileFingerprint::Of(PrefabFile(prefabDirectory, name));
+        const FileFingerprint now = FileFingerprint::Of(prefabs.FileOf(name));
         offer_.push_back({name, !base || *base != now});
         offeredBases_[name] = base.value_or(FileFingerprint{});
     }
@@ -105,7 +104,10 @@ std::map<std::string, RecoveryStore::Tree> RecoveryStore::UnsavedWork(PrefabMana
     return work;
 }
 
-bool RecoveryStore::Write(const std::map<std::string, Tree>& work, const fs::path& prefabDirectory) {
+bool RecoveryStore::Write(const std::map<std::string, Tree>& work, const PrefabManager& prefabs) {
+    if (directory_.empty()) {
+        return work.empty();
+    }
     std::set<std::string> names;
     for (const auto& [name, tree] : work) {
         names.insert(name);
@@ -120,7 +122,7 @@ bool RecoveryStore::Write(const std::map<std::string, Tree>& work, const fs::pat
         // The base is the file as it was when this work began, not as it is now.
         const auto known = written_.find(name);
         const FileFingerprint base =
-            known != written_.end() ? known->second : FileFingerprint::Of(PrefabFile(prefabDirectory, name));
+            known != written_.end() ? known->second : FileFingerprint::Of(prefabs.FileOf(name));
         Tree copy;
         copy.add_child(BaseKey, BaseTree(base));
         copy.add_child(PrefabKey, prefab);

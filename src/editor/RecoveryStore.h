@@ -13,9 +13,9 @@
 class GameObject;
 class PrefabManager;
 
-// Unsaved work kept in a directory of its own ("Recovery/" beside the executable),
-// one "<prefab>.json" per modified prefab or level as it stands, never over the real
-// files. Each copy names the prefab file it was based on (its fingerprint when the
+// Unsaved work kept in a directory of its own ("Recovery/" in the player's state
+// directory), one "<prefab>.json" per modified prefab or level as it stands, never
+// over the real files. Each copy names the prefab file it was based on (its fingerprint when the
 // work began), so a copy that a later save made out of date is never taken for the
 // truth. What an earlier session left there is offered at start and can be loaded
 // back as modified prefabs.
@@ -32,9 +32,9 @@ public:
 
     explicit RecoveryStore(std::filesystem::path directory);
 
-    // Notes what the directory holds, each copy checked against its prefab's file in
-    // `prefabDirectory`: the offer. Removes what copies cut short left behind.
-    const std::vector<Copy>& LookForOffer(const std::filesystem::path& prefabDirectory);
+    // Notes what the directory holds, each copy checked against its prefab's file
+    // (PrefabManager::FileOf): the offer. Removes what copies cut short left behind.
+    const std::vector<Copy>& LookForOffer(const PrefabManager& prefabs);
     const std::vector<Copy>& Offer() const { return offer_; }
 
     // The prefabs as they would be saved now: every modified prefab, and the level
@@ -47,7 +47,8 @@ public:
     // longer unsaved; a copy that would say what its file says already is not
     // written again. The offer's files stay until restored. False, with a message in
     // the log, when a file could not be written.
-    bool Write(const std::map<std::string, Tree>& work, const std::filesystem::path& prefabDirectory);
+    // With no directory (no HOME), nothing is kept and only empty work counts as kept.
+    bool Write(const std::map<std::string, Tree>& work, const PrefabManager& prefabs);
     // Removes this session's copies of work not in `unsaved`: it was saved or reverted.
     void KeepOnly(const std::set<std::string>& unsaved);
     // Removes every copy this session wrote: the user threw that work away.

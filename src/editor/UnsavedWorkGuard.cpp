@@ -47,7 +47,7 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 void UnsavedWorkGuard::LookForRecovery() {
-    if (Engine::Prefabs != nullptr && !store_.LookForOffer(Engine::Prefabs->PrefabDirectory()).empty()) {
+    if (Engine::Prefabs != nullptr && !store_.LookForOffer(*Engine::Prefabs).empty()) {
         ContentLog::Warning("editor: " + OfferText(store_.Offer()));
     }
 }
@@ -164,7 +164,7 @@ void UnsavedWorkGuard::WriteRecovery() {
     const bool levelUnsaved = editor != nullptr && editor->Session.HasUnsavedLevel();
     store_.Write(RecoveryStore::UnsavedWork(*Engine::Prefabs, levelUnsaved ? CurrentLevel() : nullptr,
                                             levelUnsaved ? editor->Session.OwnName() : ""),
-                 Engine::Prefabs->PrefabDirectory());
+                 *Engine::Prefabs);
 }
 
 void UnsavedWorkGuard::Recover() {

@@ -8,3 +8,15 @@ std::filesystem::path ExecutableDirectory() {
     }
     return exe.parent_path();
 }
+
+std::filesystem::path ContentHome(const std::filesystem::path& executableDirectory) {
+    std::error_code error;
+    if (std::filesystem::is_directory(executableDirectory / "Content", error)) {
+        return executableDirectory;
+    }
+    const std::filesystem::path installed = (executableDirectory / ".." / "share" / "vellimor").lexically_normal();
+    if (std::filesystem::is_directory(installed / "Content", error)) {
+        return installed;
+    }
+    return {};
+}

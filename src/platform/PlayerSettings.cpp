@@ -4,22 +4,15 @@
 #include "core/ContentFile.h"
 #include "core/ContentLog.h"
 #include "platform/AtomicFile.h"
+#include "platform/PlayerDirectories.h"
 
-#include <cstdlib>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
 
 fs::path PlayerSettings::Location() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && *config == '/') {
-        return fs::path(config) / "vellimor" / "settings.json";
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') {
-        return fs::path(home) / ".config" / "vellimor" / "settings.json";
-    }
-    return {};
+    const fs::path config = PlayerDirectories::Config();
+    return config.empty() ? config : config / "settings.json";
 }
 
 PlayerSettings PlayerSettings::Load(const fs::path& file) {

@@ -39,8 +39,10 @@ void Window::RequireDisplay() {
 
 Window::Window(const std::string& title, int width, int height) {
     RequireDisplay();
-    // The X11 class name of the window, as window managers and scripts see it.
-    setenv("SDL_VIDEO_X11_WMCLASS", "WindowClass1", 0);
+    // The window's X11 class and Wayland app id are the application id, so the desktop
+    // finds the game's entry and icon for it.
+    setenv("SDL_VIDEO_X11_WMCLASS", ApplicationId, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", ApplicationId, 0);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         FailStartup("cannot open a display for the game window");
     }

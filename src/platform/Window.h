@@ -10,6 +10,9 @@ struct SDL_Window;
 // resizable by the user; fullscreen on request. Construction throws StartupError naming what could not be created.
 class Window {
 public:
+    // The reverse-DNS name the desktop entry, icons and metainfo are installed under.
+    static constexpr const char* ApplicationId = "org.vellimor.Vellimor";
+
     Window(const std::string& title, int width, int height);
     ~Window();
 

@@ -1,6 +1,7 @@
 #include "prefabs/Prefab.h"
 
 #include "core/Behavior.h"
+#include "core/ContentError.h"
 #include "core/ContentFile.h"
 #include "core/ContentLog.h"
 #include "core/GameObject.h"
@@ -196,11 +197,30 @@ std::string Prefab::ToJson() const {
 }
 
 std::filesystem::path Prefab::FilePath() const {
-    return manager_->PrefabDirectory() / (Name + ".json");
+    return manager_->SaveDirectory() / (Name + ".json");
 }
 
 void Prefab::Save() {
-    WriteFileAtomically(FilePath(), ToJson());
+    const std::filesystem::path directory = manager_->SaveDirectory();
+    if (directory.empty()) {
+        throw ContentError(FilePath(), "nowhere to save: neither XDG_DATA_HOME nor HOME is set");
+    }
+    const std::string text = ToJson();
+    const std::filesystem::path shipped = manager_->ShippedFileOf(Name);
+    if (!shipped.empty() && ContentFile::ReadBytes(shipped) == text) {
+        // Back to what the game ships: a copy of it would only hide the shipped file's
+        // later changes.
+        std::error_code error;
+        if (!std::filesystem::remove(FilePath(), error) && error) {
+            throw ContentError(FilePath(), "cannot delete: " + error.message());
+        }
+    } else {
+        std::filesystem::create_directories(directory);
+        WriteFileAtomically(FilePath(), text);
+    }
+    // A prefab saved again under a name the player once removed is back.
+    std::error_code error;
+    std::filesystem::remove(manager_->RemovalMarker(Name), error);
     IsModified = false;
     if (!FileName.empty() && FileName != Name) {
         manager_->DeleteRemovedFile(FileName);

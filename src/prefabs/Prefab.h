@@ -59,10 +59,11 @@ public:
     std::string ToJson() const;
     boost::property_tree::ptree Write() const;
 
-    // Writes <PrefabDirectory>/<Name>.json through a temporary file renamed over the
+    // Writes <SaveDirectory>/<Name>.json through a temporary file renamed over the
     // old one, then clears IsModified. On failure the old file is intact, IsModified
     // stays set and the error names the file. After a rename the former file goes
-    // too, unless another prefab has taken that name meanwhile.
+    // too, unless another prefab has taken that name meanwhile. A prefab saved just as
+    // its shipped file says removes the player's copy instead.
     void Save();
     // The file Save writes.
     std::filesystem::path FilePath() const;

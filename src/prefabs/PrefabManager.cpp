@@ -6,6 +6,7 @@
 #include "core/GameConfig.h"
 #include "core/LongWork.h"
 #include "core/LowerExtension.h"
+#include "platform/AtomicFile.h"
 #include "prefabs/ComponentTypes.h"
 
 #include <algorithm>
@@ -48,8 +49,7 @@ void PrefabManager::CreatePrototypes() {
 }
 
 template <class Visit>
-void PrefabManager::ForEachPrefabFile(Visit&& visit) const {
-    const std::filesystem::path directory = PrefabDirectory();
+void PrefabManager::ForEachPrefabFile(const std::filesystem::path& directory, Visit&& visit) const {
     try {
         for (const auto& entry : std::filesystem::directory_iterator(directory)) {
             if (IsPrefabFile(entry)) {
@@ -62,13 +62,49 @@ void PrefabManager::ForEachPrefabFile(Visit&& visit) const {
 }
 
 void PrefabManager::LoadPrefabDirectory() {
-    ForEachPrefabFile([this](const std::filesystem::path& file) {
-        const std::string stem = file.stem().string();
-        auto prefab = std::make_unique<Prefab>(*this, stem);
-        prefab->Load(file);
-        prefabs_[stem] = std::move(prefab);
-        removedNames_.erase(stem);
-    });
+    const std::vector<std::filesystem::path> directories = ReadDirectories();
+    for (std::size_t i = 0; i < directories.size(); ++i) {
+        std::error_code error;
+        if (i > 0 && !std::filesystem::exists(directories[i], error)) {
+            continue;  // the player has saved nothing yet
+        }
+        // A later directory's file replaces the prefab of the same name.
+        std::string names;
+        ForEachPrefabFile(directories[i], [&](const std::filesystem::path& file) {
+            const std::string stem = file.stem().string();
+            auto prefab = std::make_unique<Prefab>(*this, stem);
+            prefab->Load(file);
+            prefabs_[stem] = std::move(prefab);
+            removedNames_.erase(stem);
+            names += (names.empty() ? "" : ", ") + stem;
+        });
+        if (i > 0) {
+            names += ForgetRemovedPrefabs(directories[i]);
+            if (names.rfind(", ", 0) == 0) {
+                names.erase(0, 2);
+            }
+        }
+        if (i > 0 && !names.empty()) {
+            // Says why the game differs from what it ships, and where to undo that.
+            ContentLog::Info("your own prefabs from " + directories[i].string() + ": " + names);
+        }
+    }
+}
+
+std::string PrefabManager::ForgetRemovedPrefabs(const std::filesystem::path& directory) {
+    std::string names;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end; it.increment(error)) {
+        if (it->path().extension() == RemovalExtension) {
+            prefabs_.erase(it->path().stem().string());
+            names += ", " + it->path().stem().string() + " (removed)";
+        }
+    }
+    return names;
+}
+
+std::filesystem::path PrefabManager::RemovalMarker(const std::string& name) const {
+    return SaveDirectory() / (name + RemovalExtension);
 }
 
 const PrefabManager::ComponentType* PrefabManager::FindType(const std::string& name) const {
@@ -131,14 +167,12 @@ std::string PrefabManager::FirstFreeName(const std::string& name) const {
 }
 
 std::string PrefabManager::FirstUnusedName(const std::string& name) const {
-    const std::filesystem::path directory = PrefabDirectory();
     auto taken = [&](const std::string& candidate) {
         if (prefabs_.count(candidate) != 0) {
             return true;
         }
         std::error_code error;
-        return removedNames_.count(candidate) == 0 &&
-               std::filesystem::exists(directory / (candidate + ".json"), error);
+        return removedNames_.count(candidate) == 0 && std::filesystem::exists(FileOf(candidate), error);
     };
     std::string candidate = name;
     for (int counter = 1; taken(candidate); ++counter) {
@@ -165,10 +199,15 @@ void PrefabManager::Rekey(Prefab& prefab, const std::string& newName) {
 
 std::vector<std::string> PrefabManager::PendingRemovals() const {
     std::vector<std::string> pending;
-    const std::filesystem::path directory = PrefabDirectory();
+    const std::filesystem::path directory = SaveDirectory();
     for (const std::string& name : removedNames_) {
         std::error_code error;
-        if (prefabs_.count(name) == 0 && std::filesystem::exists(directory / (name + ".json"), error)) {
+        if (prefabs_.count(name) != 0 || directory.empty()) {
+            continue;
+        }
+        const bool ownFile = std::filesystem::exists(directory / (name + ".json"), error);
+        const bool shippedShown = !ShippedFileOf(name).empty() && !std::filesystem::exists(RemovalMarker(name), error);
+        if (ownFile || shippedShown) {
             pending.push_back(name);
         }
     }
@@ -180,13 +219,28 @@ void PrefabManager::DeleteRemovedFile(const std::string& name) {
         return;
     }
     bool failed = false;
-    ForEachPrefabFile([&](const std::filesystem::path& file) {
-        std::error_code error;
-        if (file.stem().string() == name && !std::filesystem::remove(file, error) && error) {
-            ContentLog::Warning("cannot delete " + file.string() + ": " + error.message());
+    const std::filesystem::path directory = SaveDirectory();
+    std::error_code missing;
+    if (!directory.empty() && std::filesystem::exists(directory, missing)) {
+        ForEachPrefabFile(directory, [&](const std::filesystem::path& file) {
+            std::error_code error;
+            if (file.stem().string() == name && !std::filesystem::remove(file, error) && error) {
+                ContentLog::Warning("cannot delete " + file.string() + ": " + error.message());
+                failed = true;
+            }
+        });
+    }
+    if (!failed && !directory.empty() && !ShippedFileOf(name).empty()) {
+        // The shipped file stays; the marker keeps it out from the next start on.
+        try {
+            std::filesystem::create_directories(directory);
+            WriteFileAtomically(RemovalMarker(name),
+                                "Removed in the editor; delete this file to bring the shipped prefab back.\n");
+        } catch (const std::exception& e) {
+            ContentLog::Warning("cannot mark " + name + " as removed: " + e.what());
             failed = true;
         }
-    });
+    }
     if (!failed) {
         removedNames_.erase(name);
     }
@@ -197,6 +251,42 @@ std::filesystem::path PrefabManager::PrefabDirectory() const {
         return Engine::GameConfig->DevelopmentDirectory("Prefabs");
     }
     return std::filesystem::path("Content") / "Prefabs";
+}
+
+std::filesystem::path PrefabManager::SaveDirectory() const {
+    return Engine::GameConfig != nullptr ? Engine::GameConfig->SaveDirectory("Prefabs") : PrefabDirectory();
+}
+
+std::vector<std::filesystem::path> PrefabManager::ReadDirectories() const {
+    if (Engine::GameConfig != nullptr) {
+        return Engine::GameConfig->ReadDirectories("Prefabs");
+    }
+    return {PrefabDirectory()};
+}
+
+std::filesystem::path PrefabManager::FileOf(const std::string& name) const {
+    const std::vector<std::filesystem::path> directories = ReadDirectories();
+    for (auto directory = directories.rbegin(); directory != directories.rend(); ++directory) {
+        const std::filesystem::path file = *directory / (name + ".json");
+        std::error_code error;
+        if (std::filesystem::exists(file, error)) {
+            return file;
+        }
+    }
+    const std::filesystem::path saved = SaveDirectory();
+    return saved.empty() ? directories.front() / (name + ".json") : saved / (name + ".json");
+}
+
+std::filesystem::path PrefabManager::ShippedFileOf(const std::string& name) const {
+    const std::filesystem::path saved = SaveDirectory();
+    for (const std::filesystem::path& directory : ReadDirectories()) {
+        const std::filesystem::path file = directory / (name + ".json");
+        std::error_code error;
+        if (directory != saved && std::filesystem::exists(file, error)) {
+            return file;
+        }
+    }
+    return {};
 }
 
 std::string PrefabManager::SaveFailure(const std::filesystem::path& file, const std::exception& error) {

@@ -86,8 +86,21 @@ public:
     void DeleteRemovedFile(const std::string& name);
 
     // The development copy's "Prefabs" when configured and present, else
-    // "Content/Prefabs".
+    // "Content/Prefabs": where the prefabs come from.
     std::filesystem::path PrefabDirectory() const;
+    // Where saves go: PrefabDirectory, or the player's own "Prefabs" when the shipped
+    // content is kept (GameConfig); empty when there is nowhere to save.
+    std::filesystem::path SaveDirectory() const;
+    // The file `name` is read from now: the saved one, else the shipped one; else
+    // where a save would put it.
+    std::filesystem::path FileOf(const std::string& name) const;
+    // The shipped file of `name` that a saved one covers; empty when nothing is
+    // covered (no such file, or saves go where prefabs come from).
+    std::filesystem::path ShippedFileOf(const std::string& name) const;
+    // "<SaveDirectory>/<name>.removed": a shipped prefab the player removed (or renamed
+    // away), left out at every start while the file is there.
+    std::filesystem::path RemovalMarker(const std::string& name) const;
+    static constexpr const char* RemovalExtension = ".removed";
 
     // Saves every modified prefab in name order, then deletes the files of the
     // prefabs removed or renamed away in this session (never a file that appeared on
@@ -116,7 +129,11 @@ public:
 
 private:
     template <class Visit>
-    void ForEachPrefabFile(Visit&& visit) const;
+    void ForEachPrefabFile(const std::filesystem::path& directory, Visit&& visit) const;
+    std::vector<std::filesystem::path> ReadDirectories() const;
+    // Drops the prefabs the directory's removal markers name; returns ", Name (removed)"
+    // for each.
+    std::string ForgetRemovedPrefabs(const std::filesystem::path& directory);
 
     std::map<std::string, ComponentType> types_;
     std::map<std::string, std::unique_ptr<IEditable>> prototypes_;

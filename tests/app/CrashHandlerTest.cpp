@@ -10,6 +10,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -22,21 +23,27 @@ protected:
         // The death-test child runs SetUp again, so the name must not depend on the process.
         dir = fs::temp_directory_path() /
               (std::string("vellimor-crash-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
         fs::create_directories(dir);
-        fs::remove(dir / "CrashInfo.dmp");
-        report = dir / "CrashInfo.dmp";
     }
     void TearDown() override { fs::remove_all(dir); }
 
+    // The one report the dead child left, named "crash-<date>_<time>-<pid>.txt".
     std::string ReadReport() const {
-        std::ifstream in(report);
+        std::vector<fs::path> reports;
+        for (const auto& entry : fs::directory_iterator(dir)) reports.push_back(entry.path());
+        if (reports.size() != 1 || reports[0].filename().string().rfind("crash-", 0) != 0 ||
+            reports[0].extension() != ".txt") {
+            ADD_FAILURE() << "expected one crash-*.txt in " << dir << ", found " << reports.size();
+            return "";
+        }
+        std::ifstream in(reports[0]);
         std::stringstream text;
         text << in.rdbuf();
         return text.str();
     }
 
     fs::path dir;
-    fs::path report;
 };
 
 // A real SIGSEGV: the undefined-behaviour sanitizer must not stop it first.
@@ -49,10 +56,10 @@ protected:
 TEST_F(CrashHandlerTest, FatalSignalWritesTheReportAndNamesIt) {
     EXPECT_DEATH(
         {
-            CrashHandler::Install(report.string());
+            CrashHandler::Install(dir.string());
             DereferenceNull();
         },
-        "crash report written to .*CrashInfo.dmp");
+        "crash report written to .*/crash-20[0-9][0-9]-[01][0-9]-[0-3][0-9]_[0-2][0-9]-[0-5][0-9]-[0-5][0-9]-[0-9]+\\.txt");
     const std::string text = ReadReport();
     EXPECT_NE(text.find("What happened: SIGSEGV"), std::string::npos) << text;
     EXPECT_NE(text.find("(main thread)"), std::string::npos);
@@ -61,10 +68,25 @@ TEST_F(CrashHandlerTest, FatalSignalWritesTheReportAndNamesIt) {
     EXPECT_NE(text.find("[stack]"), std::string::npos) << "the memory map is copied whole";
 }
 
+TEST_F(CrashHandlerTest, AReportThatCannotBeWrittenIsNotClaimed) {
+    EXPECT_DEATH(
+        {
+            CrashHandler::Install((dir / "missing").string());
+            DereferenceNull();
+        },
+        "SIGSEGV .*; no crash report could be written \\(.*/missing/crash-.*: no such directory\\)");
+    EXPECT_DEATH(
+        {
+            CrashHandler::Install("");
+            DereferenceNull();
+        },
+        "no crash report could be written \\(no directory for it");
+}
+
 TEST_F(CrashHandlerTest, UnhandledExceptionOnAnotherThreadReportsTypeAndMessage) {
     EXPECT_DEATH(
         {
-            CrashHandler::Install(report.string());
+            CrashHandler::Install(dir.string());
             std::thread([] { throw std::out_of_range("level index 7 of 3"); }).join();
         },
         "unhandled exception of type std::out_of_range: level index 7 of 3");
@@ -76,7 +98,7 @@ TEST_F(CrashHandlerTest, UnhandledExceptionOnAnotherThreadReportsTypeAndMessage)
 TEST_F(CrashHandlerTest, WatchdogTurnsAStalledLoopIntoACrashReport) {
     EXPECT_DEATH(
         {
-            CrashHandler::Install(report.string());
+            CrashHandler::Install(dir.string());
             std::atomic<std::int64_t> heartbeat{Clock::Now()};
             Watchdog watchdog(heartbeat, Clock::Frequency(), Clock::Now,
                               {std::chrono::milliseconds(100), std::chrono::milliseconds(10)});

@@ -18,6 +18,9 @@ TEST(LaunchOptionsTest, ReadsTheOptionsInAnyOrder) {
     ASSERT_TRUE(joined.error.empty()) << joined.error;
     EXPECT_EQ(joined.options.frames, 12);
     EXPECT_EQ(joined.options.passTiming, LaunchOptions::PassTiming::Queries);
+
+    EXPECT_TRUE(LaunchOptions::Parse({"--version"}).options.version);
+    EXPECT_NE(std::string(LaunchOptions::Usage()).find("--version"), std::string::npos);
 }
 
 TEST(LaunchOptionsTest, RefusesWhatIsNotAPositiveFrameCountOrAKnownOption) {

@@ -21,7 +21,7 @@ expected='Content/Textures/Main/Ants.xml: sprite 0: missing attribute "w"'
 if ! grep -qF "$expected" "$dir/err"; then
   echo "unexpected message:"; cat "$dir/err"; exit 1
 fi
-if ! grep -qF "$expected" "$dir/CrashInfo.dmp"; then
+if ! grep -qF "$expected" "$(crash_report)"; then
   echo "the crash report does not say what happened"; exit 1
 fi
 echo "bad atlas reported: $(grep -F "$expected" "$dir/err")"

@@ -9,7 +9,7 @@ source "$(dirname "$0")/support/game.bash"
 scratch_game "$game"
 
 expect_stop() {  # <what> <"path: problem" the message must hold>
-  rm -f "$dir/CrashInfo.dmp"
+  rm -rf "$state_dir"
   status=0
   "$dir/vellimor" 2>"$dir/err" || status=$?
   if [ "$status" -eq 0 ]; then
@@ -18,7 +18,7 @@ expect_stop() {  # <what> <"path: problem" the message must hold>
   if [ "$(wc -l <"$dir/err")" -ne 1 ] || ! grep -qF "ContentError: $2" "$dir/err"; then
     echo "$1: unexpected message:"; cat "$dir/err"; exit 1
   fi
-  if ! grep -qF "$2" "$dir/CrashInfo.dmp"; then
+  if ! grep -qF "$2" "$(crash_report)"; then
     echo "$1: the crash report does not say what happened"; exit 1
   fi
   echo "$1: $(cat "$dir/err")"

@@ -93,5 +93,5 @@ back=$(compare -metric AE -fuzz 6% -crop "1060x560+220+160" "$edited" "$(screens
 # The level came back marked as changed: closing asks first, a second close quits
 # and leaves the layout in the recovery directory.
 close_and_expect_clean_exit twice
-[ -s "$dir/Recovery/Lvl_TestLevel2.json" ] || { echo "no recovery file for the unsaved level"; exit 1; }
+[ -s "$state_dir/Recovery/Lvl_TestLevel2.json" ] || { echo "no recovery file for the unsaved level"; exit 1; }
 echo "editor: frozen field, grab saved as X + 2, Esc and undo save the same bytes, play-test round trip"

@@ -9,7 +9,7 @@ scratch_game "$game" content
 
 status=0
 "$dir/vellimor" --frames 120 --frame-stats >"$dir/out" 2>"$dir/err" || status=$?
-if [ "$status" -ne 0 ] || [ -e "$dir/CrashInfo.dmp" ]; then
+if [ "$status" -ne 0 ] || [ -n "$(crash_report)" ]; then
   echo "--frames 120 exited with status $status"; cat "$dir/err"; exit 1
 fi
 run=$(grep '^run ' "$dir/out" || true)

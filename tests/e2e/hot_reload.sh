@@ -47,7 +47,7 @@ while :; do
   red=$(new_red_share "$shot")
   awk -v r="$red" 'BEGIN { exit !(r > 0.003) }' && break
   if awk -v t="$took" 'BEGIN { exit !(t > 5) }'; then
-    echo "no red stones 5 s after the save: new red share $red"; cat "$dir/err"; cat "$dir/ContentBuild.log"; exit 1
+    echo "no red stones 5 s after the save: new red share $red"; cat "$dir/err"; cat "$state_dir/ContentBuild.log"; exit 1
   fi
 done
 

@@ -9,7 +9,7 @@ source "$(dirname "$0")/support/game.bash"
 scratch_game "$game" content
 scratch_development_content
 level="$dir/dev/Prefabs/Lvl_TestLevel2.json"
-copy="$dir/Recovery/Lvl_TestLevel2.json"
+copy="$state_dir/Recovery/Lvl_TestLevel2.json"
 before=$(level_entries "$level")
 copy_holds() { [ -s "$copy" ] && [ "$(level_entries "$copy")" -eq "$1" ]; }
 

@@ -14,7 +14,7 @@ fi
 if [ "$(wc -l <"$dir/err")" -ne 1 ] || ! grep -q "content directory $dir/Content" "$dir/err"; then
   echo "unexpected message:"; cat "$dir/err"; exit 1
 fi
-if [ -e "$dir/CrashInfo.dmp" ]; then
+if [ -n "$(crash_report)" ]; then
   echo "a missing directory must not be reported as a crash"; exit 1
 fi
 echo "missing Content reported: $(cat "$dir/err")"

@@ -15,7 +15,7 @@ alive_and_drawing() {
   kill -0 "$pid" 2>/dev/null || { echo "the game ended $1"; cat "$dir/err"; exit 1; }
   screenshot "$2" >/dev/null
   ! grep -q watchdog "$dir/err" || { echo "the watchdog fired $1"; cat "$dir/err"; exit 1; }
-  [ ! -e "$dir/CrashInfo.dmp" ] || { echo "a crash report was written $1"; exit 1; }
+  [ -z "$(crash_report)" ] || { echo "a crash report was written $1"; exit 1; }
 }
 
 start_game

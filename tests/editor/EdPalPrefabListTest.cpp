@@ -17,7 +17,7 @@ protected:
     EdPalPrefabListTest() {
         for (const char* name : {"EdWidgetBackground", "EdWidgetText", "EdButton", "EdListItem", "EdTitleBar", "EdField",
                                  "EdPropertyRow", "PalListScrollRow", "PalPrefabListEditRow", "PalPrefabListSaveRow",
-                                 "PalPrefabList"}) {
+                                 "PalPrefabListShippedRow", "PalPrefabList"}) {
             AddPrefab(name, ReadFile(std::filesystem::path(VELLIMOR_SOURCE_CONTENT) / "Prefabs" / (std::string(name) + ".json")));
         }
         state.IsActive = true;
@@ -61,7 +61,7 @@ TEST_F(EdPalPrefabListTest, TheFilterNarrowsTheRowsAndAClickPicksThePrefabShown)
     EXPECT_EQ(list->Listed(), (std::vector<std::string>{}));
     filter->Text = "ROW";
     Frame();
-    ASSERT_EQ(list->Listed().size(), 4u);
+    ASSERT_EQ(list->Listed().size(), 5u);
     EXPECT_EQ(list->Rows()[1]->Label, "PalListScrollRow");
 
     EdListItemBhv& row = *list->Rows()[1];

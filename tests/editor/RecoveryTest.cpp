@@ -13,7 +13,7 @@ protected:
     bool HasCopy(const std::string& name) const { return std::filesystem::exists(Copies() / (name + ".json")); }
     // A session's store writing the modified prefabs, as the guard does.
     void WriteWork(RecoveryStore& store) {
-        store.Write(RecoveryStore::UnsavedWork(manager, nullptr, ""), PrefabDir());
+        store.Write(RecoveryStore::UnsavedWork(manager, nullptr, ""), manager);
     }
     void Edit(Prefab& prefab, const char* value) {
         prefab.Components.front()->FindProperty("Int")->GetSubProperty("Int", 0).FromText(value);
@@ -32,19 +32,19 @@ TEST_F(RecoveryTest, ACopyOlderThanItsSavedFileIsOfferedWithAWarning) {
     WriteWork(session);  // later copies keep the base the work began from
     {
         RecoveryStore next(Copies());
-        ASSERT_EQ(next.LookForOffer(PrefabDir()).size(), 1u);
+        ASSERT_EQ(next.LookForOffer(manager).size(), 1u);
         EXPECT_FALSE(next.Offer().front().BaseChanged);
     }
     // Saved by a session that died before dropping the copy.
     seed->Save();
     RecoveryStore next(Copies());
-    ASSERT_EQ(next.LookForOffer(PrefabDir()).size(), 1u);
+    ASSERT_EQ(next.LookForOffer(manager).size(), 1u);
     EXPECT_TRUE(next.Offer().front().BaseChanged);
     // Recovered anyway, the work keeps the old base: a crash offers it with the warning again.
     next.Restore(manager);
     WriteWork(next);
     RecoveryStore third(Copies());
-    third.LookForOffer(PrefabDir());
+    third.LookForOffer(manager);
     EXPECT_TRUE(third.Offer().front().BaseChanged);
     EXPECT_EQ(seed->Components.front()->FindProperty("Int")->GetSubProperty("Int", 0).ToText(), "8");
 }
@@ -57,7 +57,7 @@ TEST_F(RecoveryTest, SavedOrDiscardedWorkLeavesNoCopyButAnEarlierSessionsCopySta
     stone->IsModified = false;
 
     RecoveryStore session(Copies());
-    session.LookForOffer(PrefabDir());
+    session.LookForOffer(manager);
     Edit(*seed, "7");
     WriteWork(session);
     ASSERT_TRUE(HasCopy("Seed"));

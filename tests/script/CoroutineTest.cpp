@@ -206,22 +206,25 @@ TEST_F(CoroutineTest, DeletingTheBehaviourDeletesItsCoroutines) {
 
 TEST(CoroutineDeathTest, RestartFromSegmentZeroIsAFatalError) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const auto report = std::filesystem::temp_directory_path() / "vellimor-coroutine-restart.dmp";
-    std::filesystem::remove(report);
+    const auto reports = std::filesystem::temp_directory_path() / "vellimor-coroutine-restart";
+    std::filesystem::remove_all(reports);
+    std::filesystem::create_directories(reports);
     EXPECT_DEATH(
         {
-            CrashHandler::Install(report.string());
+            CrashHandler::Install(reports.string());
             Coroutine coroutine([](int) { return CoCommand::Restart(); });
             coroutine.Running = true;
             // Nothing in the frame loop catches: the error ends the process.
             [&]() noexcept { coroutine.Step(); }();
         },
         "std::logic_error: coroutine segment 0 asked to restart");
-    std::ifstream in(report);
     std::stringstream text;
-    text << in.rdbuf();
+    for (const auto& report : std::filesystem::directory_iterator(reports)) {
+        std::ifstream in(report.path());
+        text << in.rdbuf();
+    }
     EXPECT_NE(text.str().find("segment 0 asked to restart"), std::string::npos) << text.str();
-    std::filesystem::remove(report);
+    std::filesystem::remove_all(reports);
 }
 
 TEST(CoroutineBodyTest, AnEmptyBodyRaisesBadFunctionCall) {

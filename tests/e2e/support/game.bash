@@ -7,8 +7,10 @@ scratch_game() {  # <game> [content]
   dir=$(mktemp -d)
   trap 'end_scratch_game' EXIT
   cp "$1" "$dir/vellimor"
-  # The player's settings (fullscreen) go to the scratch directory too.
-  export XDG_CONFIG_HOME="$dir/config"
+  # Everything the game writes for the player goes to the scratch directory too:
+  # settings, user content, screenshots, recovery copies, the log, crash reports.
+  export XDG_CONFIG_HOME="$dir/config" XDG_DATA_HOME="$dir/data" XDG_STATE_HOME="$dir/state"
+  config_dir="$dir/config/vellimor" data_dir="$dir/data/vellimor" state_dir="$dir/state/vellimor"
   if [ "${2:-}" = content ]; then
     cp -r "$(dirname "$1")/Content" "$dir/Content"
     rm -f "$dir/Content/Config/GameConfig.json"
@@ -59,7 +61,7 @@ screenshot() {
   done
   sleep 0.3  # let the file be written whole
   local file
-  file=$(ls -t "$dir"/Screenshot-*.png | head -n 1)
+  file=$(find "$dir" -name 'Screenshot-*.png' -printf '%T@ %p\n' | sort -n | tail -n 1 | cut -d' ' -f2-)
   [ -s "$file" ] || { echo "no screenshot for $1" >&2; exit 1; }
   if [ -n "${SCREENSHOTS:-}" ]; then cp "$file" "$SCREENSHOTS/$1.png"; fi
   echo "$file"
@@ -120,11 +122,15 @@ close_and_expect_clean_exit() {
   local status=0
   wait "$pid" || status=$?
   pid=""
-  if [ "$status" -ne 0 ] || [ -e "$dir/CrashInfo.dmp" ]; then
+  if [ "$status" -ne 0 ] || [ -n "$(crash_report)" ]; then
     echo "the game exited with status $status"; cat "$dir/err"
-    [ -e "$dir/CrashInfo.dmp" ] && head -n 40 "$dir/CrashInfo.dmp"
+    [ -n "$(crash_report)" ] && head -n 40 "$(crash_report)"
     exit 1
   fi
+}
+# The newest crash report in the scratch state directory; nothing when there is none.
+crash_report() {
+  find "$dir/state" -name 'crash-*.txt' 2>/dev/null | sort | tail -n 1
 }
 # Evaluates a shell condition until it holds, for at most <seconds>; fails the test
 # with <what> otherwise. Waits for a state, however loaded the machine is.
