@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := $(shell nproc)
 
-.PHONY: all deps configure build run test sanitize bench fuzz clean
+.PHONY: all deps configure build run test install package sanitize bench fuzz clean
 
 all: build
 
@@ -20,6 +20,17 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The game, its content, desktop entry, icons, metainfo and man page under PREFIX
+# (sudo make install for the default /usr/local).
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A .deb of the same tree (installing under /usr), written into the build directory.
+package: build
+	cd $(BUILD_DIR) && cpack
+	@echo "package: $$(ls -t $(CURDIR)/$(BUILD_DIR)/vellimor_*.deb | head -n 1)"
 
 # The test program built with AddressSanitizer and UndefinedBehaviorSanitizer, then
 # every test but the end-to-end ones (they need the game, which this build skips).

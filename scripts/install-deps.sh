@@ -16,6 +16,10 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick
   openbox x11-utils  # a window manager (and xprop) for the fullscreen test: X11 fullscreen needs one
   strace  # slows a save's fsync in the watchdog test
+  desktop-file-utils  # desktop-file-validate, for the installed desktop file
+  appstream  # appstreamcli validate, for the installed metainfo
+  dpkg-dev  # dpkg-shlibdeps: the .deb's dependencies from the linked libraries
+  file  # CPack's .deb generator finds the executables to hand dpkg-shlibdeps with it
 )
 
 missing=()

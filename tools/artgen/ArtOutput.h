@@ -21,3 +21,5 @@ void DrawLights(const std::filesystem::path& atlasDirectory);
 void DrawEffects(const std::filesystem::path& atlasDirectory);
 void DrawHud(const std::filesystem::path& atlasDirectory);
 void DrawEditor(const std::filesystem::path& atlasDirectory);
+// The application icon at every size a desktop asks for, under <directory>/<N>x<N>/apps/.
+void DrawIcons(const std::filesystem::path& directory);
