@@ -33,12 +33,11 @@ if [ -n "${XAUTHORITY:-}" ]; then
   cp "$XAUTHORITY" "$home/.Xauthority"
   [ "$(id -u)" -ne 0 ] || chown 65534:65534 "$home/.Xauthority"
 fi
-run_installed() {
-  env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" XAUTHORITY="$home/.Xauthority" \
-    ALSOFT_DRIVERS=null "${as_player[@]}" "$prefix/bin/vellimor" "$@"
-}
+player=(env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$DISPLAY" XAUTHORITY="$home/.Xauthority"
+  ALSOFT_DRIVERS=null "${as_player[@]}" "$prefix/bin/vellimor")
 start_installed() {
-  run_installed 2>>"$dir/err" &
+  # Started directly, not through a function: $! is then the game itself.
+  "${player[@]}" 2>>"$dir/err" &
   pid=$!
   wait_until 20 "the installed game's window" \
     'window=$(xdotool search --name "^Vellimor$" 2>/dev/null | head -n 1) && [ -n "$window" ]'
@@ -46,7 +45,7 @@ start_installed() {
 data="$home/.local/share/vellimor"
 state="$home/.local/state/vellimor"
 
-version=$(run_installed --version)
+version=$("${player[@]}" --version)
 [ "$version" = "Vellimor $(sed -n 's/^project(Vellimor VERSION \([0-9.]*\).*/\1/p' "$(dirname "$0")/../../CMakeLists.txt")" ] ||
   { echo "--version printed \"$version\""; exit 1; }
 
