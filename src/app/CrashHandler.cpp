@@ -37,6 +37,10 @@ std::atomic<bool> g_stallPending{false};
 std::atomic_flag g_reporting = ATOMIC_FLAG_INIT;
 alignas(16) char g_altStack[kAltStackSize];
 
+// The first error of a write to the report (a full disk), so that a report cut
+// short is not announced as written.
+int g_writeError = 0;
+
 void WriteText(int fd, const char* text) {
     std::size_t left = std::strlen(text);
     while (left > 0) {
@@ -44,6 +48,9 @@ void WriteText(int fd, const char* text) {
         if (n <= 0) {
             if (n < 0 && errno == EINTR) {
                 continue;
+            }
+            if (g_writeError == 0) {
+                g_writeError = n < 0 ? errno : ENOSPC;
             }
             return;
         }
@@ -193,7 +200,7 @@ const char* WhyNotWritten(int error) {
         case ENOTDIR: return "no such directory";
         case ENOSPC: return "no space left on the device";
         case EDQUOT: return "disk quota exceeded";
-        default: return "cannot open the file";
+        default: return "the file could not be written";
     }
 }
 
@@ -209,6 +216,7 @@ int WriteReport(const char* what, const char* detail) {
     if (fd < 0) {
         return errno;
     }
+    g_writeError = 0;
     WriteText(fd, "Vellimor crash report\n\nWhat happened: ");
     WriteText(fd, what);
     if (detail != nullptr && detail[0] != '\0') {
@@ -226,8 +234,8 @@ int WriteReport(const char* what, const char* detail) {
     backtrace_symbols_fd(frames, count, fd);
     WriteText(fd, "\nMemory map:\n");
     CopyFile(fd, "/proc/self/maps");
-    const bool kept = fsync(fd) == 0 || errno == EINVAL;
-    const int error = kept ? 0 : errno;
+    const bool synced = fsync(fd) == 0 || errno == EINVAL;
+    const int error = g_writeError != 0 ? g_writeError : synced ? 0 : errno;
     close(fd);
     return error;
 }

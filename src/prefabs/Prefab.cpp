@@ -215,7 +215,9 @@ void Prefab::Save() {
             throw ContentError(FilePath(), "cannot delete: " + error.message());
         }
     } else {
-        std::filesystem::create_directories(directory);
+        if (directory != manager_->PrefabDirectory()) {
+            std::filesystem::create_directories(directory);  // the player's first save
+        }
         WriteFileAtomically(FilePath(), text);
     }
     // A prefab saved again under a name the player once removed is back.
