@@ -39,7 +39,7 @@ package: build
 SANITIZE_DIR := build-sanitize
 sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELLIMOR_SANITIZE=ON
-	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target vellimor_tests
+	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target vellimor_tests vellimor_editor_tests
 	cd $(SANITIZE_DIR) && \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \

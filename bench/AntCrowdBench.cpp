@@ -17,7 +17,7 @@
 #include "graphics/TextureUploader.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/B2FixtureComponent.h"
-#include "prefabs/ComponentTypes.h"
+#include "app/Edition.h"
 #include "prefabs/Prefab.h"
 #include "prefabs/PrefabManager.h"
 #include "script/RandomManager.h"

@@ -8,7 +8,7 @@
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "graphics/Pos2dComponent.h"
-#include "prefabs/ComponentTypes.h"
+#include "app/Edition.h"
 #include "prefabs/PrefabManager.h"
 
 #include <benchmark/benchmark.h>

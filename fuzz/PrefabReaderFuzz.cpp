@@ -8,7 +8,7 @@
 #include "core/ContentError.h"
 #include "core/ContentFile.h"
 #include "core/ContentLog.h"
-#include "prefabs/ComponentTypes.h"
+#include "app/Edition.h"
 #include "prefabs/PrefabManager.h"
 #include "support/AllValuesComponent.h"
 

@@ -13,18 +13,11 @@ LAYERS=(core platform prefabs script graphics input physics audio animation part
 ALLOWED=(
   # GameObject("Name") instances a prefab.
   "core/GameObject.cpp -> prefabs/PrefabManager.h"
-  # A deleted object moves the editor's selection and list root off itself.
-  "core/GameObject.cpp -> editor/EditorState.h"
   # An object's spatial accessors read its position component or its body.
   "core/GameObject.cpp -> graphics/Pos2dComponent.h"
   "core/GameObject.cpp -> physics/B2BodyComponent.h"
-  # The play field and the HUD leave the mouse to the open editor.
-  "game/GameplayScreenBhv.cpp -> editor/EditorState.h"
-  # One rule for "paused": the menus' reason or the editor's pause toggle.
-  "game/UiScreen.cpp -> editor/EditorState.h"
-  # The shortcut table and the type list name every hot or registered type.
+  # The shortcut table names every hot type.
   "core/IComponentShortcuts.cpp -> *"
-  "prefabs/ComponentTypes.cpp -> *"
 )
 
 rank() {

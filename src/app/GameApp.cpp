@@ -1,6 +1,7 @@
 #include "app/GameApp.h"
 
 #include "animation/AnimationManager.h"
+#include "app/Edition.h"
 #include "app/FrameStatsMonitor.h"
 #include "app/Watchdog.h"
 #include "audio/MusicManager.h"
@@ -16,7 +17,6 @@
 #include "core/GameObject.h"
 #include "core/KeyCode.h"
 #include "core/StartupError.h"
-#include "editor/EditorState.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudMessageFlashBhv.h"
 #include "graphics/FontManager.h"
@@ -85,7 +85,7 @@ GameApp::GameApp(const LaunchOptions& options)
     Engine::InputManager = new InputManager();
     Engine::SoundManager = new SoundManager();
     Engine::MusicManager = new MusicManager(!Engine::SoundManager->IsSilent());
-    Engine::EditorState = new EditorState();
+    Edition::Begin();
     Engine::GameConfig = new GameConfig();
     Engine::Animations = new AnimationManager();
 }
@@ -95,7 +95,7 @@ GameApp::~GameApp() {
     stats_.reset();
     DeleteAndClear(Engine::Animations);
     DeleteAndClear(Engine::GameConfig);
-    DeleteAndClear(Engine::EditorState);
+    Edition::End();
     DeleteAndClear(Engine::MusicManager);
     DeleteAndClear(Engine::SoundManager);
     DeleteAndClear(Engine::InputManager);
@@ -216,7 +216,7 @@ void GameApp::LoadContent() {
     Engine::GameConfig->UserContentDirectory = data.empty() ? data : data / "Content";
     RemoveInterruptedSaves();
     Engine::InputManager->LoadKeyMappings("Content/Config/KeyMappings.json");
-    Engine::Prefabs->RegisterTypes();
+    Engine::Prefabs->RegisterTypes(RegisterComponentTypes);
 }
 
 // Everything the game runs comes into being below this object, so content without it

@@ -5,7 +5,7 @@
 #include "core/DrawableComponent.h"
 #include "core/Engine.h"
 #include "core/ListMoves.h"
-#include "editor/EditorState.h"
+#include "core/RemovalNotices.h"
 #include "graphics/Pos2dComponent.h"
 #include "physics/B2BodyComponent.h"
 #include "prefabs/PrefabManager.h"
@@ -32,7 +32,7 @@ GameObject::GameObject(std::string prefabName) {
 
 GameObject::~GameObject() {
     liveness_.Expire();  // handles read null while the contents go
-    FixEditorReferences();
+    RemovalNotices::Announce(*this);
     if (queued_ && Engine::Deletions != nullptr) {
         Engine::Deletions->Forget(this);
     }
@@ -59,27 +59,6 @@ GameObject* GameObject::Reinstance() {
     parent_->InsertChild(static_cast<std::size_t>(at - siblings.begin()), fresh);
     QueueForDeletion();
     return fresh;
-}
-
-void GameObject::FixEditorReferences() {
-    EditorState* editor = Engine::EditorState;
-    if (editor == nullptr) {
-        return;
-    }
-    if (editor->SelectedObject == this) {
-        GameObject* next = nullptr;
-        if (parent_ != nullptr) {
-            const auto& siblings = parent_->children_;
-            auto at = std::find(siblings.begin(), siblings.end(), this);
-            if (at != siblings.end() && at + 1 != siblings.end()) {
-                next = *(at + 1);
-            }
-        }
-        editor->SelectedObject = next;
-    }
-    if (editor->ListRoot == this) {
-        editor->ListRoot = parent_;
-    }
 }
 
 void GameObject::AddComponent(Component* c) {

@@ -31,6 +31,13 @@ public:
     bool InputEnabled = true;
     bool UpdateEnabled = true;
     bool DrawEnabled = true;
+    // Shows or hides the subtree whole: input, update and draw together.
+    void SetShown(bool on) { SetFlags(on, on, on); }
+    void SetFlags(bool input, bool update, bool draw) {
+        InputEnabled = input;
+        UpdateEnabled = update;
+        DrawEnabled = draw;
+    }
     std::string Name;
     std::string PrefabName;
     // The prefab entry this object was instanced from as a child of its parent's
@@ -106,7 +113,6 @@ private:
     void DeleteContents();
     void AddDrawable(const DrawableComponent* drawable);
     void DetachFromParent();
-    void FixEditorReferences();
 
     std::vector<Component*> components_;
     std::vector<Behavior*> behaviors_;

@@ -1,6 +1,7 @@
 #include "editor/EdCameraMoverBhv.h"
 
 #include "core/Engine.h"
+#include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
 #include "game/UiScreen.h"
 #include "graphics/Graphics.h"
@@ -23,14 +24,12 @@ EdCameraMoverBhv::EdCameraMoverBhv() {
 }
 
 EdCameraMoverBhv::~EdCameraMoverBhv() {
-    if (Engine::EditorState != nullptr && Engine::EditorState->CameraMover == this) {
-        Engine::EditorState->CameraMover = nullptr;
-    }
+    LeaveSlot(&EditorState::CameraMover, this);
 }
 
 void EdCameraMoverBhv::Start() {
-    if (IsStandalone && Engine::EditorState != nullptr) {
-        Engine::EditorState->CameraMover = this;
+    if (IsStandalone) {
+        EnterSlot(&EditorState::CameraMover, this);
     }
 }
 
@@ -41,7 +40,7 @@ void EdCameraMoverBhv::Open() {
     IsActive = true;
     SavedCamera = Engine::Graphics->WorldCamera;
     WorkCamera = SavedCamera;
-    UiScreen::ApplyPause();
+    ApplyToolPause();
 }
 
 void EdCameraMoverBhv::Close() {
@@ -52,7 +51,7 @@ void EdCameraMoverBhv::Close() {
     if (Engine::Graphics != nullptr) {
         Engine::Graphics->WorldCamera = SavedCamera;
     }
-    UiScreen::ApplyPause();
+    ApplyToolPause();
 }
 
 void EdCameraMoverBhv::HandleInput() {

@@ -1,21 +1,18 @@
 #include "editor/EdDlgComponentPickerBhv.h"
 
 #include "core/Engine.h"
+#include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
 #include "editor/NameFilter.h"
 #include "prefabs/PrefabManager.h"
 
 EdDlgComponentPickerBhv::~EdDlgComponentPickerBhv() {
-    if (Engine::EditorState != nullptr && Engine::EditorState->ComponentPicker == this) {
-        Engine::EditorState->ComponentPicker = nullptr;
-    }
+    LeaveSlot(&EditorState::ComponentPicker, this);
 }
 
 void EdDlgComponentPickerBhv::Start() {
     EdDlgPickerBhv::Start();
-    if (Engine::EditorState != nullptr) {
-        Engine::EditorState->ComponentPicker = this;
-    }
+    EnterSlot(&EditorState::ComponentPicker, this);
 }
 
 std::vector<std::string> EdDlgComponentPickerBhv::ListFor(const std::string& filter) const {

@@ -6,6 +6,7 @@
 #include "editor/EdButtonBhv.h"
 #include "editor/EdDialogBhv.h"
 #include "editor/EdTitleBarBhv.h"
+#include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
 #include "input/InputManager.h"
 
@@ -17,16 +18,12 @@ char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned 
 }  // namespace
 
 EdDlgMessageBoxBhv::~EdDlgMessageBoxBhv() {
-    if (Engine::EditorState != nullptr && Engine::EditorState->MessageBox == this) {
-        Engine::EditorState->MessageBox = nullptr;
-    }
+    LeaveSlot(&EditorState::MessageBox, this);
 }
 
 void EdDlgMessageBoxBhv::Start() {
     dialog_ = Owner() != nullptr ? Owner()->GetComponent<EdDialogBhv>() : nullptr;
-    if (Engine::EditorState != nullptr) {
-        Engine::EditorState->MessageBox = this;
-    }
+    EnterSlot(&EditorState::MessageBox, this);
 }
 
 void EdDlgMessageBoxBhv::Open(const std::string& title, const std::vector<std::string>& answers, Callback callback) {

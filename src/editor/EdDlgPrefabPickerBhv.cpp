@@ -1,6 +1,7 @@
 #include "editor/EdDlgPrefabPickerBhv.h"
 
 #include "core/Engine.h"
+#include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
 #include "editor/NameFilter.h"
 #include "prefabs/PrefabManager.h"
@@ -10,16 +11,12 @@ const char* const NoneEntry = "(None)";
 }
 
 EdDlgPrefabPickerBhv::~EdDlgPrefabPickerBhv() {
-    if (Engine::EditorState != nullptr && Engine::EditorState->PrefabPicker == this) {
-        Engine::EditorState->PrefabPicker = nullptr;
-    }
+    LeaveSlot(&EditorState::PrefabPicker, this);
 }
 
 void EdDlgPrefabPickerBhv::Start() {
     EdDlgPickerBhv::Start();
-    if (Engine::EditorState != nullptr) {
-        Engine::EditorState->PrefabPicker = this;
-    }
+    EnterSlot(&EditorState::PrefabPicker, this);
 }
 
 std::vector<std::string> EdDlgPrefabPickerBhv::ListFor(const std::string& filter) const {

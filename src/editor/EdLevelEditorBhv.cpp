@@ -12,6 +12,7 @@
 #include "editor/LevelKeeping.h"
 #include "editor/LevelPicking.h"
 #include "editor/PlacementCommand.h"
+#include "editor/EditorSlot.h"
 #include "game/GameplayScreenBhv.h"
 #include "graphics/Camera2d.h"
 #include "graphics/Graphics.h"
@@ -428,7 +429,7 @@ void EdLevelEditorBhv::OpenWorkingCopy() {
 // Unsaved changes are asked about first: Yes saves and switches, No drops them and
 // switches, Cancel stays. Without the message box the switch is refused with a message.
 void EdLevelEditorBhv::SwitchLevel(int offset) {
-    auto* box = dynamic_cast<EdDlgMessageBoxBhv*>(Engine::EditorState->MessageBox);
+    auto* box = InSlot<EdDlgMessageBoxBhv>(&EditorState::MessageBox);
     if (Session.HasUnsavedLevel() && box != nullptr) {
         box->Open("Save changes?", {"Yes", "No", "Cancel"}, [this, offset](const std::string& answer) {
             if (answer == "Yes" && Session.SaveCurrent()) {

@@ -10,6 +10,7 @@
 #include "editor/EditorState.h"
 #include "editor/EntryOperations.h"
 #include "editor/PaletteGates.h"
+#include "editor/EditorSlot.h"
 #include "prefabs/PrefabManager.h"
 
 Prefab* EdPalAutoCreateListBhv::ListedPrefab() {
@@ -60,7 +61,7 @@ void EdPalAutoCreateListBhv::Add() {
         TellUser("Pick a prefab in the prefab list first");
         return;
     }
-    auto* picker = dynamic_cast<EdDlgPickerBhv*>(Engine::EditorState->PrefabPicker);
+    auto* picker = InSlot<EdDlgPickerBhv>(&EditorState::PrefabPicker);
     if (picker == nullptr) {
         TellUser("No prefab picker to choose the new entry's prefab with");
         return;

@@ -7,6 +7,7 @@
 #include "editor/EdPaletteParts.h"
 #include "editor/EdRootBhv.h"
 #include "editor/EdToggleBhv.h"
+#include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
 #include "editor/LevelObjectRecord.h"
 #include "editor/UnsavedSummary.h"
@@ -17,15 +18,11 @@
 using EdPaletteParts::FindWidget;
 
 EdPalMainBhv::~EdPalMainBhv() {
-    if (Engine::EditorState != nullptr && Engine::EditorState->MainPalette == this) {
-        Engine::EditorState->MainPalette = nullptr;
-    }
+    LeaveSlot(&EditorState::MainPalette, this);
 }
 
 void EdPalMainBhv::Start() {
-    if (Engine::EditorState != nullptr) {
-        Engine::EditorState->MainPalette = this;
-    }
+    EnterSlot(&EditorState::MainPalette, this);
     const GameObject& palette = *Owner();
     for (std::size_t i = 0; i < ToggleNames.size(); ++i) {
         paletteToggles_[i] = FindWidget<EdToggleBhv>(palette, ToggleNames[i]);
@@ -74,7 +71,7 @@ void EdPalMainBhv::ShowAllPalettes(bool shown) {
 void EdPalMainBhv::ShowPalette(const std::string& name, bool shown) const {
     const GameObject* palettes = Owner()->Parent();
     if (GameObject* palette = palettes != nullptr ? palettes->FindChild(name) : nullptr) {
-        palette->InputEnabled = palette->UpdateEnabled = palette->DrawEnabled = shown;
+        palette->SetShown(shown);
     }
 }
 
@@ -88,7 +85,7 @@ void EdPalMainBhv::ShowRecoverButton() const {
     const auto* root = dynamic_cast<const EdRootBhv*>(Engine::EditorRoot);
     if (recover_ != nullptr) {
         const bool offered = root != nullptr && root->Guard().HasRecoveryOffer();
-        recover_->InputEnabled = recover_->UpdateEnabled = recover_->DrawEnabled = offered;
+        recover_->SetShown(offered);
     }
 }
 

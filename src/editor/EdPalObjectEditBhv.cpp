@@ -13,6 +13,7 @@
 #include "editor/EdToggleBhv.h"
 #include "editor/EdShapeEditorBhv.h"
 #include "editor/EditorMessage.h"
+#include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
 #include "editor/ObjectEditCommand.h"
 #include "editor/EngineObjects.h"
@@ -69,13 +70,11 @@ void PushRename(GameObject& object, const std::string& before, const std::string
 EdPalObjectEditBhv::EdPalObjectEditBhv() { AddProperty("VisibleRows", VisibleRows); }
 
 EdPalObjectEditBhv::~EdPalObjectEditBhv() {
-    if (Engine::EditorState != nullptr && Engine::EditorState->ObjectEditPalette == this) {
-        Engine::EditorState->ObjectEditPalette = nullptr;
-    }
+    LeaveSlot(&EditorState::ObjectEditPalette, this);
 }
 
 void EdPalObjectEditBhv::Start() {
-    if (Engine::EditorState != nullptr) Engine::EditorState->ObjectEditPalette = this;
+    EnterSlot(&EditorState::ObjectEditPalette, this);
     WireFixedRows();
 }
 
@@ -118,7 +117,7 @@ void EdPalObjectEditBhv::HandleInput() {
 // the instance's first fixture.
 void EdPalObjectEditBhv::EditShape() {
     const EditTarget target = CurrentTarget();
-    auto* editor = dynamic_cast<EdShapeEditorBhv*>(Engine::EditorState->ShapeEditor);
+    auto* editor = InSlot<EdShapeEditorBhv>(&EditorState::ShapeEditor);
     if (!target.IsLive() || editor == nullptr) {
         TellUser("Ctrl+E edits the shape of a fixture of an object in the level");
         return;
@@ -318,8 +317,7 @@ void EdPalObjectEditBhv::MoveComponent(int offset) {
 std::vector<std::string> EdPalObjectEditBhv::AddableComponentTypes() { return ComponentEdits::AddableTypes(); }
 
 void EdPalObjectEditBhv::AskForComponent() {
-    auto* picker = Engine::EditorState != nullptr ? dynamic_cast<EdDlgPickerBhv*>(Engine::EditorState->ComponentPicker)
-                                                  : nullptr;
+    auto* picker = InSlot<EdDlgPickerBhv>(&EditorState::ComponentPicker);
     if (picker == nullptr || CurrentTarget().What == EditTarget::Kind::None) return;
     picker->Open([this](const std::string& type) {
         if (!type.empty()) AddComponentOfType(type);

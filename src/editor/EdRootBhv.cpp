@@ -30,9 +30,7 @@ bool IsDrawnWithAncestors(const GameObject* object) {
 
 void SetFlags(GameObject* object, bool input, bool update, bool draw) {
     if (object != nullptr) {
-        object->InputEnabled = input;
-        object->UpdateEnabled = update;
-        object->DrawEnabled = draw;
+        object->SetFlags(input, update, draw);
     }
 }
 
@@ -80,7 +78,7 @@ void SetEditorPause(bool paused) {
     if (Engine::EditorState != nullptr) {
         Engine::EditorState->PauseGame = paused;
     }
-    UiScreen::ApplyPause();
+    UiScreen::SetPauseReason(UiScreen::PauseReason::EditorToggle, paused);
 }
 
 namespace {
@@ -99,10 +97,16 @@ EdRootBhv::~EdRootBhv() {
     if (Engine::EditorRoot == this) {
         Engine::EditorRoot = nullptr;
     }
+    if (Engine::InputManager != nullptr) {
+        Engine::InputManager->RemoveConsumer(this);
+    }
 }
 
 void EdRootBhv::Start() {
     Engine::EditorRoot = this;
+    if (Engine::InputManager != nullptr) {
+        Engine::InputManager->AddConsumer(this);
+    }
     if (const GameObject* palettes = FindChild("EdPalettesRoot"); palettes != nullptr && palettes->Tint() != nullptr) {
         PaletteAlpha = static_cast<float>(palettes->Tint()->Tint.a) / 255.0f;
     }
@@ -180,17 +184,35 @@ void EdRootBhv::ShowChildren(bool open) {
     }
 }
 
-void EdRootBhv::UpdatePointerOverEditor() {
+void EdRootBhv::Offer(const InputManager& input) {
+    UpdatePointerOverEditor(input);
+    UpdateKeyboardCapture();
+}
+
+// The open editor has the pointer wherever it is: clicks on the field place, pick
+// and select.
+bool EdRootBhv::TakesPointer() const {
+    return Engine::EditorState != nullptr && Engine::EditorState->IsActive;
+}
+
+// The open editor's keys are its own (Esc ends a grab); a question may be up with
+// the editor closed (about quitting), and the menus below leave the keys, and the
+// mouse, to it.
+bool EdRootBhv::TakesKeys() const {
+    const EditorState* state = Engine::EditorState;
+    return state != nullptr && (state->IsActive || state->IsKeyboardCaptured);
+}
+
+void EdRootBhv::UpdatePointerOverEditor(const InputManager& input) {
     EditorState* state = Engine::EditorState;
-    const InputManager* input = Engine::InputManager;
-    if (state == nullptr || input == nullptr) {
+    if (state == nullptr) {
         return;
     }
     bool over = false;
     if (const GameObject* palettes = FindChild("EdPalettesRoot")) {
         for (const GameObject* palette : palettes->Children()) {
             const IEdScreenArea* area = ScreenAreaOf(*palette);
-            over = over || (area != nullptr && IsDrawnWithAncestors(palette) && IEdUiElement::Contains(area->ScreenBounds(), input->Cursor));
+            over = over || (area != nullptr && IsDrawnWithAncestors(palette) && IEdUiElement::Contains(area->ScreenBounds(), input.Cursor));
         }
     }
     state->IsPointerOverEditor = over || IsDialogShown();

@@ -3,6 +3,7 @@
 #include "core/Behavior.h"
 #include "core/IEditorRoot.h"
 #include "editor/UnsavedWorkGuard.h"
+#include "input/InputConsumer.h"
 
 class EdLevelEditorBhv;
 
@@ -12,8 +13,9 @@ class EdLevelEditorBhv;
 // working copy (the level editor closes it with F1 for a play-test); F11 flips it
 // open or closed and touches nothing else; Ctrl+G opens the sprite picker. Neither works while a pause menu is up.
 // Every frame it shows or hides the children as the editor is open or closed. It is
-// Engine::EditorRoot while it lives.
-class EdRootBhv : public Behavior, public IEditorRoot {
+// Engine::EditorRoot and the input manager's first consumer while it lives: the open
+// editor takes the pointer, a field or dialog holding the keyboard takes the keys.
+class EdRootBhv : public Behavior, public IEditorRoot, public InputConsumer {
 public:
     EdRootBhv();
     ~EdRootBhv() override;
@@ -22,8 +24,9 @@ public:
     void Update() override;
     void HandleInput() override;
 
-    void UpdatePointerOverEditor() override;
-    void UpdateKeyboardCapture() override;
+    void Offer(const InputManager& input) override;
+    bool TakesPointer() const override;
+    bool TakesKeys() const override;
     bool KeepRunningToAsk() override { return guard_.KeepRunningToAsk(); }
     void KeepUnsavedWork() override { guard_.WriteRecovery(); }
     UnsavedWorkGuard& Guard() { return guard_; }
@@ -41,6 +44,8 @@ private:
     EdLevelEditorBhv* LevelEditor() const;
     void ShowChildren(bool open);
     bool IsDialogShown() const;
+    void UpdatePointerOverEditor(const InputManager& input);
+    void UpdateKeyboardCapture();
 
     UnsavedWorkGuard guard_;
 };

@@ -5,6 +5,7 @@
 #include "editor/EdCameraMoverBhv.h"
 #include "editor/EdSpritePickerBhv.h"
 #include "editor/EditorMessage.h"
+#include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
 #include "editor/ShapeEditCommand.h"
 #include "game/UiScreen.h"
@@ -27,26 +28,16 @@ Vector2 Turned(Vector2 v, float angle) {
     return Vector2(v.x * c - v.y * s, v.x * s + v.y * c);
 }
 
-void SetShown(GameObject* object, bool on) {
-    object->InputEnabled = on;
-    object->UpdateEnabled = on;
-    object->DrawEnabled = on;
-}
-
 }  // namespace
 
 EdShapeEditorBhv::~EdShapeEditorBhv() {
-    if (Engine::EditorState != nullptr && Engine::EditorState->ShapeEditor == this) {
-        Engine::EditorState->ShapeEditor = nullptr;
-    }
+    LeaveSlot(&EditorState::ShapeEditor, this);
 }
 
 void EdShapeEditorBhv::Start() {
-    if (Engine::EditorState != nullptr) {
-        Engine::EditorState->ShapeEditor = this;
-    }
+    EnterSlot(&EditorState::ShapeEditor, this);
     if (!isOpen_) {
-        SetShown(Owner(), false);
+        Owner()->SetShown(false);
     }
 }
 
@@ -64,7 +55,7 @@ void EdShapeEditorBhv::Edit(B2FixtureComponent& fixture) {
     BodyPosition = fixture.Owner()->GetPosition();
     BodyAngle = fixture.Owner()->GetRotation();
     isOpen_ = true;
-    SetShown(Owner(), true);
+    Owner()->SetShown(true);
     Engine::EditorState->IsSpritePicking = true;
     if (Engine::Graphics != nullptr) {
         savedShowPhysics_ = Engine::Graphics->ShowPhysics;
@@ -75,7 +66,7 @@ void EdShapeEditorBhv::Edit(B2FixtureComponent& fixture) {
     }
     SelectedPoint = -1;
     IsDragging = false;
-    UiScreen::ApplyPause();
+    ApplyToolPause();
 }
 
 // One tool at a time: two camera movers closed out of order would leave the world
@@ -109,7 +100,7 @@ void EdShapeEditorBhv::Close() {
     isOpen_ = false;
     target_.Reset();
     ShapeAtOpening.clear();
-    SetShown(Owner(), false);
+    Owner()->SetShown(false);
     if (Engine::DebugDrawer != nullptr) {
         Engine::DebugDrawer->EditPoints.clear();
         Engine::DebugDrawer->SelectedEditPoint = -1;
@@ -123,7 +114,7 @@ void EdShapeEditorBhv::Close() {
     if (Engine::Graphics != nullptr) {
         Engine::Graphics->ShowPhysics = savedShowPhysics_;
     }
-    UiScreen::ApplyPause();
+    ApplyToolPause();
 }
 
 void EdShapeEditorBhv::HandleInput() {

@@ -2,46 +2,34 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
 #include "editor/LevelPicking.h"
 #include "game/UiScreen.h"
 #include "input/InputManager.h"
 
-namespace {
-
-void SetShown(GameObject* object, bool on) {
-    object->InputEnabled = on;
-    object->DrawEnabled = on;
-}
-
-}  // namespace
-
 EdSpritePickerBhv::~EdSpritePickerBhv() {
-    if (Engine::EditorState != nullptr && Engine::EditorState->SpritePicker == this) {
-        Engine::EditorState->SpritePicker = nullptr;
-    }
+    LeaveSlot(&EditorState::SpritePicker, this);
 }
 
 void EdSpritePickerBhv::Start() {
-    if (Engine::EditorState != nullptr) {
-        Engine::EditorState->SpritePicker = this;
-    }
-    SetShown(Owner(), isOpen_);
+    EnterSlot(&EditorState::SpritePicker, this);
+    Owner()->SetFlags(isOpen_, Owner()->UpdateEnabled, isOpen_);
 }
 
 void EdSpritePickerBhv::Open() {
     isOpen_ = true;
-    SetShown(Owner(), true);
+    Owner()->SetFlags(true, Owner()->UpdateEnabled, true);
     Owner()->UpdateEnabled = true;
     Engine::EditorState->IsSpritePicking = true;
-    UiScreen::ApplyPause();
+    ApplyToolPause();
 }
 
 void EdSpritePickerBhv::Close() {
     isOpen_ = false;
-    SetShown(Owner(), false);
+    Owner()->SetFlags(false, Owner()->UpdateEnabled, false);
     Engine::EditorState->IsSpritePicking = false;
-    UiScreen::ApplyPause();
+    ApplyToolPause();
 }
 
 void EdSpritePickerBhv::HandleInput() {

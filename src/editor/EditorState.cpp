@@ -1,7 +1,13 @@
 #include "editor/EditorState.h"
 
 #include "core/Behavior.h"
+#include "core/Engine.h"
+#include "core/GameObject.h"
+#include "core/RemovalNotices.h"
 #include "editor/IEdTool.h"
+#include "game/UiScreen.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -14,4 +20,36 @@ bool IsOpenTool(const Behavior* behavior) {
 
 bool EditorState::IsToolOpen() const {
     return IsOpenTool(ShapeEditor) || IsOpenTool(SpritePicker) || IsOpenTool(CameraMover);
+}
+
+EditorState::EditorState()
+    : removalListener_(RemovalNotices::Listen([this](GameObject& removed) { ForgetRemoved(removed); })) {}
+
+void EditorState::ForgetRemoved(GameObject& removed) {
+    if (SelectedObject == &removed) {
+        GameObject* next = nullptr;
+        if (GameObject* parent = removed.Parent()) {
+            const auto& siblings = parent->Children();
+            auto at = std::find(siblings.begin(), siblings.end(), &removed);
+            if (at != siblings.end() && at + 1 != siblings.end()) {
+                next = *(at + 1);
+            }
+        }
+        SelectedObject = next;
+    }
+    if (ListRoot == &removed) {
+        ListRoot = removed.Parent();
+    }
+}
+
+EditorState::~EditorState() {
+    RemovalNotices::Stop(removalListener_);
+    // The reasons are the editor's; a later editor (a test's) starts without them.
+    UiScreen::ForgetPauseReason(UiScreen::PauseReason::EditorToggle);
+    UiScreen::ForgetPauseReason(UiScreen::PauseReason::EditorTool);
+}
+
+void ApplyToolPause() {
+    const EditorState* state = Engine::EditorState;
+    UiScreen::SetPauseReason(UiScreen::PauseReason::EditorTool, state != nullptr && state->IsToolOpen());
 }

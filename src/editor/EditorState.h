@@ -10,10 +10,14 @@ class GameObject;
 class Prefab;
 
 // The record through which the editor's pieces find each other and the selection.
-// GameObject's destructor keeps the two object references valid.
+// It listens to object removals (RemovalNotices) to keep its two object references
+// valid.
 class EditorState {
 public:
-    virtual ~EditorState() = default;
+    EditorState();
+    virtual ~EditorState();
+    EditorState(const EditorState&) = delete;
+    EditorState& operator=(const EditorState&) = delete;
 
     // The object whose properties the edit palette shows; on its deletion the
     // selection moves to its next sibling, or to none after the last one.
@@ -57,4 +61,12 @@ public:
 
     // Every change made in the editor, for undo and redo.
     EditHistory History;
+
+private:
+    void ForgetRemoved(GameObject& removed);
+
+    int removalListener_ = 0;
 };
+
+// An editor tool opened or closed: the tool's pause reason follows IsToolOpen.
+void ApplyToolPause();

@@ -9,6 +9,7 @@
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
 #include "editor/PrefabEditCommand.h"
+#include "editor/EditorSlot.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudMessageFlashBhv.h"
 #include "prefabs/PrefabManager.h"
@@ -79,7 +80,7 @@ bool UnsavedWorkGuard::HasUnsavedWork() const {
 }
 
 bool UnsavedWorkGuard::KeepRunningToAsk() {
-    auto* box = Engine::EditorState != nullptr ? dynamic_cast<EdDlgMessageBoxBhv*>(Engine::EditorState->MessageBox) : nullptr;
+    auto* box = InSlot<EdDlgMessageBoxBhv>(&EditorState::MessageBox);
     if (answered_ || box == nullptr || !HasUnsavedWork()) {
         return false;
     }

@@ -7,7 +7,6 @@
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "core/LongWork.h"
-#include "editor/EditorState.h"
 #include "game/HudMessageFlashBhv.h"
 #include "game/HudRootBhv.h"
 #include "game/ThingComponent.h"
@@ -61,10 +60,6 @@ int LayeringOrder(const GameObject* object) {
 }
 
 }  // namespace
-
-bool IsEditorOpen() {
-    return Engine::EditorState != nullptr && Engine::EditorState->IsActive;
-}
 
 GameplayScreenBhv::GameplayScreenBhv() {
     AddProperties();
@@ -236,7 +231,7 @@ void GameplayScreenBhv::TryDropSeed() {
     const Vector2 offset = random->RandomDirection() * random->RandomFloat(0.0f, SeedScatter);
     const Vector2 point = Engine::InputManager->CursorInWorld() + offset;
     const bool overHud = Engine::HudRoot != nullptr && Engine::HudRoot->IsMouseOverHud();
-    if (overHud || IsEditorOpen() || IsDropBlocked(point)) {
+    if (overHud || Engine::InputManager->IsPointerTaken() || IsDropBlocked(point)) {
         return;
     }
     auto* seed = new GameObject("Seed");

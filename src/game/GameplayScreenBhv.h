@@ -74,6 +74,3 @@ private:
     float shadowDarkness_ = 1.5f;
     std::set<std::string> warned_;
 };
-
-// The editor is open over the game: the tools and the HUD leave the mouse to it.
-bool IsEditorOpen();

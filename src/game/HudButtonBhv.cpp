@@ -27,7 +27,7 @@ void HudButtonBhv::HandleInput() {
         tint->Tint = IsHighlighted ? SelectedTint : Color{255, 255, 255, 255};
     }
     const InputManager* input = Engine::InputManager;
-    if (input == nullptr || Owner() == nullptr || IsEditorOpen() || !OnClick) {
+    if (input == nullptr || Owner() == nullptr || input->IsPointerTaken() || !OnClick) {
         return;
     }
     if (input->IsKeyPressed(KeyLeftMouse) && Contains(*Owner(), input->Cursor)) {

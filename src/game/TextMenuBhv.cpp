@@ -29,7 +29,7 @@ std::vector<GameObject*> TextMenuBhv::Items() const {
 void TextMenuBhv::HandleInput() {
     const int count = static_cast<int>(Items().size());
     const InputManager& input = *Engine::InputManager;
-    if (UiScreen::IsEditorAsking() || count == 0 || !Engine::Graphics->HasFocus) {
+    if (input.AreKeysTaken() || count == 0 || !Engine::Graphics->HasFocus) {
         return;
     }
     SelectedIndex = std::clamp(SelectedIndex, 0, count - 1);  // items may have gone

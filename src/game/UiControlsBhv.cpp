@@ -9,7 +9,7 @@ void UiControlsBhv::Start() { UiScreen::Hide(Owner()); }
 
 void UiControlsBhv::HandleInput() {
     const InputManager& input = *Engine::InputManager;
-    if (UiScreen::IsEditorAsking() || (!input.IsActionPressed(ActionMenuConfirm) && !input.IsActionPressed(ActionMenuCancel))) {
+    if (input.AreKeysTaken() || (!input.IsActionPressed(ActionMenuConfirm) && !input.IsActionPressed(ActionMenuCancel))) {
         return;
     }
     UiScreen::Hide(Owner());

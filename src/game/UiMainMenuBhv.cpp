@@ -32,7 +32,7 @@ void UiMainMenuBhv::Start() {
 }
 
 void UiMainMenuBhv::HandleInput() {
-    if (!UiScreen::IsEditorAsking() && Engine::InputManager->IsActionPressed(ActionMenuCancel)) {
+    if (!Engine::InputManager->AreKeysTaken() && Engine::InputManager->IsActionPressed(ActionMenuCancel)) {
         Select("Resume");
     }
 }

@@ -18,9 +18,9 @@ void UiMenuRootBhv::Start() {
 }
 
 void UiMenuRootBhv::HandleInput() {
-    // While a menu is up, the menu itself answers Esc; while the editor is open, Esc
-    // is the editor's (it ends a grab).
-    if (!IsMenuUp() && !IsEditorOpen() && Engine::InputManager->IsActionPressed(ActionMenuCancel)) {
+    // While a menu is up, the menu itself answers Esc; while something above the
+    // game takes the keys (the open editor: Esc ends a grab), Esc is its.
+    if (!IsMenuUp() && !Engine::InputManager->AreKeysTaken() && Engine::InputManager->IsActionPressed(ActionMenuCancel)) {
         OpenMenu("UiMainMenu");
     }
 }

@@ -2,21 +2,14 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
-#include "editor/EditorState.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudRootBhv.h"
 
+#include <set>
+
 namespace {
 
-bool menuPause = false;
-
-void SetShown(GameObject* object, bool on) {
-    if (object != nullptr) {
-        object->InputEnabled = on;
-        object->UpdateEnabled = on;
-        object->DrawEnabled = on;
-    }
-}
+std::set<UiScreen::PauseReason> reasons;
 
 // The HUD's buttons stop taking clicks too: they lie under the menu.
 void SetGameplayRunning(bool on) {
@@ -32,26 +25,30 @@ void SetGameplayRunning(bool on) {
 
 }  // namespace
 
-void UiScreen::Show(GameObject* object) { SetShown(object, true); }
-void UiScreen::Hide(GameObject* object) { SetShown(object, false); }
+void UiScreen::Show(GameObject* object) {
+    if (object != nullptr) object->SetShown(true);
+}
+void UiScreen::Hide(GameObject* object) {
+    if (object != nullptr) object->SetShown(false);
+}
 bool UiScreen::IsShown(const GameObject* object) { return object != nullptr && object->UpdateEnabled; }
-void UiScreen::PauseGameplay() {
-    menuPause = true;
+void UiScreen::SetPauseReason(PauseReason reason, bool on) {
+    if (on) {
+        reasons.insert(reason);
+    } else {
+        reasons.erase(reason);
+    }
     ApplyPause();
 }
 
-void UiScreen::ResumeGameplay() {
-    menuPause = false;
-    ApplyPause();
-}
+bool UiScreen::HasPauseReason(PauseReason reason) { return reasons.count(reason) != 0; }
 
-bool UiScreen::IsGameplayPaused() {
-    const EditorState* editor = Engine::EditorState;
-    return menuPause || (editor != nullptr && (editor->PauseGame || editor->IsToolOpen()));
-}
+void UiScreen::ForgetPauseReason(PauseReason reason) { reasons.erase(reason); }
 
-bool UiScreen::IsEditorAsking() {
-    return Engine::EditorState != nullptr && Engine::EditorState->IsKeyboardCaptured;
-}
+void UiScreen::PauseGameplay() { SetPauseReason(PauseReason::Menu, true); }
+
+void UiScreen::ResumeGameplay() { SetPauseReason(PauseReason::Menu, false); }
+
+bool UiScreen::IsGameplayPaused() { return !reasons.empty(); }
 
 void UiScreen::ApplyPause() { SetGameplayRunning(!IsGameplayPaused()); }

@@ -6,11 +6,16 @@ class GameObject;
 // The play field is paused by switching off its screen's input and update, so it
 // stays drawn under the menu; the HUD stops taking clicks meanwhile.
 //
-// One rule decides "paused": a pause menu or message box asks for it, the editor's
-// pause toggle (EditorState::PauseGame) is on, or an editor tool is open
-// (EditorState::IsToolOpen). ApplyPause sets the flags from that rule; every change
-// of any reason calls it.
+// One rule decides "paused": any pause reason is set. Each owner sets and clears its
+// own: the menus and message boxes (Menu), the editor's pause toggle (EditorToggle),
+// an open editor tool (EditorTool). Setting or clearing a reason applies the rule.
 namespace UiScreen {
+
+enum class PauseReason { Menu, EditorToggle, EditorTool };
+void SetPauseReason(PauseReason reason, bool on);
+bool HasPauseReason(PauseReason reason);
+// Clears a reason without applying the rule (its owner is going away).
+void ForgetPauseReason(PauseReason reason);
 
 void Show(GameObject* object);
 void Hide(GameObject* object);
@@ -21,8 +26,5 @@ void PauseGameplay();
 void ResumeGameplay();
 void ApplyPause();
 bool IsGameplayPaused();
-// An editor question is up (it may come while a menu is shown, about quitting): the
-// menus leave the keys and the mouse to it.
-bool IsEditorAsking();
 
 }  // namespace UiScreen

@@ -4,14 +4,16 @@
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
-#include "core/IEditorRoot.h"
 #include "core/Letterbox.h"
 #include "graphics/Camera2d.h"
 #include "graphics/Graphics.h"
+#include "input/InputConsumer.h"
 #include "input/KeyboardLayout.h"
 #include "platform/Clipboard.h"
 #include "platform/EventPump.h"
 #include "platform/Window.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -146,11 +148,28 @@ bool InputManager::Poll() {
         const Letterbox box = Letterbox::Fit(graphics.Width, graphics.Height, window->ClientWidth(), window->ClientHeight());
         Cursor = box.ToFrame(window->CursorInClient(), graphics.Width, graphics.Height);
     }
-    if (Engine::EditorRoot != nullptr) {
-        Engine::EditorRoot->UpdatePointerOverEditor();
-        Engine::EditorRoot->UpdateKeyboardCapture();
+    for (InputConsumer* consumer : consumers_) {
+        consumer->Offer(*this);
     }
     return keepRunning;
+}
+
+void InputManager::AddConsumer(InputConsumer* consumer) {
+    if (std::find(consumers_.begin(), consumers_.end(), consumer) == consumers_.end()) {
+        consumers_.push_back(consumer);
+    }
+}
+
+void InputManager::RemoveConsumer(InputConsumer* consumer) {
+    consumers_.erase(std::remove(consumers_.begin(), consumers_.end(), consumer), consumers_.end());
+}
+
+bool InputManager::IsPointerTaken() const {
+    return std::any_of(consumers_.begin(), consumers_.end(), [](const InputConsumer* c) { return c->TakesPointer(); });
+}
+
+bool InputManager::AreKeysTaken() const {
+    return std::any_of(consumers_.begin(), consumers_.end(), [](const InputConsumer* c) { return c->TakesKeys(); });
 }
 
 bool InputManager::Apply(const InputEvent& event) {

@@ -21,6 +21,7 @@ struct InputEvent;
 // order in which characters and editing keys came, however long the frame was.
 // Every query answers false while the game window does not have the focus, though
 // the state is still tracked.
+class InputConsumer;
 class InputManager {
 public:
     using KeySet = std::bitset<256>;
@@ -69,6 +70,15 @@ public:
     // graphics.
     Vector2 CursorInWorld() const;
 
+    // Consumers above the game, offered each poll's input in the order added. Each
+    // removes itself before it goes.
+    void AddConsumer(InputConsumer* consumer);
+    void RemoveConsumer(InputConsumer* consumer);
+    // Whether a consumer takes the pointer or the keys now: the menus, the HUD and the
+    // play field then leave them alone.
+    bool IsPointerTaken() const;
+    bool AreKeysTaken() const;
+
     Vector2 Cursor;
     Vector2 PreviousCursor;
     KeySet CurrentKeys;
@@ -91,6 +101,7 @@ private:
     bool IsHeld(int code) const;
     bool IsShiftHeld() const;
 
+    std::vector<InputConsumer*> consumers_;
     KeySet wentDownThisPoll_;
     KeySet releaseAtNextPoll_;
     // What the key presses of the last poll typed, in the order they came: a slow

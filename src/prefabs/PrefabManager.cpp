@@ -1,13 +1,13 @@
 #include "prefabs/PrefabManager.h"
 
 #include "core/ContentError.h"
+#include "core/ContentFile.h"
 #include "core/ContentLog.h"
 #include "core/Engine.h"
 #include "core/GameConfig.h"
 #include "core/LongWork.h"
 #include "core/LowerExtension.h"
 #include "platform/AtomicFile.h"
-#include "prefabs/ComponentTypes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -36,10 +36,14 @@ PrefabManager::~PrefabManager() {
     prefabs_.clear();
 }
 
-void PrefabManager::RegisterTypes() {
-    RegisterComponentTypes(*this);
+void PrefabManager::RegisterTypes(const std::function<void(PrefabManager&)>& registerAll) {
+    registerAll(*this);
     CreatePrototypes();
     LoadPrefabDirectory();
+}
+
+void PrefabManager::LeaveOutPrefabsUsing(std::function<bool(const std::string&)> test) {
+    leftOutType_ = std::move(test);
 }
 
 void PrefabManager::CreatePrototypes() {
@@ -71,6 +75,9 @@ void PrefabManager::LoadPrefabDirectory() {
         // A later directory's file replaces the prefab of the same name.
         std::string names;
         ForEachPrefabFile(directories[i], [&](const std::filesystem::path& file) {
+            if (UsesLeftOutType(file)) {
+                return;
+            }
             const std::string stem = file.stem().string();
             auto prefab = std::make_unique<Prefab>(*this, stem);
             prefab->Load(file);
@@ -89,6 +96,19 @@ void PrefabManager::LoadPrefabDirectory() {
             ContentLog::Info("your own prefabs from " + directories[i].string() + ": " + names);
         }
     }
+}
+
+bool PrefabManager::UsesLeftOutType(const std::filesystem::path& file) const {
+    if (!leftOutType_) {
+        return false;
+    }
+    const ContentFile read = ContentFile::ReadJson(file);  // the components point into it
+    const auto components = read.Root().get_child_optional("Components");
+    if (!components) {
+        return false;
+    }
+    return std::any_of(components->begin(), components->end(),
+                       [this](const auto& component) { return leftOutType_(component.first); });
 }
 
 std::string PrefabManager::ForgetRemovedPrefabs(const std::filesystem::path& directory) {

@@ -17,7 +17,7 @@
 // one prototype (default instance) of each type, and every loaded prefab by name.
 //
 // A subsystem makes its component types known by adding one line to
-// RegisterComponentTypes (prefabs/ComponentTypes.cpp):
+// RegisterRuntimeTypes (game/RuntimeTypes.cpp; the editor's: editor/EditorTypes.cpp):
 //
 //     manager.Register<SpriteComponent>("SpriteComponent");
 //
@@ -48,9 +48,13 @@ public:
                                      &typeid(T)};
     }
 
-    // Start-up: every component type, one prototype each, then every prefab file of
-    // PrefabDirectory. A file that does not load throws a ContentError naming it.
-    void RegisterTypes();
+    // Start-up: every component type (registerAll, the program's list), one
+    // prototype each, then every prefab file of PrefabDirectory. A file that does not
+    // load throws a ContentError naming it.
+    void RegisterTypes(const std::function<void(PrefabManager&)>& registerAll);
+    // Prefabs with a component whose type name passes the test are not loaded (a
+    // player build leaves out the editor's).
+    void LeaveOutPrefabsUsing(std::function<bool(const std::string& typeName)> test);
     void CreatePrototypes();
     void LoadPrefabDirectory();
 
@@ -134,10 +138,12 @@ private:
     // Drops the prefabs the directory's removal markers name; returns ", Name (removed)"
     // for each.
     std::string ForgetRemovedPrefabs(const std::filesystem::path& directory);
+    bool UsesLeftOutType(const std::filesystem::path& file) const;
 
     std::map<std::string, ComponentType> types_;
     std::map<std::string, std::unique_ptr<IEditable>> prototypes_;
     std::map<std::string, std::unique_ptr<Prefab>> prefabs_;
     std::set<std::string> removedNames_;
     std::vector<std::string> instancing_;
+    std::function<bool(const std::string&)> leftOutType_;
 };

@@ -1,3 +1,4 @@
+#include "app/Edition.h"
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/MusicManager.h"
@@ -23,7 +24,7 @@ TEST(ShippedAudioTest, EveryCueAndTheMusicAreAudibleAndNeverClip) {
     DeletionQueues& deletions = engine.Make(Engine::Deletions);
     engine.Make(Engine::RandomManager);
     engine.Make(Engine::GameConfig).Load();
-    engine.Make(Engine::Prefabs).RegisterTypes();
+    engine.Make(Engine::Prefabs).RegisterTypes(RegisterComponentTypes);
     engine.Make(Engine::Root);
     AudioDevice* loopback = UseLoopbackSound(engine, 2);
     if (loopback == nullptr) {

@@ -1,7 +1,6 @@
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
 #include "core/GameObject.h"
-#include "editor/EditorState.h"
 #include "game/ThingComponent.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/TintComponent.h"
@@ -26,7 +25,6 @@ protected:
     Log log;  // outlives the tree, whose behaviours write into it as they go
     EngineScope engine;
     DeletionQueues& deletions = engine.Make(Engine::Deletions);
-    EditorState& editorState = engine.Make(Engine::EditorState);
     GameObject& root = engine.Make(Engine::Root);
 };
 
@@ -138,31 +136,6 @@ TEST_F(GameObjectTest, MoveAmongSiblingsSwapsWithinRange) {
     EXPECT_EQ(root.Children(), (std::vector<GameObject*>{c, a, b}));
     GameObject orphan;
     orphan.MoveAmongSiblings(1);  // no parent: nothing happens
-}
-
-TEST_F(GameObjectTest, EditorSelectionMovesToNextSiblingThenToNone) {
-    EditorState& editor = editorState;
-    auto* a = AddChild(&root, "a");
-    auto* b = AddChild(&root, "b");
-    editor.SelectedObject = a;
-    delete a;
-    EXPECT_EQ(editor.SelectedObject, b);
-    delete b;
-    EXPECT_EQ(editor.SelectedObject, nullptr);
-}
-
-TEST_F(GameObjectTest, EditorListRootFallsBackToParent) {
-    EditorState& editor = editorState;
-    auto* parent = AddChild(&root, "parent");
-    auto* child = AddChild(parent, "child");
-    editor.ListRoot = child;
-    delete child;
-    EXPECT_EQ(editor.ListRoot, parent);
-
-    editor.ListRoot = parent;
-    parent->Destroy();  // detached: no parent left to fall back to
-    deletions.DeleteQueued();
-    EXPECT_EQ(editor.ListRoot, nullptr);
 }
 
 TEST_F(GameObjectTest, WorldPositionFollowsRelativeChain) {

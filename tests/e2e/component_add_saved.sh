@@ -6,6 +6,7 @@
 # file holds the component. The game then starts on that file, and the stone keeps
 # the component through the editor's reload and a second Alt+S.
 # SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

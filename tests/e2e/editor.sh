@@ -5,6 +5,7 @@
 # and no other byte changed; a grab ended with Esc saves the same bytes; a delete
 # taken back with Ctrl+Z saves the same bytes; F1 writes the working copy and F1
 # again brings the layout back. SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

@@ -3,6 +3,7 @@
 # build and of the development content: Esc (Cancel) keeps the level and its edit,
 # which Alt+S then saves; N (No) switches and drops the edit, leaving the file as
 # saved. SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

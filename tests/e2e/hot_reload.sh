@@ -4,6 +4,7 @@
 # the editor root runs the monitor: stones painted red in their source image show red
 # in the game within 5 s; a truncated PNG saved into the watched tree keeps the game
 # running and is named on standard error. SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

@@ -5,6 +5,7 @@
 # each leave their file in the player's XDG directories under that HOME; nothing in
 # the prefix changes, and the saved level is read over the shipped one at the next
 # start.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

@@ -2,6 +2,7 @@
 # An edit survives kill -9: seconds after it its recovery copy is on disk, the next
 # start offers it, and Recover brings it back to be saved. Runs on scratch copies of
 # the build and of the development content.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

@@ -3,6 +3,7 @@
 # development content: F1, the object list walked down to the level, a stone chosen
 # in it, its "Pos" X typed into the edit palette with Enter, Ctrl+S: the level file
 # differs in exactly that value. SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

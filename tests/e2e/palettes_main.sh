@@ -3,6 +3,7 @@
 # content/: F1 shows it over the field; its "Object list" toggle shows the object
 # list, whose right click on a row walks into that object; the toggle hides the list
 # again. SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

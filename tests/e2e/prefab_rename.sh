@@ -4,6 +4,7 @@
 # only on a second commit (the levels use Twig); "../x" is refused; Ctrl+Shift+S then
 # writes bough.json, deletes Twig.json and leaves every other file's bytes as they were.
 # SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

@@ -3,6 +3,7 @@
 # Alt+S, kill -9 at once. The next start either offers nothing for the level or
 # offers it with the warning that its file changed since; the saved layout stays.
 # Runs on scratch copies of the build and of the development content.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

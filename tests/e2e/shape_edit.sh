@@ -5,6 +5,7 @@
 # stone's own shape) differs in its "Shape" alone, the corner is further out, and the
 # game loads it again.
 # SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

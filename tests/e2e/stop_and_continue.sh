@@ -3,6 +3,7 @@
 # the game plays on with its unsaved edit and writes no crash report; the same for a
 # save whose fsync takes 7 s (strace injects the delay). Runs on scratch copies of
 # the build and of the development content.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

@@ -4,6 +4,7 @@
 # sprite's "Size.X" typed in the edit palette as "3.75" (a key every 120 ms, Enter
 # at once, as xdotool types), its name typed the same way, Alt+S: the level file
 # holds both as typed. SCREENSHOTS=<dir> keeps the pictures.
+# needs: editor
 set -euo pipefail
 game="$1"
 xclose="$2"

@@ -9,6 +9,7 @@
 #include "editor/UnsavedSummary.h"
 #include "editor/UpdateInstancesCommand.h"
 #include "game/UiScreen.h"
+#include "editor/EditorState.h"
 #include "support/GameplayScene.h"
 
 #include <cstdlib>
@@ -29,6 +30,7 @@ const char* const kAddedTypes[] = {"TintComponent", "ThingComponent", "AllValues
 // every live edit of the level. VELLIMOR_EDITS_SEED picks the seed.
 class AllSavedTest : public GameplayScene {
 protected:
+    EditorState& editor = engine.Make(Engine::EditorState);
     AllSavedTest() {
         UiScreen::ResumeGameplay();
         manager.Release("Lvl_TestLevel2");

@@ -1,3 +1,4 @@
+#include "input/InputConsumer.h"
 #include "core/PropertyText.h"
 #include "editor/EdCameraMoverBhv.h"
 #include "editor/EdRootBhv.h"
@@ -6,6 +7,7 @@
 #include "editor/ShapeHandles.h"
 #include "game/UiScreen.h"
 #include "physics/B2DebugDrawer.h"
+#include "editor/EditorState.h"
 #include "support/GameplayScene.h"
 
 #include <cmath>
@@ -25,6 +27,7 @@ bool SameBits(const Camera2d& a, const Camera2d& b) {
 // only the tools pause the field), and a static solid in the level at (2, 1).
 class EdToolsTest : public GameplayScene {
 protected:
+    EditorState& editor = engine.Make(Engine::EditorState);
     EdToolsTest() {
         UiScreen::ResumeGameplay();
         AddPrefab("EdShapeEditor", R"({"Components": {"EdShapeEditorBhv": "",
@@ -158,7 +161,7 @@ TEST_F(EdToolsTest, AnEdgeOpensNothingAndADeletedTargetClosesTheEditor) {
     EditShape("Box 1 0.5");
     EXPECT_TRUE(shapeEditor->IsOpen());
     EXPECT_TRUE(Paused());
-    Engine::EditorRoot->UpdateKeyboardCapture();
+    dynamic_cast<InputConsumer&>(*Engine::EditorRoot).Offer(*Engine::InputManager);
     EXPECT_TRUE(editor.IsKeyboardCaptured);
     solid->Destroy();
     Frame();

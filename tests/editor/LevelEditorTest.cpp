@@ -3,6 +3,7 @@
 #include "editor/LevelStore.h"
 #include "game/LevelBhv.h"
 #include "game/UiScreen.h"
+#include "editor/EditorState.h"
 #include "support/GameplayScene.h"
 
 #include <cstring>
@@ -15,6 +16,7 @@ bool SameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 // gameplay screen, with the editor root beside it, opened with F1.
 class LevelEditorTest : public GameplayScene {
 protected:
+    EditorState& editor = engine.Make(Engine::EditorState);
     LevelEditorTest() {
         UiScreen::ResumeGameplay();
         manager.Release("Lvl_TestLevel2");

@@ -201,7 +201,7 @@ TEST_F(GameplayScreenTest, StonesTheHudAndTheOpenEditorBlockADropButAntsDoNot) {
     EXPECT_EQ(SeedsInLevel(), 1u);
 
     PointAtWorld({0.0f, 0.0f});
-    editor.IsActive = true;
+    above.Pointer = true;  // the open editor
     Regrip();
     Frame();
     EXPECT_EQ(SeedsInLevel(), 1u);

@@ -60,10 +60,10 @@ TEST_F(HudTest, DayNightClicksOnlyWhenThePhaseChangesAndNothingReactsWithTheEdit
     EXPECT_EQ(screen->Phase(), PhaseDusk);
     EXPECT_EQ(CuesPlayed("ButtonClick"), 1u) << "no click during the transition";
 
-    editor.IsActive = true;
+    above.Pointer = true;  // the open editor
     ClickAt({70.0f, 10.0f});
     EXPECT_EQ(screen->Tool, ToolNone);
-    editor.IsActive = false;
+    above.Pointer = false;
 
     delete screen->Owner();
     ClickAt({70.0f, 10.0f});

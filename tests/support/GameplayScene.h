@@ -2,7 +2,6 @@
 
 #include "app/GameApp.h"
 #include "audio/CueManagerBhv.h"
-#include "editor/EditorState.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
 #include "game/HudRootBhv.h"
@@ -11,6 +10,7 @@
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TintComponent.h"
+#include "input/InputConsumer.h"
 #include "input/InputManager.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/B2FixtureComponent.h"
@@ -21,6 +21,16 @@
 
 #include <initializer_list>
 #include <string>
+
+// Stands in for what sits above the game (the open editor): takes the pointer and
+// the keys when told to.
+struct AboveTheGame : InputConsumer {
+    bool Pointer = false;
+    bool Keys = false;
+    void Offer(const InputManager&) override {}
+    bool TakesPointer() const override { return Pointer; }
+    bool TakesKeys() const override { return Keys; }
+};
 
 // A gameplay screen as the content builds it, with its children, the managers it
 // reaches and a cue manager whose cues (empty prefabs) stay as its children, so a
@@ -39,10 +49,12 @@ protected:
         AddPrefab("Cue_ButtonClick", R"({"Components": "", "AutoCreate": ""})");
         cues = Add(&root, "CueManager");
         Attach<CueManagerBhv>(cues);
+        input.AddConsumer(&above);
     }
 
     // The tree goes while the world its bodies live in is still there.
     ~GameplayScene() override {
+        input.RemoveConsumer(&above);
         GameApp::DeletionPhase();
         while (!root.Children().empty()) delete root.Children().back();
     }
@@ -141,7 +153,7 @@ protected:
 
     Graphics& graphics = engine.Make(Engine::Graphics);
     InputManager& input = engine.Make(Engine::InputManager);
-    EditorState& editor = engine.Make(Engine::EditorState);
+    AboveTheGame above;
     GameObject* cues = nullptr;
     GameObject* hud = nullptr;
     GameplayScreenBhv* screen = nullptr;

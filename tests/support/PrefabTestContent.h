@@ -6,7 +6,7 @@
 #include "core/FrameTime.h"
 #include "core/GameConfig.h"
 #include "core/GameObject.h"
-#include "prefabs/ComponentTypes.h"
+#include "app/Edition.h"
 #include "prefabs/PrefabManager.h"
 #include "support/AllValuesComponent.h"
 #include "support/EngineScope.h"

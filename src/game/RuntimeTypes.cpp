@@ -1,34 +1,10 @@
-#include "prefabs/ComponentTypes.h"
+#include "game/RuntimeTypes.h"
 
 #include "animation/AnimationBhv.h"
 #include "audio/CueComponent.h"
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/CueOneShotBhv.h"
-#include "editor/EdButtonBhv.h"
-#include "editor/EdCameraMoverBhv.h"
-#include "editor/EdDialogBhv.h"
-#include "editor/EdDlgComponentPickerBhv.h"
-#include "editor/EdDlgMessageBoxBhv.h"
-#include "editor/EdDlgPrefabPickerBhv.h"
-#include "editor/EdFieldBhv.h"
-#include "editor/EdHotReloadMonitorBhv.h"
-#include "editor/EdLevelEditorBhv.h"
-#include "editor/EdListItemBhv.h"
-#include "editor/EdPalAutoCreateListBhv.h"
-#include "editor/EdPalMainBhv.h"
-#include "editor/EdPalObjectEditBhv.h"
-#include "editor/EdPalObjectListBhv.h"
-#include "editor/EdPalPrefabListBhv.h"
-#include "editor/EdPaletteBhv.h"
-#include "editor/EdPropertyRowBhv.h"
-#include "editor/EdRootBhv.h"
-#include "editor/EdRowMultiContainerBhv.h"
-#include "editor/EdShapeEditorBhv.h"
-#include "editor/EdSpacerBhv.h"
-#include "editor/EdSpritePickerBhv.h"
-#include "editor/EdTitleBarBhv.h"
-#include "editor/EdToggleBhv.h"
 #include "game/En_AntBhv.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
@@ -66,12 +42,11 @@
 #include "prefabs/PrefabManager.h"
 #include "script/TweensBhv.h"
 
-// One line per type, kept in the order of the game's full type list; a subsystem
-// adds its types at their place when it lands; the registry test checks each.
-void RegisterComponentTypes(PrefabManager& manager) {
+// One line per type, in the order of the game's type list; a subsystem adds its
+// types at their place when it lands; the registry test checks each.
+void RegisterRuntimeTypes(PrefabManager& manager) {
     manager.Register<PrefabComponent>("PrefabComponent");
     manager.Register<TweensBhv>("TweensBhv");
-    manager.Register<EdHotReloadMonitorBhv>("EdHotReloadMonitorBhv");
     manager.Register<En_AntBhv>("En_AntBhv");
     manager.Register<AnimationBhv>("AnimationBhv");
     manager.Register<DirectionalSpriteLightBhv>("DirectionalSpriteLightBhv");
@@ -102,29 +77,6 @@ void RegisterComponentTypes(PrefabManager& manager) {
     manager.Register<DebugRectsBhv>("DebugRectsBhv");
     manager.Register<FireLightBhv>("FireLightBhv");
     manager.Register<LevelBhv>("LevelBhv");
-    manager.Register<EdRootBhv>("EdRootBhv");
-    manager.Register<EdLevelEditorBhv>("EdLevelEditorBhv");
-    manager.Register<EdCameraMoverBhv>("EdCameraMoverBhv");
-    manager.Register<EdShapeEditorBhv>("EdShapeEditorBhv");
-    manager.Register<EdSpritePickerBhv>("EdSpritePickerBhv");
-    manager.Register<EdButtonBhv>("EdButtonBhv");
-    manager.Register<EdToggleBhv>("EdToggleBhv");
-    manager.Register<EdFieldBhv>("EdFieldBhv");
-    manager.Register<EdListItemBhv>("EdListItemBhv");
-    manager.Register<EdTitleBarBhv>("EdTitleBarBhv");
-    manager.Register<EdSpacerBhv>("EdSpacerBhv");
-    manager.Register<EdRowMultiContainerBhv>("EdRowMultiContainerBhv");
-    manager.Register<EdPropertyRowBhv>("EdPropertyRowBhv");
-    manager.Register<EdPalObjectEditBhv>("EdPalObjectEditBhv");
-    manager.Register<EdPaletteBhv>("EdPaletteBhv");
-    manager.Register<EdDialogBhv>("EdDialogBhv");
-    manager.Register<EdDlgMessageBoxBhv>("EdDlgMessageBoxBhv");
-    manager.Register<EdDlgPrefabPickerBhv>("EdDlgPrefabPickerBhv");
-    manager.Register<EdDlgComponentPickerBhv>("EdDlgComponentPickerBhv");
-    manager.Register<EdPalMainBhv>("EdPalMainBhv");
-    manager.Register<EdPalObjectListBhv>("EdPalObjectListBhv");
-    manager.Register<EdPalPrefabListBhv>("EdPalPrefabListBhv");
-    manager.Register<EdPalAutoCreateListBhv>("EdPalAutoCreateListBhv");
     manager.Register<ParticleManagerBhv>("ParticleManagerBhv");
     manager.Register<Pcl_EmitContinuousBhv>("Pcl_EmitContinuousBhv");
     manager.Register<Pcl_EmitOnceBhv>("Pcl_EmitOnceBhv");
