@@ -1,11 +1,11 @@
 #include "app/GameApp.h"
+#include "core/SubProperty.h"
 #include "editor/EdFieldBhv.h"
 #include "editor/EdPaletteParts.h"
 #include "editor/EdToggleBhv.h"
 #include "editor/EdPalObjectEditBhv.h"
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EditorState.h"
-#include "editor/PropertyTextCheck.h"
 #include "graphics/Graphics.h"
 #include "graphics/SpriteComponent.h"
 #include "input/InputManager.h"
@@ -40,7 +40,8 @@ TEST(PropertyTextCheck, RefusesTextThatWouldNotLandAsTyped) {
         {typeid(std::string), 0, "any\\ntext", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PropertyTextRefusal(c.type, c.sub, c.text).empty(), c.accepted) << c.type.name() << " " << c.text;
+        EXPECT_EQ(SubProperty::ParseCheckedAs(c.type, c.sub, c.text).Refusal().empty(), c.accepted)
+            << c.type.name() << " " << c.text;
     }
 }
 
