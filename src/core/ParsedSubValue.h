@@ -14,7 +14,7 @@ public:
     // Writes the converted value into a view of the sub-value it was parsed for.
     using Assign = std::function<void(const SubProperty&)>;
 
-    // Accepted, with nothing to write: text for a sub-value the type does not have.
+    // Accepted, with nothing to write (text for a sub-value the type does not have).
     ParsedSubValue() = default;
     // why is never empty.
     static ParsedSubValue Refused(std::string why);

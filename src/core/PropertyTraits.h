@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <typeinfo>
+#include <utility>
 
 // What a property of value type T looks like as text: how many sub-values it has,
 // their names and types, and how each prints and parses. One specialisation per
@@ -172,7 +173,9 @@ struct PropertyTraits<Vector2> {
     static std::string ParseChecked(Vector2& v, int i, const std::string& text) {
         return PropertyTraits<float>::ParseChecked(Field(v, i), 0, text);
     }
-    static void AssignSub(Vector2& to, const Vector2& from, int i) { Field(to, i) = Field(const_cast<Vector2&>(from), i); }
+    static void AssignSub(Vector2& to, const Vector2& from, int i) {
+        Field(to, i) = Field(const_cast<Vector2&>(from), i);
+    }
 };
 
 template <>
@@ -199,7 +202,9 @@ struct PropertyTraits<Rect> {
     static std::string ParseChecked(Rect& r, int i, const std::string& text) {
         return PropertyTraits<float>::ParseChecked(Field(r, i), 0, text);
     }
-    static void AssignSub(Rect& to, const Rect& from, int i) { Field(to, i) = Field(const_cast<Rect&>(from), i); }
+    static void AssignSub(Rect& to, const Rect& from, int i) {
+        Field(to, i) = Field(const_cast<Rect&>(from), i);
+    }
 };
 
 template <>
