@@ -49,8 +49,9 @@ protected:
         Properties[name] = std::make_unique<PropertyRegistrationImpl<T>>(&field);
     }
 
+    // Returns the registration, for a text check of its own (SetTextCheck).
     template <class T>
-    void AddProxy(const std::string& name, std::function<T()> getter, std::function<void(T)> setter) {
-        Properties[name] = std::make_unique<PropertyProxyImpl<T>>(std::move(getter), std::move(setter));
+    PropertyRegistration& AddProxy(const std::string& name, std::function<T()> getter, std::function<void(T)> setter) {
+        return *(Properties[name] = std::make_unique<PropertyProxyImpl<T>>(std::move(getter), std::move(setter)));
     }
 };

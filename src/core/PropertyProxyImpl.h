@@ -31,6 +31,6 @@ public:
     }
     SubProperty GetSubProperty(const std::string& propertyName, int index) const override {
         return PropertyRegistrationDetail::Describe<T>(propertyName, index, nullptr,
-                                                       const_cast<PropertyProxyImpl*>(this));
+                                                       const_cast<PropertyProxyImpl*>(this), OwnTextCheck());
     }
 };

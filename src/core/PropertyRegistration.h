@@ -34,6 +34,12 @@ public:
     // Sub-value number `index`; enumerate from 0 until the result IsLast.
     virtual SubProperty GetSubProperty(const std::string& propertyName, int index) const = 0;
 
+    // A check of typed text beyond what the value type makes, for a property whose
+    // text must mean more than its type says (a fixture's shape text must build a
+    // shape); it runs first when a sub-value parses typed text. The clones do not
+    // carry it: a stored value is checked through its type's prototype.
+    void SetTextCheck(SubProperty::TextCheck check) { textCheck_ = std::move(check); }
+
     const std::type_info& TypeTag() const { return *typeTag_; }
     bool OwnsValue() const { return ownsValue_; }
     void* Value() const { return value_; }
@@ -44,9 +50,12 @@ protected:
 
     // The whole value copied through text into target's first sub-value.
     void AssignThroughText(PropertyRegistration& target) const;
+    // The check for the sub-values to hand on; null without one.
+    const SubProperty::TextCheck* OwnTextCheck() const { return textCheck_ ? &textCheck_ : nullptr; }
 
 private:
     const std::type_info* typeTag_;
     bool ownsValue_;
     void* value_;
+    SubProperty::TextCheck textCheck_;
 };

@@ -67,13 +67,15 @@ std::unique_ptr<PropertyRegistration> OwnedDefault() {
 
 // Fills in the name, type and last flag of sub-value `index` of a T.
 template <class T>
-SubProperty Describe(const std::string& propertyName, int index, void* value, PropertyRegistration* proxy) {
+SubProperty Describe(const std::string& propertyName, int index, void* value, PropertyRegistration* proxy,
+                     const SubProperty::TextCheck* check) {
     SubProperty sub;
     sub.Index = index;
     sub.PropertyName = propertyName;
     sub.ValueTypeTag = &typeid(T);
     sub.Value = value;
     sub.Proxy = proxy;
+    sub.Check = check;
     const bool inRange = index >= 0 && index < PropertyTraits<T>::SubCount;
     // Moved in from a temporary: assigning the literal itself trips a false -Wrestrict
     // warning of GCC 12 in some units.
@@ -101,7 +103,7 @@ std::unique_ptr<PropertyRegistration> PropertyRegistrationImpl<T>::CloneOwned() 
 
 template <class T>
 SubProperty PropertyRegistrationImpl<T>::GetSubProperty(const std::string& propertyName, int index) const {
-    return PropertyRegistrationDetail::Describe<T>(propertyName, index, Value(), nullptr);
+    return PropertyRegistrationDetail::Describe<T>(propertyName, index, Value(), nullptr, OwnTextCheck());
 }
 
 // Defined after the helpers above, which it uses.

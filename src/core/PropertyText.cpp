@@ -125,10 +125,11 @@ std::string FormatAlpha(std::uint8_t alpha) {
 
 std::optional<std::uint8_t> ParseAlpha(const std::string& text) {
     const std::optional<float> fraction = ParseFloat(text);
-    if (!fraction) {
-        return std::nullopt;
-    }
-    const float scaled = *fraction * 255.0f;
+    return fraction ? AlphaFromFraction(*fraction) : std::nullopt;
+}
+
+std::optional<std::uint8_t> AlphaFromFraction(float fraction) {
+    const float scaled = fraction * 255.0f;
     // Converting a float outside the integer's range is undefined; such text is
     // treated like text that does not convert.
     if (!std::isfinite(scaled) || std::fabs(scaled) >= 2147483648.0f) {

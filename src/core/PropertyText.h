@@ -38,6 +38,8 @@ std::string FormatAlpha(std::uint8_t alpha);
 // Fraction x 255 truncated toward zero, wrapped into a byte as a plain integer
 // conversion would; NaN, infinities and values too large for that do not convert.
 std::optional<std::uint8_t> ParseAlpha(const std::string& text);
+// The same conversion from the fraction itself.
+std::optional<std::uint8_t> AlphaFromFraction(float fraction);
 
 // Red, green, blue as six lowercase hexadecimal digits.
 std::string FormatRgb(std::uint8_t r, std::uint8_t g, std::uint8_t b);

@@ -7,11 +7,15 @@
 #include "core/ResourceNames.h"
 #include "core/TextXAlignment.h"
 #include "core/TextYAlignment.h"
+#include "core/TypedTextRefusal.h"
 #include "core/Vector2.h"
 
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <typeinfo>
+#include <utility>
 
 // What a property of value type T looks like as text: how many sub-values it has,
 // their names and types, and how each prints and parses. One specialisation per
@@ -20,6 +24,11 @@
 // Parse returns false, leaving the value alone, when the text does not convert.
 // IsStorable is false for text that parses but that no file may hold: a NaN or an
 // infinity (the text form has them), a bool that is none of its spellings.
+//
+// ParseChecked is the stricter parse of text typed into the editor: it returns why
+// the text is refused (TypedTextRefusal), leaving the value alone, or "" once it has
+// written the converted sub-value. AssignSub copies sub-value i alone from one value
+// into another, so that a sub-value converted once can be written into any value.
 template <class T>
 struct PropertyTraits;
 
@@ -32,7 +41,33 @@ struct Single {
     static const char* SubName(int) { return ""; }
     static const std::type_info& SubType(int) { return typeid(T); }
     static bool IsStorable(const T&, int, const std::string&) { return true; }
+    static void AssignSub(T& to, const T& from, int) { to = from; }
 };
+
+// Writes parsed into value when refusal is "", and passes refusal on.
+template <class T>
+std::string TakeUnlessRefused(T& value, const T& parsed, std::string refusal) {
+    if (refusal.empty()) {
+        value = parsed;
+    }
+    return refusal;
+}
+
+template <class Number>
+std::string ParseCheckedNumber(Number& value, const std::optional<Number>& parsed, const std::string& text) {
+    std::string refusal = TypedTextRefusal::Number(parsed ? std::optional<double>(*parsed) : std::nullopt, text);
+    return TakeUnlessRefused(value, parsed.value_or(Number{}), std::move(refusal));
+}
+
+// An enumeration's typed text must be one of its names: a known name prints back as
+// itself, where the lenient parse turns any other text into some value.
+template <class Enum>
+std::string ParseCheckedEnum(Enum& value, const std::string& text) {
+    Enum parsed{};
+    PropertyTraits<Enum>::Parse(parsed, 0, text);
+    const bool isKnown = PropertyTraits<Enum>::Print(parsed, 0) == text;
+    return TakeUnlessRefused(value, parsed, TypedTextRefusal::Name(isKnown, text));
+}
 
 template <class Resource>
 struct Reference : Single<Resource*> {
@@ -41,13 +76,24 @@ struct Reference : Single<Resource*> {
         return value != nullptr && nameOf ? nameOf(value) : "";
     }
     static bool Parse(Resource*& value, int, const std::string& text) {
-        const auto& find = ResourceNames<Resource>::Find;
-        Resource* found = find ? find(text) : nullptr;
+        Resource* found = Find(text);
         if (found == nullptr) {
             return false;
         }
         value = found;
         return true;
+    }
+    // kind: what the refusal calls the resource ("texture", "font").
+    static std::string ParseCheckedName(Resource*& value, const std::string& text, const char* kind) {
+        Resource* found = Find(text);
+        return TakeUnlessRefused(value, found, TypedTextRefusal::Reference(found != nullptr, kind, text));
+    }
+
+private:
+    // Null without a manager to look the name up in.
+    static Resource* Find(const std::string& text) {
+        const auto& find = ResourceNames<Resource>::Find;
+        return find ? find(text) : nullptr;
     }
 };
 
@@ -62,6 +108,9 @@ struct PropertyTraits<float> : PropertyTraitsDetail::Single<float> {
         return parsed.has_value();
     }
     static bool IsStorable(const float& v, int, const std::string&) { return std::isfinite(v); }
+    static std::string ParseChecked(float& v, int, const std::string& text) {
+        return PropertyTraitsDetail::ParseCheckedNumber(v, PropertyText::ParseFloat(text), text);
+    }
 };
 
 template <>
@@ -71,6 +120,9 @@ struct PropertyTraits<int> : PropertyTraitsDetail::Single<int> {
         const auto parsed = PropertyText::ParseInt(text);
         if (parsed) v = *parsed;
         return parsed.has_value();
+    }
+    static std::string ParseChecked(int& v, int, const std::string& text) {
+        return PropertyTraitsDetail::ParseCheckedNumber(v, PropertyText::ParseInt(text), text);
     }
 };
 
@@ -82,6 +134,11 @@ struct PropertyTraits<bool> : PropertyTraitsDetail::Single<bool> {
         return true;
     }
     static bool IsStorable(const bool&, int, const std::string& text) { return PropertyText::IsBoolSpelling(text); }
+    static std::string ParseChecked(bool& v, int, const std::string& text) {
+        const bool isSpelling = PropertyText::IsBoolSpelling(text);
+        return PropertyTraitsDetail::TakeUnlessRefused(v, PropertyText::ParseBool(text),
+                                                       TypedTextRefusal::Bool(isSpelling, text));
+    }
 };
 
 template <>
@@ -90,6 +147,11 @@ struct PropertyTraits<std::string> : PropertyTraitsDetail::Single<std::string> {
     static bool Parse(std::string& v, int, const std::string& text) {
         v = PropertyText::UnescapeNewlines(text);
         return true;
+    }
+    // Any text is a string.
+    static std::string ParseChecked(std::string& v, int i, const std::string& text) {
+        Parse(v, i, text);
+        return "";
     }
 };
 
@@ -107,6 +169,12 @@ struct PropertyTraits<Vector2> {
     }
     static bool IsStorable(const Vector2& v, int i, const std::string&) {
         return std::isfinite(Field(const_cast<Vector2&>(v), i));
+    }
+    static std::string ParseChecked(Vector2& v, int i, const std::string& text) {
+        return PropertyTraits<float>::ParseChecked(Field(v, i), 0, text);
+    }
+    static void AssignSub(Vector2& to, const Vector2& from, int i) {
+        Field(to, i) = Field(const_cast<Vector2&>(from), i);
     }
 };
 
@@ -131,6 +199,12 @@ struct PropertyTraits<Rect> {
     static bool IsStorable(const Rect& r, int i, const std::string&) {
         return std::isfinite(Field(const_cast<Rect&>(r), i));
     }
+    static std::string ParseChecked(Rect& r, int i, const std::string& text) {
+        return PropertyTraits<float>::ParseChecked(Field(r, i), 0, text);
+    }
+    static void AssignSub(Rect& to, const Rect& from, int i) {
+        Field(to, i) = Field(const_cast<Rect&>(from), i);
+    }
 };
 
 template <>
@@ -148,22 +222,57 @@ struct PropertyTraits<Color> {
             return alpha.has_value();
         }
         const auto rgb = PropertyText::ParseRgb(text);
-        if (rgb) {
-            c.r = static_cast<std::uint8_t>(*rgb >> 16);
-            c.g = static_cast<std::uint8_t>(*rgb >> 8);
-            c.b = static_cast<std::uint8_t>(*rgb);
-        }
+        if (rgb) SetRgb(c, *rgb);
         return rgb.has_value();
     }
     // Alpha text that is not finite does not convert.
     static bool IsStorable(const Color&, int, const std::string&) { return true; }
+    // Typed alpha is a fraction within 0..1 and typed colour six hexadecimal digits at
+    // most, where the text forms take any float and wrap larger numbers.
+    static std::string ParseChecked(Color& c, int i, const std::string& text) {
+        if (i == 0) {
+            const auto fraction = PropertyText::ParseFloat(text);
+            std::string refusal = TypedTextRefusal::Alpha(fraction, text);
+            const auto alpha = refusal.empty() ? PropertyText::AlphaFromFraction(*fraction) : std::nullopt;
+            if (alpha) c.a = *alpha;
+            return refusal;
+        }
+        const auto rgb = PropertyText::ParseRgb(text);
+        std::string refusal = TypedTextRefusal::Rgb(rgb, text);
+        if (refusal.empty()) SetRgb(c, *rgb);
+        return refusal;
+    }
+    static void AssignSub(Color& to, const Color& from, int i) {
+        if (i == 0) {
+            to.a = from.a;
+        } else {
+            to.r = from.r;
+            to.g = from.g;
+            to.b = from.b;
+        }
+    }
+
+private:
+    static void SetRgb(Color& c, std::uint32_t rgb) {
+        c.r = static_cast<std::uint8_t>(rgb >> 16);
+        c.g = static_cast<std::uint8_t>(rgb >> 8);
+        c.b = static_cast<std::uint8_t>(rgb);
+    }
 };
 
 template <>
-struct PropertyTraits<Texture*> : PropertyTraitsDetail::Reference<Texture> {};
+struct PropertyTraits<Texture*> : PropertyTraitsDetail::Reference<Texture> {
+    static std::string ParseChecked(Texture*& v, int, const std::string& text) {
+        return ParseCheckedName(v, text, "texture");
+    }
+};
 
 template <>
-struct PropertyTraits<BitmapFont*> : PropertyTraitsDetail::Reference<BitmapFont> {};
+struct PropertyTraits<BitmapFont*> : PropertyTraitsDetail::Reference<BitmapFont> {
+    static std::string ParseChecked(BitmapFont*& v, int, const std::string& text) {
+        return ParseCheckedName(v, text, "font");
+    }
+};
 
 template <>
 struct PropertyTraits<DrawLayer> : PropertyTraitsDetail::Single<DrawLayer> {
@@ -171,6 +280,9 @@ struct PropertyTraits<DrawLayer> : PropertyTraitsDetail::Single<DrawLayer> {
     static bool Parse(DrawLayer& v, int, const std::string& text) {
         v = PropertyText::ParseDrawLayer(text);
         return true;
+    }
+    static std::string ParseChecked(DrawLayer& v, int, const std::string& text) {
+        return PropertyTraitsDetail::ParseCheckedEnum(v, text);
     }
 };
 
@@ -181,6 +293,9 @@ struct PropertyTraits<TextXAlignment> : PropertyTraitsDetail::Single<TextXAlignm
         v = PropertyText::ParseTextXAlignment(text);
         return true;
     }
+    static std::string ParseChecked(TextXAlignment& v, int, const std::string& text) {
+        return PropertyTraitsDetail::ParseCheckedEnum(v, text);
+    }
 };
 
 template <>
@@ -189,6 +304,9 @@ struct PropertyTraits<TextYAlignment> : PropertyTraitsDetail::Single<TextYAlignm
     static bool Parse(TextYAlignment& v, int, const std::string& text) {
         v = PropertyText::ParseTextYAlignment(text);
         return true;
+    }
+    static std::string ParseChecked(TextYAlignment& v, int, const std::string& text) {
+        return PropertyTraitsDetail::ParseCheckedEnum(v, text);
     }
 };
 

@@ -43,6 +43,28 @@ bool InRange(const SubProperty& sub) {
     return sub.Index >= 0 && sub.Index < PropertyTraits<T>::SubCount;
 }
 
+// Sub-value `index` of a T converted from typed text into a scratch value, then
+// copied alone into whatever value it is assigned to.
+template <class T>
+ParsedSubValue ParseCheckedInto(int index, const std::string& text) {
+    T parsed{};
+    std::string refusal = PropertyTraits<T>::ParseChecked(parsed, index, text);
+    if (!refusal.empty()) {
+        return ParsedSubValue::Refused(std::move(refusal));
+    }
+    return ParsedSubValue::Converted([parsed = std::move(parsed), index](const SubProperty& target) {
+        if (target.ValueTypeTag != nullptr && *target.ValueTypeTag == typeid(T)) {
+            Modify<T>(target, [&](T& value) {
+                PropertyTraits<T>::AssignSub(value, parsed, index);
+                return true;
+            });
+        } else {
+            // A reference stored apart from a live object is its name.
+            target.FromText(PropertyTraits<T>::Print(parsed, index));
+        }
+    });
+}
+
 }  // namespace
 
 std::string SubProperty::Key() const {
@@ -92,4 +114,23 @@ bool SubProperty::FromStoredText(const std::string& text) const {
         }
     });
     return taken;
+}
+
+ParsedSubValue SubProperty::ParseChecked(const std::string& text) const {
+    if (Check != nullptr && *Check) {
+        if (std::string refusal = (*Check)(text); !refusal.empty()) {
+            return ParsedSubValue::Refused(std::move(refusal));
+        }
+    }
+    return ValueTypeTag != nullptr ? ParseCheckedAs(*ValueTypeTag, Index, text) : ParsedSubValue();
+}
+
+ParsedSubValue SubProperty::ParseCheckedAs(const std::type_info& valueType, int index, const std::string& text) {
+    ParsedSubValue parsed;
+    VisitPropertyValueType(valueType, [&]<class T>(std::type_identity<T>) {
+        if (index >= 0 && index < PropertyTraits<T>::SubCount) {
+            parsed = ParseCheckedInto<T>(index, text);
+        }
+    });
+    return parsed;
 }

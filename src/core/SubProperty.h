@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/ParsedSubValue.h"
+
+#include <functional>
 #include <string>
 #include <typeinfo>
 
@@ -9,6 +12,9 @@ class PropertyRegistration;
 // "Rgb" of a Color, or the whole of a single value), built by
 // PropertyRegistration::GetSubProperty for one read or write.
 struct SubProperty {
+    // "" when typed text is accepted, else why not (PropertyRegistration::SetTextCheck).
+    using TextCheck = std::function<std::string(const std::string&)>;
+
     int Index = 0;
     bool IsLast = true;
     // "X", "Y", "Width", "Height", "A", "Rgb", or "" for a single value.
@@ -20,6 +26,8 @@ struct SubProperty {
     // setter reach it. Both null for an empty registration.
     void* Value = nullptr;
     PropertyRegistration* Proxy = nullptr;
+    // The property's own check of typed text, or null.
+    const TextCheck* Check = nullptr;
 
     // The key in files: the property name, or "Name.Sub" for a named sub-value.
     std::string Key() const;
@@ -31,4 +39,11 @@ struct SubProperty {
     // The same for a value stored in a file, which must also be one a file may hold
     // (PropertyTraits::IsStorable); false, changing nothing, when the text is refused.
     bool FromStoredText(const std::string& text) const;
+
+    // Text typed into the editor for the sub-value, checked and converted once: by the
+    // property's own Check, then by its type (ParseCheckedAs). Changes nothing itself.
+    ParsedSubValue ParseChecked(const std::string& text) const;
+    // The same by the value type alone (PropertyTraits<T>::ParseChecked), for sub-value
+    // `index` of a property of type valueType.
+    static ParsedSubValue ParseCheckedAs(const std::type_info& valueType, int index, const std::string& text);
 };

@@ -24,6 +24,9 @@
 #include "prefabs/PrefabManager.h"
 
 #include <algorithm>
+#include <memory>
+#include <optional>
+#include <utility>
 
 using EdPaletteParts::FindWidget;
 
@@ -57,6 +60,27 @@ std::string TypeNameOf(const IEditable& component) {
 
 void Show(GameObject& object, bool shown) {
     object.DrawEnabled = object.InputEnabled = object.UpdateEnabled = shown;
+}
+
+// The field checks typed text right before it commits it, so the commit applies what
+// that check converted instead of parsing the text again. A commit of other text than
+// the last check's (none comes from the field) is checked on its own.
+void WireCheckAndCommit(EdPropertyRowBhv& property, const PropertyRowBinding& binding) {
+    auto checked = std::make_shared<std::optional<PropertyEdits::CheckedText>>();
+    property.SetCheck([binding, checked](const std::string& text) {
+        *checked = PropertyEdits::Check(CurrentTarget(), binding, text);
+        const std::string& refusal = (*checked)->Parsed.Refusal();
+        if (!refusal.empty()) TellUser(binding.Key + ": " + refusal);
+        return refusal.empty();
+    });
+    property.SetOnCommit([binding, checked](const std::string& text) {
+        const std::optional<PropertyEdits::CheckedText> last = std::exchange(*checked, std::nullopt);
+        if (last && last->Text == text) {
+            PropertyEdits::Apply(CurrentTarget(), binding, *last);
+        } else {
+            PropertyEdits::Commit(CurrentTarget(), binding, text);
+        }
+    });
 }
 
 void PushRename(GameObject& object, const std::string& before, const std::string& after) {
@@ -176,12 +200,7 @@ void EdPalObjectEditBhv::AddPropertyRow(const PropertyRowBinding& binding) {
     auto* property = object->GetComponent<EdPropertyRowBhv>();
     if (property != nullptr) {
         property->Label = binding.Key;
-        property->SetCheck([binding](const std::string& text) {
-            const std::string refusal = PropertyEdits::Refusal(CurrentTarget(), binding, text);
-            if (!refusal.empty()) TellUser(binding.Key + ": " + refusal);
-            return refusal.empty();
-        });
-        property->SetOnCommit([binding](const std::string& text) { PropertyEdits::Commit(CurrentTarget(), binding, text); });
+        WireCheckAndCommit(*property, binding);
         if (EdButtonBhv* label = property->LabelButton()) {
             label->OnClick = [this, index = binding.Component] { SelectedComponent = index; };
         }

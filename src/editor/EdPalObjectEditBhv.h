@@ -18,8 +18,8 @@ class EdPropertyRowBhv;
 //
 // The rows are rebuilt only when the selection or the shown components change, so a
 // field being edited keeps its text; their values are read again every frame. Typed
-// text is checked before it lands (PropertyTextCheck). It enters itself as the
-// editor's ObjectEditPalette.
+// text is checked before it lands (PropertyEdits::Check), and the commit applies what
+// the check converted. It enters itself as the editor's ObjectEditPalette.
 class EdPalObjectEditBhv : public Behavior {
 public:
     static constexpr std::size_t NoComponent = static_cast<std::size_t>(-1);

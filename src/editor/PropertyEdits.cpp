@@ -8,11 +8,7 @@
 #include "editor/LevelKeeping.h"
 #include "editor/ObjectEditCommand.h"
 #include "editor/PrefabEditCommand.h"
-#include "editor/PropertyTextCheck.h"
-#include "physics/ShapeText.h"
 #include "prefabs/PrefabManager.h"
-
-#include <box2d/box2d.h>
 
 #include <memory>
 
@@ -70,23 +66,33 @@ PropertyRegistration* StoredHolder(PrefabComponent& stored, const std::string& p
     return (stored.Properties[property] = std::move(holder)).get();
 }
 
-void CommitStored(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
+void CommitStored(const EditTarget& target, const PropertyRowBinding& row, const CheckedText& checked) {
     if (target.StoredIn == nullptr) return;
     EditStored(*target.StoredIn, [&] {
         PrefabComponent* stored = StoredComponent(target, row.Component);
         if (stored == nullptr) return false;
-        if (text.empty()) return stored->Properties.erase(row.Property) > 0;
+        if (checked.Text.empty()) return stored->Properties.erase(row.Property) > 0;
         PropertyRegistration* holder = StoredHolder(*stored, row.Property);
         if (holder == nullptr) return false;
-        holder->GetSubProperty(row.Property, row.Sub).FromText(text);
+        checked.Parsed.AssignTo(holder->GetSubProperty(row.Property, row.Sub));
         return true;
     });
 }
 
-void CommitLive(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
+void CommitLive(const EditTarget& target, const PropertyRowBinding& row, const ParsedSubValue& parsed) {
     EditLive(*target.Object, row.Component, row.Property, [&](PropertyRegistration& property) {
-        property.GetSubProperty(row.Property, row.Sub).FromText(text);
+        parsed.AssignTo(property.GetSubProperty(row.Property, row.Sub));
     });
+}
+
+// Typed text parsed for the row by the property that describes it, which may add a
+// check of its own; by the row's value type alone when the property is not there.
+ParsedSubValue ParseForRow(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
+    const IEditable* shown = ShownComponent(target, row.Component);
+    const IEditable* described = shown != nullptr ? Described(*shown) : nullptr;
+    const PropertyRegistration* property = described != nullptr ? described->FindProperty(row.Property) : nullptr;
+    if (property != nullptr) return property->GetSubProperty(row.Property, row.Sub).ParseChecked(text);
+    return row.ValueType != nullptr ? SubProperty::ParseCheckedAs(*row.ValueType, row.Sub, text) : ParsedSubValue();
 }
 
 // Why the level would not keep a change of the live component's property, or "".
@@ -141,26 +147,31 @@ Shown Read(const EditTarget& target, const PropertyRowBinding& row) {
     return {model != nullptr ? SubText(*model, row.Property, row.Sub) : "", false};
 }
 
-std::string Refusal(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
-    if (text.empty() && !target.IsLive()) return "";
+CheckedText Check(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
+    if (text.empty() && !target.IsLive()) return {text, ParsedSubValue()};
     if (target.IsLive()) {
-        if (std::string refusal = LevelRefusal(target, row.Component, row.Property); !refusal.empty()) return refusal;
+        if (std::string refusal = LevelRefusal(target, row.Component, row.Property); !refusal.empty()) {
+            return {text, ParsedSubValue::Refused(std::move(refusal))};
+        }
     }
-    // A fixture given a shape it cannot build from would lose its shape.
-    if (row.Property == "Shape") {
-        const ShapeText::Parsed shape = ShapeText::Parse(text);
-        if (shape.Shape == nullptr) return shape.Error.empty() ? "a fixture needs a shape" : shape.Error;
+    return {text, ParseForRow(target, row, text)};
+}
+
+void Apply(const EditTarget& target, const PropertyRowBinding& row, const CheckedText& checked) {
+    if (!checked.Parsed.IsAccepted()) return;
+    if (target.IsLive()) {
+        CommitLive(target, row, checked.Parsed);
+    } else {
+        CommitStored(target, row, checked);
     }
-    return PropertyTextRefusal(*row.ValueType, row.Sub, text);
+}
+
+std::string Refusal(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
+    return Check(target, row, text).Parsed.Refusal();
 }
 
 void Commit(const EditTarget& target, const PropertyRowBinding& row, const std::string& text) {
-    if (!Refusal(target, row, text).empty()) return;
-    if (target.IsLive()) {
-        CommitLive(target, row, text);
-    } else {
-        CommitStored(target, row, text);
-    }
+    Apply(target, row, Check(target, row, text));
 }
 
 bool CentreSprite(const EditTarget& target) {

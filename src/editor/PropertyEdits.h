@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ParsedSubValue.h"
 #include "editor/EditTarget.h"
 
 #include <cstddef>
@@ -37,10 +38,25 @@ struct Shown {
 };
 Shown Read(const EditTarget& target, const PropertyRowBinding& row);
 
-// "" when text may be committed to the row; an empty text on a stored component
-// always may (it removes the stored value). A live value the level would not keep
-// (LevelKeeping) is refused whatever the text.
+// Text typed into a row, checked and converted once by Check; Apply commits it
+// without parsing the text again.
+struct CheckedText {
+    std::string Text;
+    ParsedSubValue Parsed;
+};
+
+// Checks text for the row through the property that describes it (the live
+// component's, or the type prototype's for a stored one) and converts it. An empty
+// text on a stored component is always accepted (it removes the stored value). A live
+// value the level would not keep (LevelKeeping) is refused whatever the text.
+CheckedText Check(const EditTarget& target, const PropertyRowBinding& row, const std::string& text);
+// Commits what Check accepted for the same target and row; a refused text changes
+// nothing.
+void Apply(const EditTarget& target, const PropertyRowBinding& row, const CheckedText& checked);
+
+// "" when text may be committed to the row, else why not.
 std::string Refusal(const EditTarget& target, const PropertyRowBinding& row, const std::string& text);
+// Check, then Apply.
 void Commit(const EditTarget& target, const PropertyRowBinding& row, const std::string& text);
 
 // Centres the first shown sprite that has "Size" and "Origin" on its position (its

@@ -9,6 +9,18 @@
 
 #include <box2d/box2d.h>
 
+namespace {
+
+// A fixture given a shape it cannot build from would lose its shape, so typed shape
+// text must build one.
+std::string ShapeRefusal(const std::string& text) {
+    const ShapeText::Parsed shape = ShapeText::Parse(text);
+    if (shape.Shape != nullptr) return "";
+    return shape.Error.empty() ? "a fixture needs a shape" : shape.Error;
+}
+
+}  // namespace
+
 B2FixtureComponent::B2FixtureComponent() {
     definition_.density = 1.0f;
     AddProperties();
@@ -43,7 +55,8 @@ void B2FixtureComponent::DestroyFixture() {
 
 void B2FixtureComponent::AddProperties() {
     AddProxy<std::string>(
-        "Shape", [this] { return GetShapeText(); }, [this](std::string text) { SetShapeText(text); });
+        "Shape", [this] { return GetShapeText(); }, [this](std::string text) { SetShapeText(text); })
+        .SetTextCheck(ShapeRefusal);
     AddMaterialProperty("Friction", &b2FixtureDef::friction, &b2Fixture::GetFriction, &b2Fixture::SetFriction);
     AddMaterialProperty("Restitution", &b2FixtureDef::restitution, &b2Fixture::GetRestitution,
                         &b2Fixture::SetRestitution);

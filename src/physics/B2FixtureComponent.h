@@ -16,9 +16,10 @@ class b2Shape;
 // One collision shape with its material on the body of its object. The shape is
 // written as shape text (see ShapeText); each successful "Shape" write rebuilds the
 // fixture when the object's body exists (or is pending), and nothing makes the
-// fixture later. The fixture's user data points back here, so contacts reach the two
-// handlers. During the world step the rebuild, and the destruction of the fixture
-// with the component, wait on Engine::PhysicsEdits until right after the step.
+// fixture later; shape text typed into the editor must build a shape. The fixture's
+// user data points back here, so contacts reach the two handlers. During the world
+// step the rebuild, and the destruction of the fixture with the component, wait on
+// Engine::PhysicsEdits until right after the step.
 class B2FixtureComponent : public Component, public IEditable {
 public:
     // Called with the contact and the other fixture.

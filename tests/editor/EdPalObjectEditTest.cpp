@@ -1,17 +1,20 @@
 #include "app/GameApp.h"
+#include "core/ResourceNames.h"
+#include "core/SubProperty.h"
 #include "editor/EdFieldBhv.h"
 #include "editor/EdPaletteParts.h"
 #include "editor/EdToggleBhv.h"
 #include "editor/EdPalObjectEditBhv.h"
 #include "editor/EdPropertyRowBhv.h"
 #include "editor/EditorState.h"
-#include "editor/PropertyTextCheck.h"
 #include "graphics/Graphics.h"
 #include "graphics/SpriteComponent.h"
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -40,7 +43,8 @@ TEST(PropertyTextCheck, RefusesTextThatWouldNotLandAsTyped) {
         {typeid(std::string), 0, "any\\ntext", true},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(PropertyTextRefusal(c.type, c.sub, c.text).empty(), c.accepted) << c.type.name() << " " << c.text;
+        EXPECT_EQ(SubProperty::ParseCheckedAs(c.type, c.sub, c.text).Refusal().empty(), c.accepted)
+            << c.type.name() << " " << c.text;
     }
 }
 
@@ -134,6 +138,48 @@ TEST_F(EdPalObjectEditTest, AShapeTheFixtureCouldNotBuildIsRefused) {
     EXPECT_FALSE(wall->IsModified);
     EXPECT_TRUE(Commit("Shape", "Box 1 2"));
     EXPECT_NE(wall->ToJson().find("Box 1 2"), std::string::npos);
+}
+
+TEST_F(EdPalObjectEditTest, TypedTextIsParsedOnceFromTheCheckToTheCommit) {
+    auto* object = new GameObject("Thing");
+    root.AddChild(object);
+    auto* values = object->GetComponent<AllValuesComponent>();
+    int parses = 0;
+    values->FindProperty("Int")->SetTextCheck([&](const std::string&) {
+        ++parses;
+        return std::string();
+    });
+    state.SelectedObject = object;
+    Frame();
+    ASSERT_TRUE(Commit("Int", "42"));
+    EXPECT_EQ(values->Int, 42);
+    EXPECT_EQ(parses, 1) << "the commit applies what the check converted";
+    const EditTarget target = EditTarget::FromSelection(state);
+    const std::vector<IEditable*> shown = target.Components();
+    const auto at = static_cast<std::size_t>(std::find(shown.begin(), shown.end(), values) - shown.begin());
+    PropertyEdits::Commit(target, {at, "Int", 0, &typeid(int), "Int"}, "43");
+    EXPECT_EQ(values->Int, 43);
+    EXPECT_EQ(parses, 2);
+}
+
+// A reference typed for a stored value is kept as the name of what it found.
+TEST_F(EdPalObjectEditTest, ATypedTextureLandsInAPrefabAsItsName) {
+    char ants = 0;
+    Texture* const texture = reinterpret_cast<Texture*>(&ants);
+    struct Names {
+        ~Names() {
+            ResourceNames<Texture>::Find = nullptr;
+            ResourceNames<Texture>::NameOf = nullptr;
+        }
+    } names;
+    ResourceNames<Texture>::Find = [texture](const std::string& n) { return n == "Ants" ? texture : nullptr; };
+    ResourceNames<Texture>::NameOf = [texture](const Texture* t) { return t == texture ? "Ants" : std::string(); };
+    Prefab* thing = manager.Find("Thing");
+    state.SelectedPrefab = thing;
+    Frame();
+    EXPECT_FALSE(Commit("Texture", "Seeds"));
+    ASSERT_TRUE(Commit("Texture", "Ants"));
+    EXPECT_NE(thing->ToJson().find("\"Texture\": \"Ants\""), std::string::npos);
 }
 
 TEST_F(EdPalObjectEditTest, UndoOfALiveCommitRestoresTheExactValue) {
