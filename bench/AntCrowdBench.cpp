@@ -7,17 +7,18 @@
 // frame after three seconds of warm-up:
 //     ALSOFT_DRIVERS=null ./vellimor_bench --benchmark_filter=BM_AntCrowdFrame
 #include "animation/AnimationManager.h"
-#include "app/GameApp.h"
+#include "app/Edition.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "game/En_AntBhv.h"
+#include "app/GameApp.h"
+#include "game/TreePasses.h"
 #include "graphics/SpriteBatch.h"
 #include "graphics/TextureManager.h"
 #include "graphics/TextureUploader.h"
 #include "physics/B2BodyComponent.h"
 #include "physics/B2FixtureComponent.h"
-#include "app/Edition.h"
 #include "prefabs/Prefab.h"
 #include "prefabs/PrefabManager.h"
 #include "script/RandomManager.h"
@@ -101,11 +102,11 @@ void BuildField(int ants) {
 void RunFrame(SpriteBatch& batch) {
     Engine::FrameTime->DeltaSeconds = kFrameSeconds;
     Engine::FrameTime->TotalSeconds += kFrameSeconds;
-    GameApp::InputPass(Engine::Root);
-    GameApp::PhysicsActivePass(Engine::GameplayRoot, true);
-    GameApp::PhysicsStep(kFrameSeconds);
-    GameApp::UpdatePass(Engine::Root);
-    GameApp::DeletionPhase();
+    TreePasses::InputPass(Engine::Root);
+    TreePasses::PhysicsActivePass(Engine::GameplayRoot, true);
+    TreePasses::PhysicsStep(kFrameSeconds);
+    TreePasses::UpdatePass(Engine::Root);
+    TreePasses::DeletionPhase();
     batch.DepthCounter = 1.0f;
     for (unsigned layer = 1; layer <= 2048; layer <<= 1) {
         batch.BeginBatch();

@@ -1,6 +1,7 @@
 // Cost of one frame's passes (input, update, deletion) over a tree of game objects
 // with one behaviour each. Reported per object ("items").
 #include "app/GameApp.h"
+#include "game/TreePasses.h"
 #include "core/Behavior.h"
 #include "core/Engine.h"
 #include "core/GameObject.h"
@@ -40,9 +41,9 @@ void BM_FramePasses(benchmark::State& state) {
     const int objects = static_cast<int>(state.range(0));
     BuildTree(*Engine::Root, objects);
     for (auto _ : state) {
-        app.InputPass(Engine::Root);
-        app.UpdatePass(Engine::Root);
-        app.DeletionPhase();
+        TreePasses::InputPass(Engine::Root);
+        TreePasses::UpdatePass(Engine::Root);
+        TreePasses::DeletionPhase();
     }
     state.SetItemsProcessed(state.iterations() * objects);
 }

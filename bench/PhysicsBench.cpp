@@ -7,6 +7,7 @@
 //     ALSOFT_DRIVERS=null ./vellimor_bench --benchmark_filter='BM_Engine|BM_BareBox2D'
 //         --benchmark_enable_random_interleaving=true
 #include "app/GameApp.h"
+#include "game/TreePasses.h"
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "physics/B2BodyComponent.h"
@@ -83,8 +84,8 @@ void BM_Engine(benchmark::State& state) {
     GameApp app;
     BuildEngineScene(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        app.PhysicsActivePass(Engine::GameplayRoot, true);
-        app.PhysicsStep(kFrameSeconds);
+        TreePasses::PhysicsActivePass(Engine::GameplayRoot, true);
+        TreePasses::PhysicsStep(kFrameSeconds);
     }
     ReportScene(state, *Engine::World);
 }

@@ -54,7 +54,13 @@ while IFS=: read -r file line text; do
   fi
 done < <(grep -rn -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"' "$src" --include='*.h' --include='*.cpp' | sort)
 
+# No include circle may pass through input/ or the editor.
+if ! circles=$(python3 "$(dirname "$0")/include-circles.py" "$src"); then
+  echo "$circles" | grep '^NOT ALLOWED'
+  status=1
+fi
+
 if [ "$status" -eq 0 ]; then
-  echo "layers: every include in $src points downwards or is allowed"
+  echo "layers: every include in $src points downwards or is allowed, and no circle passes through input/ or the editor"
 fi
 exit "$status"

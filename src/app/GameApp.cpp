@@ -6,25 +6,24 @@
 #include "app/Watchdog.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
-#include "core/Behavior.h"
 #include "core/ContentError.h"
 #include "core/ContentLog.h"
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
-#include "core/IEditorRoot.h"
 #include "core/FrameTime.h"
 #include "core/GameConfig.h"
 #include "core/GameObject.h"
+#include "core/IEditorRoot.h"
 #include "core/KeyCode.h"
 #include "core/StartupError.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudMessageFlashBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/FontManager.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsDevice.h"
 #include "graphics/TextureManager.h"
 #include "input/InputManager.h"
-#include "physics/B2BodyComponent.h"
 #include "physics/B2DebugDrawer.h"
 #include "physics/B2MainContactListener.h"
 #include "physics/PhysicsDebugView.h"
@@ -35,7 +34,6 @@
 #include "platform/PlayerSettings.h"
 #include "platform/Window.h"
 #include "prefabs/PrefabManager.h"
-#include "script/CoroutineManager.h"
 #include "script/Events.h"
 #include "script/RandomManager.h"
 
@@ -109,7 +107,7 @@ GameApp::~GameApp() {
     Engine::GameplayRoot = nullptr;
     // Objects and components still queued (the loop ended between a Destroy and
     // the deletion phase) are owned by nobody else.
-    DeletionPhase();
+    TreePasses::DeletionPhase();
     DestroyPhysicsWorld();
     DeleteAndClear(Engine::Events);
     DeleteAndClear(Engine::Deletions);
@@ -287,66 +285,15 @@ bool GameApp::RunFrame(float deltaSeconds) {
         return false;
     }
     HandleWindowKeys();
-    InputPass(Engine::Root);
+    TreePasses::InputPass(Engine::Root);
     if (Engine::GameplayRoot != nullptr) {
-        PhysicsActivePass(Engine::GameplayRoot, true);
+        TreePasses::PhysicsActivePass(Engine::GameplayRoot, true);
     }
-    PhysicsStep(deltaSeconds);
-    UpdatePass(Engine::Root);
-    DeletionPhase();
+    TreePasses::PhysicsStep(deltaSeconds);
+    TreePasses::UpdatePass(Engine::Root);
+    TreePasses::DeletionPhase();
     Render();
     return true;
-}
-
-void GameApp::InputPass(GameObject* object) {
-    if (!object->InputEnabled) {
-        return;
-    }
-    // Counts are taken first: what is appended during this pass waits for the next
-    // one. The bound on the current size guards against entries removed meanwhile.
-    const std::size_t behaviorCount = object->Behaviors().size();
-    for (std::size_t i = 0; i < behaviorCount && i < object->Behaviors().size(); ++i) {
-        object->Behaviors()[i]->HandleInput();
-    }
-    const std::size_t childCount = object->Children().size();
-    for (std::size_t i = 0; i < childCount && i < object->Children().size(); ++i) {
-        InputPass(object->Children()[i]);
-    }
-}
-
-void GameApp::UpdatePass(GameObject* object) {
-    if (!object->UpdateEnabled) {
-        return;
-    }
-    for (std::size_t i = 0; i < object->Behaviors().size(); ++i) {
-        Behavior* behavior = object->Behaviors()[i];
-        behavior->Update();
-        CoroutineManager::StepCoroutines(*behavior);
-    }
-    for (std::size_t i = 0; i < object->Children().size(); ++i) {
-        UpdatePass(object->Children()[i]);
-    }
-}
-
-void GameApp::PhysicsActivePass(GameObject* object, bool parentActive) {
-    const bool active = parentActive && object->UpdateEnabled;
-    if (B2BodyComponent* body = object->B2Body(); body != nullptr && body->ExistingBody() != nullptr) {
-        body->ExistingBody()->SetEnabled(active);
-    }
-    for (GameObject* child : object->Children()) {
-        PhysicsActivePass(child, active);
-    }
-}
-
-void GameApp::PhysicsStep(float deltaSeconds) {
-    const float limit = 2.0f / static_cast<float>(Engine::Graphics->FrameRate);
-    Engine::World->Step(std::min(deltaSeconds, limit), 8, 3);
-    // What contact handlers asked to make or destroy during the step.
-    Engine::PhysicsEdits->Apply();
-}
-
-void GameApp::DeletionPhase() {
-    Engine::Deletions->DeleteQueued();
 }
 
 void GameApp::Render() {

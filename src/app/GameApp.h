@@ -31,20 +31,6 @@ public:
     // the poll, in which case the passes after the poll are skipped.
     bool RunFrame(float deltaSeconds);
 
-    // The tree passes, static so that tests can run them over a tree of their own
-    // without an application. Input: behaviours of input-enabled subtrees, counts taken
-    // before each loop. Update: update-enabled subtrees, sizes re-read on every
-    // iteration so entries appended during the pass are reached in the same pass.
-    static void InputPass(GameObject* object);
-    static void UpdatePass(GameObject* object);
-    // Sets every body below `object` enabled exactly where the object and all its
-    // ancestors up to the pass's start are update-enabled; runs every frame.
-    static void PhysicsActivePass(GameObject* object, bool parentActive);
-    // One world step of min(deltaSeconds, 2 / FrameRate), 8 velocity and 3 position
-    // iterations.
-    static void PhysicsStep(float deltaSeconds);
-    // Deletes the queued objects, then the queued components, each in queue order.
-    static void DeletionPhase();
 
     // Start-up steps that need no window: the configuration, then the component
     // types and every prefab. A content file that cannot be used throws a

@@ -2,12 +2,12 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
-#include "editor/EdLevelEditorBhv.h"
-#include "editor/EdSpritePickerBhv.h"
 #include "editor/EditorState.h"
-#include "editor/IEdKeyboardHolder.h"
-#include "editor/IEdScreenArea.h"
-#include "editor/IEdUiElement.h"
+#include "editor/level/EdLevelEditorBhv.h"
+#include "editor/tools/EdSpritePickerBhv.h"
+#include "editor/widgets/IEdKeyboardHolder.h"
+#include "editor/widgets/IEdScreenArea.h"
+#include "editor/widgets/IEdUiElement.h"
 #include "game/UiMenuRootBhv.h"
 #include "game/UiScreen.h"
 #include "graphics/TintComponent.h"
@@ -74,12 +74,6 @@ bool AnyDialogDrawn(const GameObject* dialogs) {
 
 }  // namespace
 
-void SetEditorPause(bool paused) {
-    if (Engine::EditorState != nullptr) {
-        Engine::EditorState->PauseGame = paused;
-    }
-    UiScreen::SetPauseReason(UiScreen::PauseReason::EditorToggle, paused);
-}
 
 namespace {
 // Recovery copies are the player's state; without a state directory none are kept.

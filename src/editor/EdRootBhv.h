@@ -2,7 +2,7 @@
 
 #include "core/Behavior.h"
 #include "core/IEditorRoot.h"
-#include "editor/UnsavedWorkGuard.h"
+#include "editor/recovery/UnsavedWorkGuard.h"
 #include "input/InputConsumer.h"
 
 class EdLevelEditorBhv;
@@ -50,5 +50,3 @@ private:
     UnsavedWorkGuard guard_;
 };
 
-// Sets the editor's pause toggle and applies the one pause rule.
-void SetEditorPause(bool paused);

@@ -4,7 +4,7 @@
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "core/RemovalNotices.h"
-#include "editor/IEdTool.h"
+#include "editor/tools/IEdTool.h"
 #include "game/UiScreen.h"
 
 #include <algorithm>
@@ -47,6 +47,13 @@ EditorState::~EditorState() {
     // The reasons are the editor's; a later editor (a test's) starts without them.
     UiScreen::ForgetPauseReason(UiScreen::PauseReason::EditorToggle);
     UiScreen::ForgetPauseReason(UiScreen::PauseReason::EditorTool);
+}
+
+void SetEditorPause(bool paused) {
+    if (Engine::EditorState != nullptr) {
+        Engine::EditorState->PauseGame = paused;
+    }
+    UiScreen::SetPauseReason(UiScreen::PauseReason::EditorToggle, paused);
 }
 
 void ApplyToolPause() {

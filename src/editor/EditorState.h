@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/EditHistory.h"
+#include "editor/undo/EditHistory.h"
 
 #include <string>
 
@@ -68,5 +68,7 @@ private:
     int removalListener_ = 0;
 };
 
+// Sets the editor's pause toggle (PauseGame) and its pause reason.
+void SetEditorPause(bool paused);
 // An editor tool opened or closed: the tool's pause reason follows IsToolOpen.
 void ApplyToolPause();

@@ -1,4 +1,5 @@
 #include "app/GameApp.h"
+#include "game/TreePasses.h"
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
@@ -68,8 +69,8 @@ TEST_F(GameAppPassesTest, PassesVisitBehaviorsThenChildrenDepthFirst) {
     auto* a = Add(&root, "a");
     Add(a, "a1");
     Add(&root, "b");
-    app.InputPass(&root);
-    app.UpdatePass(&root);
+    TreePasses::InputPass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_EQ(log, (Log{"a.input", "a1.input", "b.input", "a.update", "a1.update", "b.update"}));
 }
 
@@ -78,17 +79,17 @@ TEST_F(GameAppPassesTest, ClearedFlagsSkipWholeSubtrees) {
     Add(a, "a1");
     Add(&root, "b");
     a->InputEnabled = false;
-    app.InputPass(&root);
+    TreePasses::InputPass(&root);
     EXPECT_EQ(log, (Log{"b.input"}));
 
     log.clear();
     a->UpdateEnabled = false;
-    app.UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_EQ(log, (Log{"b.update"}));
 
     log.clear();
     root.InputEnabled = false;
-    app.InputPass(&root);
+    TreePasses::InputPass(&root);
     EXPECT_TRUE(log.empty());
 }
 
@@ -100,10 +101,10 @@ TEST_F(GameAppPassesTest, ObjectsAppendedDuringInputPassWaitForTheUpdatePass) {
             a->AddComponent(new RecordingBehavior(log, "lateBehavior"));
         }
     };
-    app.InputPass(&root);
+    TreePasses::InputPass(&root);
     EXPECT_EQ(log, (Log{"a.input"}));
     log.clear();
-    app.UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_EQ(log, (Log{"a.update", "lateBehavior.update", "late.update"}));
 }
 
@@ -114,7 +115,7 @@ TEST_F(GameAppPassesTest, ObjectsAppendedDuringUpdatePassAreReachedInTheSamePass
             Add(a, "child");
         }
     };
-    app.UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_EQ(log, (Log{"a.update", "child.update"}));
 }
 
@@ -123,12 +124,12 @@ TEST_F(GameAppPassesTest, ObjectDestroyedDuringAPassIsDeletedInThatFramesDeletio
     auto* b = Add(&root, "b");
     auto* c = Add(&root, "c");
     BehaviorOf(a)->onInput = [&] { b->Destroy(); };
-    app.InputPass(&root);
+    TreePasses::InputPass(&root);
     // b was detached at once; the pass's count was taken before, yet nothing is
     // visited twice or out of range.
     EXPECT_EQ(log, (Log{"a.input", "c.input"}));
     EXPECT_EQ(root.Children(), (std::vector<GameObject*>{a, c}));
-    app.DeletionPhase();
+    TreePasses::DeletionPhase();
     EXPECT_EQ(log.back(), "b.deleted");
 }
 
@@ -137,7 +138,7 @@ TEST_F(GameAppPassesTest, DeletionPhaseDeletesObjectsBeforeComponents) {
     auto* b = Add(&root, "b");
     BehaviorOf(a)->QueueDelete();
     b->Destroy();
-    app.DeletionPhase();
+    TreePasses::DeletionPhase();
     EXPECT_EQ(log, (Log{"b.deleted", "a.deleted"}));
     EXPECT_TRUE(Engine::Deletions->ObjectsToDelete.empty());
     EXPECT_TRUE(Engine::Deletions->ComponentsToDelete.empty());

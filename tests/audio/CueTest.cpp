@@ -1,4 +1,3 @@
-#include "app/GameApp.h"
 #include "audio/ChannelPool.h"
 #include "audio/CueLoopedBhv.h"
 #include "audio/CueManagerBhv.h"
@@ -7,6 +6,7 @@
 #include "audio/SoundManager.h"
 #include "core/DeletionQueues.h"
 #include "core/GameObject.h"
+#include "game/TreePasses.h"
 #include "platform/AudioDevice.h"
 #include "script/RandomManager.h"
 #include "support/AudioFiles.h"
@@ -93,11 +93,11 @@ TEST_F(CueTest, AOneShotQueuesItsObjectInTheFirstUpdateAfterItsSoundEnds) {
     ASSERT_EQ(cues->Children().size(), 1u);
     GameObject* blip = cues->Children()[0];
 
-    GameApp::UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_FALSE(blip->IsQueuedForDeletion()) << "still playing";
     EXPECT_GT(Peak(Render(4410)), 0.1f);
     Render(100);
-    GameApp::UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_TRUE(blip->IsQueuedForDeletion());
     deletions.DeleteQueued();
     EXPECT_TRUE(cues->Children().empty());
@@ -110,7 +110,7 @@ TEST_F(CueTest, ALoopedCueSoundsUntilItsObjectIsDestroyedAndIsSilentRightAfter) 
     ASSERT_NE(loop, nullptr);
     for (int i = 0; i < 5; ++i) {  // five times the sound's length
         EXPECT_GT(Peak(Render(4410)), 0.3f) << "round " << i;
-        GameApp::UpdatePass(&root);
+        TreePasses::UpdatePass(&root);
     }
     EXPECT_FALSE(loop->Owner()->IsQueuedForDeletion());
     loop->Owner()->Destroy();
@@ -138,7 +138,7 @@ TEST_F(CueTest, MissingPiecesMeanNothingHappens) {
     EXPECT_EQ(PlayLoopedCue("Ghost"), nullptr) << "a one-shot cue has no looped behaviour";
     PlayCue("NoTrigger");
     EXPECT_EQ(Peak(Render(1000)), 0.0f);
-    GameApp::UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_EQ(cues->Children().size(), 2u) << "an unknown sound leaves its cue object in place";
 
     cues->Destroy();
@@ -156,7 +156,7 @@ TEST_F(CueTest, SilentGameStillCleansUpOneShotsAndLoops) {
     LoadSounds();
     PlayCue("Blip");
     ASSERT_NE(PlayLoopedCue("Crackle"), nullptr);
-    GameApp::UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     ASSERT_EQ(cues->Children().size(), 2u);
     EXPECT_TRUE(cues->Children()[0]->IsQueuedForDeletion());
     EXPECT_TRUE(cues->Children()[1]->IsQueuedForDeletion());

@@ -1,8 +1,8 @@
-#include "app/GameApp.h"
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
+#include "game/TreePasses.h"
 #include "support/EngineScope.h"
 #include "support/RecordingBehavior.h"
 
@@ -61,10 +61,10 @@ TEST_F(ComponentTest, QueuedBehaviorStillUpdatesThisFrameAndIsDeletedAfterwards)
     object->AddComponent(killer);
     object->AddComponent(doomed);
 
-    GameApp::UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_EQ(deletions.ComponentsToDelete.size(), 1u);
     EXPECT_EQ(doomed->Owner(), object) << "stays attached until the deletion phase";
-    GameApp::DeletionPhase();
+    TreePasses::DeletionPhase();
     EXPECT_EQ(log, (Log{"killer.update", "doomed.update", "doomed.deleted"}));
     EXPECT_EQ(object->Behaviors().size(), 1u);
 }

@@ -1,11 +1,11 @@
-#include "app/GameApp.h"
-#include "editor/EdDlgComponentPickerBhv.h"
-#include "editor/EdDlgMessageBoxBhv.h"
-#include "editor/EdDlgPrefabPickerBhv.h"
-#include "editor/EdFieldBhv.h"
-#include "editor/EdListItemBhv.h"
 #include "editor/EditorState.h"
-#include "editor/UnsavedWorkGuard.h"
+#include "editor/dialogs/EdDlgComponentPickerBhv.h"
+#include "editor/dialogs/EdDlgMessageBoxBhv.h"
+#include "editor/dialogs/EdDlgPrefabPickerBhv.h"
+#include "editor/recovery/UnsavedWorkGuard.h"
+#include "editor/widgets/EdFieldBhv.h"
+#include "editor/widgets/EdListItemBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
@@ -49,8 +49,8 @@ protected:
         return object->GetComponent<T>();
     }
     void Frame() {
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
         input.Update();
     }
     void Tap(int key) {
@@ -62,8 +62,8 @@ protected:
     void Type(const std::string& text) {
         input.TypedText = text;  // the message box answers by letter
         for (char c : text) input.StrokesThisFrame.push_back({KeyNone, c});
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
         input.TypedText.clear();
         input.StrokesThisFrame.clear();
     }

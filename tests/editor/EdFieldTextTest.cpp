@@ -1,4 +1,4 @@
-#include "editor/EdFieldText.h"
+#include "editor/widgets/EdFieldText.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "core/Engine.h"
 #include "core/GameConfig.h"
 #include "core/GameObject.h"
-#include "editor/EdHotReloadMonitorBhv.h"
+#include "editor/hotreload/EdHotReloadMonitorBhv.h"
 #include "graphics/TextureManager.h"
 #include "platform/CommandRunner.h"
 #include "support/EngineScope.h"

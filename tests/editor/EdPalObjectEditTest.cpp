@@ -1,12 +1,12 @@
-#include "app/GameApp.h"
 #include "core/ResourceNames.h"
 #include "core/SubProperty.h"
-#include "editor/EdFieldBhv.h"
-#include "editor/EdPaletteParts.h"
-#include "editor/EdToggleBhv.h"
-#include "editor/EdPalObjectEditBhv.h"
-#include "editor/EdPropertyRowBhv.h"
 #include "editor/EditorState.h"
+#include "editor/palettes/EdPalObjectEditBhv.h"
+#include "editor/palettes/EdPaletteParts.h"
+#include "editor/widgets/EdFieldBhv.h"
+#include "editor/widgets/EdPropertyRowBhv.h"
+#include "editor/widgets/EdToggleBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/Graphics.h"
 #include "graphics/SpriteComponent.h"
 #include "input/InputManager.h"
@@ -70,8 +70,8 @@ protected:
     }
 
     void Frame() {
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
         deletions.DeleteQueued();
         input.Update();
     }

@@ -1,10 +1,10 @@
-#include "app/GameApp.h"
-#include "editor/EdButtonBhv.h"
-#include "editor/EdFieldBhv.h"
-#include "editor/EdListItemBhv.h"
-#include "editor/EdPalPrefabListBhv.h"
-#include "editor/EdPaletteParts.h"
 #include "editor/EditorState.h"
+#include "editor/palettes/EdPalPrefabListBhv.h"
+#include "editor/palettes/EdPaletteParts.h"
+#include "editor/widgets/EdButtonBhv.h"
+#include "editor/widgets/EdFieldBhv.h"
+#include "editor/widgets/EdListItemBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
@@ -31,8 +31,8 @@ protected:
     }
 
     void Frame() {
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
         input.PreviousKeys = input.CurrentKeys;
     }
     void Press(std::initializer_list<int> keys) {

@@ -1,10 +1,10 @@
-#include "app/GameApp.h"
-#include "editor/EdButtonBhv.h"
-#include "editor/EdListItemBhv.h"
-#include "editor/EdListPaletteBhv.h"
-#include "editor/EdPaletteBhv.h"
 #include "editor/EditorState.h"
-#include "editor/PrefabEditCommand.h"
+#include "editor/palettes/EdListPaletteBhv.h"
+#include "editor/palettes/EdPaletteBhv.h"
+#include "editor/undo/PrefabEditCommand.h"
+#include "editor/widgets/EdButtonBhv.h"
+#include "editor/widgets/EdListItemBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
@@ -50,8 +50,8 @@ protected:
     }
 
     void Frame() {
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
         input.Update();
     }
 

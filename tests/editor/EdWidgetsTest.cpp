@@ -1,11 +1,11 @@
-#include "app/GameApp.h"
-#include "editor/EdButtonBhv.h"
-#include "editor/EdFieldBhv.h"
-#include "editor/EdListItemBhv.h"
-#include "editor/EdPropertyRowBhv.h"
-#include "editor/EdRowMultiContainerBhv.h"
-#include "editor/EdTitleBarBhv.h"
-#include "editor/EdToggleBhv.h"
+#include "editor/widgets/EdButtonBhv.h"
+#include "editor/widgets/EdFieldBhv.h"
+#include "editor/widgets/EdListItemBhv.h"
+#include "editor/widgets/EdPropertyRowBhv.h"
+#include "editor/widgets/EdRowMultiContainerBhv.h"
+#include "editor/widgets/EdTitleBarBhv.h"
+#include "editor/widgets/EdToggleBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/Graphics.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TextComponent.h"
@@ -44,8 +44,8 @@ protected:
     }
 
     void Frame() {
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
         input.Update();
     }
     // The key's stroke comes with its press, as the poll records it.
@@ -67,7 +67,7 @@ protected:
     }
     void Type(const std::string& text) {
         for (char c : text) input.StrokesThisFrame.push_back({KeyNone, c});
-        GameApp::InputPass(&root);
+        TreePasses::InputPass(&root);
         input.Update();
     }
     static std::string Shown(const EdFieldBhv* field) { return field->Owner()->FindChild("Text")->Text()->Text; }
@@ -305,7 +305,7 @@ protected:
     void PolledFrame() {
         input.Update();
         ASSERT_TRUE(input.Poll());
-        GameApp::InputPass(&root);
+        TreePasses::InputPass(&root);
     }
 
     EdFieldBhv* field = Make<EdFieldBhv>("EdField");

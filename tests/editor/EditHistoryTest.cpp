@@ -1,4 +1,4 @@
-#include "editor/EditHistory.h"
+#include "editor/undo/EditHistory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "editor/EdLevelEditorBhv.h"
 #include "editor/EdRootBhv.h"
-#include "editor/LevelStore.h"
+#include "editor/EditorState.h"
+#include "editor/level/EdLevelEditorBhv.h"
+#include "editor/level/LevelStore.h"
 #include "game/LevelBhv.h"
 #include "game/UiScreen.h"
-#include "editor/EditorState.h"
 #include "support/GameplayScene.h"
 
 #include <cstring>

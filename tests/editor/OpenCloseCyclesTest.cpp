@@ -1,4 +1,3 @@
-#include "app/GameApp.h"
 #include "audio/CueManagerBhv.h"
 #include "audio/SoundManager.h"
 #include "core/Engine.h"
@@ -6,6 +5,8 @@
 #include "core/GameObject.h"
 #include "core/KeyCode.h"
 #include "editor/EditorState.h"
+#include "app/GameApp.h"
+#include "game/TreePasses.h"
 #include "game/UiMenuRootBhv.h"
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
@@ -44,11 +45,11 @@ protected:
     void Frame() {
         Engine::InputManager->Update();
         Engine::InputManager->CurrentKeys = keys;
-        GameApp::InputPass(Engine::Root);
-        GameApp::PhysicsActivePass(Engine::GameplayRoot, true);
-        GameApp::PhysicsStep(Engine::FrameTime->DeltaSeconds);
-        GameApp::UpdatePass(Engine::Root);
-        GameApp::DeletionPhase();
+        TreePasses::InputPass(Engine::Root);
+        TreePasses::PhysicsActivePass(Engine::GameplayRoot, true);
+        TreePasses::PhysicsStep(Engine::FrameTime->DeltaSeconds);
+        TreePasses::UpdatePass(Engine::Root);
+        TreePasses::DeletionPhase();
     }
     void Tap(int key) {
         keys.set(static_cast<std::size_t>(key));

@@ -1,8 +1,8 @@
-#include "app/GameApp.h"
-#include "editor/EdListItemBhv.h"
-#include "editor/EdPalMainBhv.h"
-#include "editor/EdToggleBhv.h"
 #include "editor/EditorState.h"
+#include "editor/palettes/EdPalMainBhv.h"
+#include "editor/widgets/EdListItemBhv.h"
+#include "editor/widgets/EdToggleBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
@@ -34,8 +34,8 @@ protected:
     }
 
     void Frame() {
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
         input.Update();
     }
     EdToggleBhv* Toggle(const char* name) const { return main->Owner()->FindChild(name)->GetComponent<EdToggleBhv>(); }

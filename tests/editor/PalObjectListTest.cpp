@@ -1,11 +1,11 @@
-#include "app/GameApp.h"
-#include "editor/EdListItemBhv.h"
-#include "editor/EdPalObjectListBhv.h"
 #include "editor/EditorState.h"
-#include "editor/EngineObjects.h"
-#include "editor/ObjectListActions.h"
-#include "editor/UnsavedSummary.h"
-#include "editor/UpdatePrefabFromInstance.h"
+#include "editor/level/EngineObjects.h"
+#include "editor/palettes/EdPalObjectListBhv.h"
+#include "editor/palettes/ObjectListActions.h"
+#include "editor/prefabs/UpdatePrefabFromInstance.h"
+#include "editor/recovery/UnsavedSummary.h"
+#include "editor/widgets/EdListItemBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/Graphics.h"
 #include "graphics/Pos2dComponent.h"
 #include "input/InputManager.h"
@@ -66,8 +66,8 @@ TEST_F(PalObjectListTest, ThePaletteListsRootWithoutAListRootAndWalksDownAndUp) 
     root.AddChild(palette);
     auto* list = palette->GetComponent<EdPalObjectListBhv>();
     auto frame = [&] {
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
         input.Update();
     };
     frame();

@@ -1,6 +1,6 @@
 #include "editor/EditorState.h"
-#include "editor/RecoverySchedule.h"
-#include "editor/RecoveryStore.h"
+#include "editor/recovery/RecoverySchedule.h"
+#include "editor/recovery/RecoveryStore.h"
 #include "support/PrefabTestContent.h"
 
 #include <string>

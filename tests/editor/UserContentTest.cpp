@@ -1,5 +1,5 @@
 #include "editor/EditorState.h"
-#include "editor/PrefabOperations.h"
+#include "editor/prefabs/PrefabOperations.h"
 #include "support/PrefabTestContent.h"
 
 #include <boost/property_tree/json_parser.hpp>

@@ -2,6 +2,7 @@
 #include "audio/CueLoopedBhv.h"
 #include "game/En_AntBhv.h"
 #include "game/SeedBhv.h"
+#include "game/TreePasses.h"
 #include "particles/ParticleManagerBhv.h"
 #include "physics/B2MainContactListener.h"
 #include "physics/PhysicsEditQueue.h"
@@ -76,12 +77,12 @@ protected:
     void Step() {
         time.DeltaSeconds = kFrame;
         time.TotalSeconds += kFrame;
-        GameApp::InputPass(&root);
-        GameApp::PhysicsStep(kFrame);
+        TreePasses::InputPass(&root);
+        TreePasses::PhysicsStep(kFrame);
     }
     void Rest() {
-        GameApp::UpdatePass(&root);
-        GameApp::DeletionPhase();
+        TreePasses::UpdatePass(&root);
+        TreePasses::DeletionPhase();
         input.Update();
     }
     void Run(float seconds) {

@@ -1,5 +1,6 @@
 #include "game/HudMessageFlashBhv.h"
 #include "game/TextMenuBhv.h"
+#include "game/TreePasses.h"
 #include "game/UiButtonBhv.h"
 #include "game/UiControlsBhv.h"
 #include "game/UiMainMenuBhv.h"
@@ -58,9 +59,9 @@ TEST_F(MenuTest, EscOpensTheMenuOverAPausedFieldAndEscAgainPlaysOn) {
     EXPECT_FALSE(Shown("UiMenuBg"));
     EXPECT_FALSE(Shown("UiMainMenu"));
     Hold(KeyEsc);
-    GameApp::InputPass(&root);
+    TreePasses::InputPass(&root);
     EXPECT_FALSE(Shown("UiMainMenu")) << "shown by the update pass after the press";
-    GameApp::UpdatePass(&root);
+    TreePasses::UpdatePass(&root);
     EXPECT_TRUE(Shown("UiMainMenu"));
     EXPECT_TRUE(Shown("UiMenuBg"));
     EXPECT_TRUE(Paused());

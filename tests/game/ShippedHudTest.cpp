@@ -1,9 +1,10 @@
-#include "app/GameApp.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
 #include "core/GameObject.h"
 #include "core/KeyCode.h"
 #include "game/GameplayScreenBhv.h"
+#include "app/GameApp.h"
+#include "game/TreePasses.h"
 #include "graphics/TintComponent.h"
 #include "input/InputManager.h"
 
@@ -24,7 +25,7 @@ TEST(ShippedHudTest, EachButtonAtItsPlaceDrivesTheScreen) {
     auto click = [&](float x, float y) {
         input.Cursor = {x, y};
         input.CurrentKeys.set(KeyLeftMouse);
-        GameApp::InputPass(Engine::Root);
+        TreePasses::InputPass(Engine::Root);
         input.Update();
         input.CurrentKeys.reset(KeyLeftMouse);
         input.Update();
@@ -39,7 +40,7 @@ TEST(ShippedHudTest, EachButtonAtItsPlaceDrivesTheScreen) {
     EXPECT_EQ(screen->Phase(), 2) << "dusk";
 
     for (int i = 0; i < 60; ++i) {  // 15 s
-        GameApp::UpdatePass(Engine::Root);
+        TreePasses::UpdatePass(Engine::Root);
     }
     EXPECT_EQ(screen->Phase(), 1) << "night";
     const GameObject* light = screen->Owner()->FindChild("FullScreenLight");

@@ -1,4 +1,4 @@
-#include "app/GameApp.h"
+#include "game/TreePasses.h"
 #include "graphics/Pos2dComponent.h"
 #include "particles/ParticleManagerBhv.h"
 #include "particles/Pcl_EmitContinuousBhv.h"
@@ -46,8 +46,8 @@ protected:
 
     void Frame(float delta) {
         time.DeltaSeconds = delta;
-        GameApp::UpdatePass(&root);
-        GameApp::DeletionPhase();
+        TreePasses::UpdatePass(&root);
+        TreePasses::DeletionPhase();
     }
     std::size_t Dots() const {
         const auto& children = field->Children();

@@ -72,10 +72,10 @@ TEST_F(FixturePickingTest, TheInputPassRunsTheMouseTestAtTheCursor) {
     GameObject* ball = AddBody(gameplayRoot, 0, {0.0f, 0.0f}, {"Circle 1"});
     FixtureMouseListenerBhv* listener = Listen(ball);
     Engine::InputManager->Cursor = {640.0f, 360.0f};  // the middle of the screen shows the origin
-    app.InputPass(Engine::Root);
+    TreePasses::InputPass(Engine::Root);
     EXPECT_TRUE(listener->IsMouseOver) << "the manager's object comes first in the pass";
     Engine::InputManager->Cursor = {0.0f, 0.0f};
-    app.InputPass(Engine::Root);
+    TreePasses::InputPass(Engine::Root);
     EXPECT_FALSE(listener->IsMouseOver);
 }
 

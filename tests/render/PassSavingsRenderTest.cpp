@@ -1,12 +1,13 @@
 // The passes' savings leave every pixel as the full-screen passes draw it: the
 // shipped game and the sprite benchmark's lit scene are drawn both ways, frame after
 // frame as the scene moves, and compared pixel by pixel.
-#include "app/GameApp.h"
 #include "animation/AnimationManager.h"
+#include "app/GameApp.h"
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "game/En_AntBhv.h"
 #include "game/GameplayScreenBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/FontManager.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsDevice.h"
@@ -41,7 +42,7 @@ protected:
         screen = Engine::GameplayScreen;
     }
     ~PassSavingsRenderTest() override {
-        GameApp::DeletionPhase();
+        TreePasses::DeletionPhase();
         while (!Engine::Root->Children().empty()) {
             delete Engine::Root->Children().back();
         }

@@ -1,11 +1,10 @@
 #include "app/CrashHandler.h"
-#include "app/GameApp.h"
 #include "core/Behavior.h"
 #include "core/DeletionQueues.h"
 #include "core/Engine.h"
 #include "core/FrameTime.h"
-#include "core/FrameTime.h"
 #include "core/GameObject.h"
+#include "game/TreePasses.h"
 #include "support/EngineScope.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +63,7 @@ protected:
     // One update pass at 60 Hz.
     void Pass(float delta = 1.0f / 60.0f) {
         time.DeltaSeconds = delta;
-        GameApp::UpdatePass(&root);
+        TreePasses::UpdatePass(&root);
     }
     // The passes (counted from 1) in which `segment` of Waits ran.
     std::vector<int> PassesRunning(const std::string& segment, int passes) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/GameApp.h"
 #include "audio/CueManagerBhv.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
 #include "game/HudRootBhv.h"
+#include "game/TreePasses.h"
 #include "graphics/DirectionalSpriteLightBhv.h"
 #include "graphics/Graphics.h"
 #include "graphics/Pos2dComponent.h"
@@ -55,7 +55,7 @@ protected:
     // The tree goes while the world its bodies live in is still there.
     ~GameplayScene() override {
         input.RemoveConsumer(&above);
-        GameApp::DeletionPhase();
+        TreePasses::DeletionPhase();
         while (!root.Children().empty()) delete root.Children().back();
     }
 
@@ -133,9 +133,9 @@ protected:
     void Frame(float delta = 0.125f) {
         time.DeltaSeconds = delta;
         time.TotalSeconds += delta;
-        GameApp::InputPass(&root);
-        GameApp::UpdatePass(&root);
-        GameApp::DeletionPhase();
+        TreePasses::InputPass(&root);
+        TreePasses::UpdatePass(&root);
+        TreePasses::DeletionPhase();
         input.Update();
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GameApp.h"
+#include "game/TreePasses.h"
 #include "core/Engine.h"
 #include "core/GameObject.h"
 #include "physics/B2BodyComponent.h"
@@ -59,8 +60,8 @@ protected:
     }
     void Step(int frames = 1) {
         for (int i = 0; i < frames; ++i) {
-            app.PhysicsActivePass(Engine::GameplayRoot, true);
-            app.PhysicsStep(1.0f / 60.0f);
+            TreePasses::PhysicsActivePass(Engine::GameplayRoot, true);
+            TreePasses::PhysicsStep(1.0f / 60.0f);
         }
     }
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/Behavior.h"
+#include "core/Rect.h"
+#include "core/Vector2.h"
+#include "editor/widgets/IEdScreenArea.h"
+
+// A palette window: its shown widget rows stacked top to bottom from TopLeft, all
+// Width wide, and moved by dragging its "TitleBar". The rows are laid out again
+// every frame, so a row shown or hidden takes or gives back its space at once.
+class EdPaletteBhv : public Behavior, public IEdScreenArea {
+public:
+    EdPaletteBhv();
+
+    void Start() override;
+    void Update() override;
+
+    // Stacks the draw-enabled children that are widgets, in child order.
+    void Layout();
+    // Moves the palette by a mouse movement, keeping 10 pixels of it on screen.
+    void Drag(Vector2 movement);
+    float PaletteHeight() const { return height_; }
+    Rect ScreenBounds() const override;
+
+    Vector2 TopLeft{10.0f, 40.0f};
+    float Width = 220.0f;
+
+private:
+    float height_ = 0.0f;
+};

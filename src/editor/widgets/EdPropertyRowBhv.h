@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/Behavior.h"
+#include "editor/widgets/IEdUiElement.h"
+
+#include <functional>
+#include <string>
+
+class EdButtonBhv;
+class EdFieldBhv;
+
+// One property of an edited thing: its name on a button across the whole row and
+// its value in a field over the right half. The field keeps what is being typed
+// into it; otherwise it shows ValueText.
+class EdPropertyRowBhv : public Behavior, public IEdUiElement {
+public:
+    EdPropertyRowBhv();
+
+    void Start() override;
+    void SetRect(float left, float top, float width, float height) override;
+
+    // Hands the commit and the check of typed text to the field.
+    void SetOnCommit(std::function<void(const std::string&)> onCommit);
+    void SetCheck(std::function<bool(const std::string&)> check);
+
+    std::string Label;
+    std::string ValueText;
+    bool IsEditable = true;
+    bool IsLabelGrayed = false;
+
+    EdButtonBhv* LabelButton() const { return label_; }
+    EdFieldBhv* ValueField() const { return value_; }
+
+private:
+    EdButtonBhv* label_ = nullptr;
+    EdFieldBhv* value_ = nullptr;
+};
