@@ -59,6 +59,11 @@ void WriteText(int fd, const char* text) {
     }
 }
 
+void Append(char* buffer, std::size_t capacity, const char* text) {
+    const std::size_t used = std::strlen(buffer);
+    std::strncat(buffer + used, text, capacity - used - 1);
+}
+
 // Formats into a fixed buffer without stdio.
 void AppendNumber(char* buffer, std::size_t capacity, unsigned long long value, unsigned base) {
     char digits[32];
@@ -68,13 +73,11 @@ void AppendNumber(char* buffer, std::size_t capacity, unsigned long long value, 
         digits[--at] = "0123456789abcdef"[value % base];
         value /= base;
     } while (value != 0 && at > 0);
-    const std::size_t used = std::strlen(buffer);
-    std::strncat(buffer + used, digits + at, capacity - used - 1);
+    Append(buffer, capacity, digits + at);
 }
 
 void AppendHex(char* buffer, std::size_t capacity, unsigned long long value) {
-    const std::size_t used = std::strlen(buffer);
-    std::strncat(buffer + used, "0x", capacity - used - 1);
+    Append(buffer, capacity, "0x");
     AppendNumber(buffer, capacity, value, 16);
 }
 
@@ -135,16 +138,10 @@ void WriteThread(int fd) {
 void AppendPadded(char* buffer, std::size_t capacity, unsigned long long value, int width) {
     for (unsigned long long limit = 10; width > 1; --width, limit *= 10) {
         if (value < limit) {
-            const std::size_t used = std::strlen(buffer);
-            std::strncat(buffer + used, "0", capacity - used - 1);
+            Append(buffer, capacity, "0");
         }
     }
     AppendDecimal(buffer, capacity, value);
-}
-
-void Append(char* buffer, std::size_t capacity, const char* text) {
-    const std::size_t used = std::strlen(buffer);
-    std::strncat(buffer + used, text, capacity - used - 1);
 }
 
 // "<directory>/crash-2026-12-09_14-03-27-<pid>.txt": one file per crash.

@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -50,9 +49,7 @@ int main(int argc, char** argv) {
     // The log and the crash reports go to the player's state directory: the game's
     // own directory may be read-only.
     const fs::path state = PlayerDirectories::State();
-    std::error_code ignored;
-    fs::create_directories(state, ignored);
-    LogFile log(state);
+    LogFile log(state);  // makes the directory the crash reports go to as well
     if (log.Stream() != nullptr) {
         std::fprintf(log.Stream(), "Vellimor %s\n", VELLIMOR_VERSION);
         ContentLog::CopyTo(log.Stream());

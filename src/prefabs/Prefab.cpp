@@ -98,7 +98,11 @@ std::string ReadProperty(const pt::ptree& members, const std::string& name, Prop
 Prefab::Prefab(PrefabManager& manager, std::string name) : Name(std::move(name)), manager_(&manager) {}
 
 void Prefab::Load(const std::filesystem::path& path) {
-    const ContentFile file = ContentFile::ReadJson(path);
+    Load(ContentFile::ReadJson(path));
+}
+
+void Prefab::Load(const ContentFile& file) {
+    const std::filesystem::path& path = file.Path();
     std::vector<std::string> refused;
     file.Reading([&] { refused = Read(file.Root()); });
     for (const std::string& value : refused) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 class GameObject;
+class ContentFile;
 class PrefabManager;
 
 // A named template of an object tree, one JSON file each: the components every
@@ -51,6 +52,8 @@ public:
     // value that cannot be taken (a NaN, an object where a number belongs) is a
     // warning naming the file and the property, which keeps its default.
     void Load(const std::filesystem::path& file);
+    // The same from a file already read.
+    void Load(const ContentFile& file);
     // The same from a parsed tree; throws the reader's error without a file name, and
     // returns the values left at their defaults ("SpriteComponent: Scale.X ...").
     std::vector<std::string> Read(const boost::property_tree::ptree& tree);

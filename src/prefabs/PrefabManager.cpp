@@ -75,12 +75,13 @@ void PrefabManager::LoadPrefabDirectory() {
         // A later directory's file replaces the prefab of the same name.
         std::string names;
         ForEachPrefabFile(directories[i], [&](const std::filesystem::path& file) {
-            if (UsesLeftOutType(file)) {
+            const ContentFile read = ContentFile::ReadJson(file);
+            if (UsesLeftOutType(read)) {
                 return;
             }
             const std::string stem = file.stem().string();
             auto prefab = std::make_unique<Prefab>(*this, stem);
-            prefab->Load(file);
+            prefab->Load(read);
             prefabs_[stem] = std::move(prefab);
             removedNames_.erase(stem);
             names += (names.empty() ? "" : ", ") + stem;
@@ -98,11 +99,10 @@ void PrefabManager::LoadPrefabDirectory() {
     }
 }
 
-bool PrefabManager::UsesLeftOutType(const std::filesystem::path& file) const {
+bool PrefabManager::UsesLeftOutType(const ContentFile& read) const {
     if (!leftOutType_) {
         return false;
     }
-    const ContentFile read = ContentFile::ReadJson(file);  // the components point into it
     const auto components = read.Root().get_child_optional("Components");
     if (!components) {
         return false;

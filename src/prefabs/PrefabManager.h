@@ -24,6 +24,8 @@
 // The type needs a default constructor that works without a window, GL or audio
 // device (prototypes are made before the window exists), must derive from Component
 // and IEditable, and declares its properties in that constructor (see IEditable).
+class ContentFile;
+
 class PrefabManager {
 public:
     struct ComponentType {
@@ -138,7 +140,7 @@ private:
     // Drops the prefabs the directory's removal markers name; returns ", Name (removed)"
     // for each.
     std::string ForgetRemovedPrefabs(const std::filesystem::path& directory);
-    bool UsesLeftOutType(const std::filesystem::path& file) const;
+    bool UsesLeftOutType(const ContentFile& read) const;
 
     std::map<std::string, ComponentType> types_;
     std::map<std::string, std::unique_ptr<IEditable>> prototypes_;

@@ -30,12 +30,13 @@ end_scratch_game() {
 }
 
 # Starts the scratch game with its standard error in $dir/err and sets $pid; sets
-# $window once the window titled "Vellimor" exists, and fails after 10 s without it.
+# $window once the window titled "Vellimor" exists, and fails after 30 s without it
+# (a loaded machine can take long to load the content).
 start_game() {
   "$dir/vellimor" 2>"$dir/err" &
   pid=$!
   window=""
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     window=$(xdotool search --name '^Vellimor$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && return 0
     sleep 0.1
