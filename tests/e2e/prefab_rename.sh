@@ -2,7 +2,8 @@
 # Renaming a prefab on a scratch copy of the development content: the filter "twig"
 # lists Twig; a click edits it; its name typed as "bough" in the edit palette lands
 # only on a second commit (the levels use Twig); "../x" is refused; Ctrl+Shift+S then
-# writes bough.json, deletes Twig.json and leaves every other file's bytes as they were.
+# writes bough.json, deletes Twig.json and leaves every other file's bytes as they were
+# but for the entries naming Twig, which follow the rename (prefab_rename_references.sh).
 # SCREENSHOTS=<dir> keeps the pictures.
 # needs: editor
 set -euo pipefail
@@ -66,6 +67,7 @@ done
 [ ! -e "$prefabs/Twig.json" ] || { echo "Twig.json is still there"; exit 1; }
 cmp -s "$prefabs/bough.json" "$dir/before/Twig.json" || { echo "the renamed prefab's bytes differ from Twig's"; exit 1; }
 mv "$prefabs/bough.json" "$prefabs/Twig.json"
+sed -i 's/"Prefab": "bough"/"Prefab": "Twig"/' "$prefabs"/*.json
 diff -r "$dir/before" "$prefabs" >/dev/null || { echo "other prefab files changed"; diff -rq "$dir/before" "$prefabs"; exit 1; }
 [ -z "$(find "$dir/dev" "$dir/Content" -name 'x.json')" ] || { echo "../x wrote a file"; exit 1; }
 

@@ -2,9 +2,11 @@
 #include "editor/dialogs/EdDlgComponentPickerBhv.h"
 #include "editor/dialogs/EdDlgMessageBoxBhv.h"
 #include "editor/dialogs/EdDlgPrefabPickerBhv.h"
+#include "editor/prefabs/PrefabOperations.h"
 #include "editor/recovery/UnsavedWorkGuard.h"
 #include "editor/widgets/EdFieldBhv.h"
 #include "editor/widgets/EdListItemBhv.h"
+#include "editor/widgets/EdTitleBarBhv.h"
 #include "game/TreePasses.h"
 #include "graphics/Graphics.h"
 #include "input/InputManager.h"
@@ -122,6 +124,57 @@ TEST_F(EdDialogsTest, ACallbackThatAsksAgainKeepsItsNewCallback) {
     box->Choose("Ok");
     EXPECT_EQ(firstCalls, 1);
     EXPECT_EQ(answer, "Ok");
+}
+
+TEST_F(EdDialogsTest, RemovingAPrefabThatEntriesCreateAsksNamingThemAndYesTakesThemAndTheirObjectsUndoably) {
+    constexpr const char* kEmpty = R"({"Components": "", "AutoCreate": ""})";
+    AddPrefab("Leaf", kEmpty);
+    AddPrefab("Stone", kEmpty);
+    AddPrefab("Level", R"({"Components": "", "AutoCreate": [{"Prefab": "Stone"}, {"Prefab": "Leaf"}, {"Prefab": "Leaf"},
+        {"Name": "Last", "Prefab": "Stone"}]})");
+    AddPrefab("Pile", R"({"Components": "", "AutoCreate": [{"Prefab": "Leaf"}]})");
+    const std::string levelJson = manager.Find("Level")->ToJson();
+    auto* level = new GameObject("Level");
+    root.AddChild(level);
+    const auto linked = [&] {  // each object is made by the entry at its place
+        const Prefab& prefab = *manager.Find("Level");
+        if (level->Children().size() != prefab.AutoCreates.size()) return false;
+        for (std::size_t i = 0; i < prefab.AutoCreates.size(); ++i) {
+            if (level->Children()[i]->MadeBy.Get() != prefab.AutoCreates[i].get()) return false;
+        }
+        return true;
+    };
+    PrefabOperations operations(manager, state);
+
+    EXPECT_EQ(operations.Remove("Leaf"), PrefabOperations::Outcome::AskAgain);
+    ASSERT_TRUE(box->IsShown());
+    EXPECT_EQ(box->FindChild("TitleBar")->GetComponent<EdTitleBarBhv>()->Title, "Remove Leaf and the 3 entries creating it?");
+    ASSERT_FALSE(warnings.empty());
+    EXPECT_NE(warnings.back().find("Level (2), Pile; Yes removes them too"), std::string::npos) << warnings.back();
+    box->Choose("No");
+    EXPECT_NE(manager.Find("Leaf"), nullptr);
+    EXPECT_EQ(state.History.UndoCount(), 0u);
+
+    operations.Remove("Leaf");
+    box->Choose("Yes");
+    deletions.DeleteQueued();
+    EXPECT_EQ(manager.Find("Leaf"), nullptr);
+    EXPECT_TRUE(manager.Find("Pile")->AutoCreates.empty());
+    EXPECT_TRUE(manager.Find("Level")->IsModified);
+    ASSERT_EQ(level->Children().size(), 2u);
+    EXPECT_EQ(level->Children()[1]->Name, "Last");
+    EXPECT_TRUE(linked());
+
+    state.History.Undo();
+    EXPECT_NE(manager.Find("Leaf"), nullptr);
+    EXPECT_EQ(manager.Find("Level")->ToJson(), levelJson);
+    EXPECT_FALSE(manager.Find("Level")->IsModified);
+    EXPECT_EQ(manager.Find("Pile")->AutoCreates.size(), 1u);
+    EXPECT_TRUE(linked()) << "the objects came back in their places, made by their entries";
+    state.History.Redo();
+    deletions.DeleteQueued();
+    EXPECT_EQ(level->Children().size(), 2u);
+    EXPECT_TRUE(linked());
 }
 
 TEST_F(EdDialogsTest, ThePrefabPickerFiltersAsTypedAndNoneIsTheEmptyChoice) {

@@ -1,7 +1,9 @@
 #include "editor/EditorState.h"
+#include "editor/level/EditTarget.h"
 #include "editor/level/EngineObjects.h"
 #include "editor/palettes/EdPalObjectListBhv.h"
 #include "editor/palettes/ObjectListActions.h"
+#include "editor/prefabs/ComponentEdits.h"
 #include "editor/prefabs/UpdatePrefabFromInstance.h"
 #include "editor/recovery/UnsavedSummary.h"
 #include "editor/widgets/EdListItemBhv.h"
@@ -195,6 +197,61 @@ TEST_F(PalObjectListTest, AddRemoveAndMovesAreUndoneExactly) {
     state.History.Undo();
     ASSERT_EQ(parent->Children().size(), 3u);
     EXPECT_EQ(parent->Children()[0]->Name, "First");
+}
+
+TEST_F(PalObjectListTest, ReloadMakesTheObjectAgainAsItsEntryDoesAndUndoBringsTheOldOneBack) {
+    auto* holder = new GameObject("Holder");
+    root.AddChild(holder);
+    GameObject* first = holder->Children()[0];
+    first->Pos2d()->Pos = Vector2(7, 8);
+    first->Name = "Moved";
+    state.SelectedObject = first;
+    Actions::ReloadSelected();
+    deletions.DeleteQueued();
+    ASSERT_EQ(holder->Children().size(), 2u);
+    GameObject* fresh = holder->Children()[0];
+    EXPECT_EQ(state.SelectedObject, fresh);
+    EXPECT_EQ(fresh->Name, "S");
+    EXPECT_EQ(fresh->Pos2d()->Pos, Vector2(1, 2)) << "the entry's override";
+    EXPECT_FLOAT_EQ(fresh->Pos2d()->Rotation, 0.5f) << "the prefab's own value";
+    EXPECT_EQ(fresh->MadeBy.Get(), manager.Find("Holder")->AutoCreates[0].get());
+
+    state.History.Undo();
+    deletions.DeleteQueued();
+    ASSERT_EQ(holder->Children().size(), 2u);
+    EXPECT_EQ(holder->Children()[0]->Name, "Moved");
+    EXPECT_EQ(holder->Children()[0]->Pos2d()->Pos, Vector2(7, 8));
+}
+
+TEST_F(PalObjectListTest, LiveComponentsAddedAndRemovedAreUndoneWithTheirPlaceAndValues) {
+    auto* stone = new GameObject("Stone");
+    root.AddChild(stone);
+    state.SelectedObject = stone;
+    const auto target = [&] { return EditTarget::FromSelection(state); };
+    ASSERT_TRUE(ComponentEdits::Add(target(), "StartLogBehavior"));
+    ASSERT_TRUE(ComponentEdits::Add(target(), "TintComponent"));
+    ASSERT_EQ(stone->Components().size(), 3u);
+    dynamic_cast<StartLogBehavior&>(*stone->Components()[1]).Tag = "kept";
+    ASSERT_TRUE(ComponentEdits::Remove(target(), 1));
+    deletions.DeleteQueued();
+    ASSERT_EQ(stone->Components().size(), 2u);
+
+    starts.clear();
+    state.History.Undo();
+    ASSERT_EQ(stone->Components().size(), 3u);
+    const auto* back = dynamic_cast<const StartLogBehavior*>(stone->Components()[1]);
+    ASSERT_NE(back, nullptr) << "back at its place";
+    EXPECT_EQ(back->Tag, "kept");
+    EXPECT_EQ(starts, (std::vector<std::string>{"kept.start"}));
+
+    state.History.Undo();
+    state.History.Undo();
+    deletions.DeleteQueued();
+    EXPECT_EQ(stone->Components().size(), 1u);
+    state.History.Redo();
+    state.History.Redo();
+    ASSERT_EQ(stone->Components().size(), 3u);
+    EXPECT_NE(stone->Tint(), nullptr);
 }
 
 TEST_F(PalObjectListTest, TheUnsavedLineCountsPrefabsAndLevelsApart) {

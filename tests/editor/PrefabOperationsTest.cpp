@@ -81,6 +81,50 @@ TEST_F(PrefabOperationsTest, RequiredPrefabsStayAndUsedOnesGoOnlyOnASecondPress)
     EXPECT_EQ(manager.Find("Leaf"), nullptr);
 }
 
+TEST_F(PrefabOperationsTest, RenamingAUsedPrefabTakesItsEntriesAndLiveObjectsAlongInOneUndoStep) {
+    AddPrefab("Leaf", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": ""})");
+    AddPrefab("Level", R"({"Components": "", "AutoCreate": [{"Prefab": "Leaf"}, {"Name": "Top", "Prefab": "Leaf"},
+        {"Prefab": "Stone"}]})");
+    AddPrefab("Pile", R"({"Components": "", "AutoCreate": [{"Prefab": "Leaf"}]})");
+    AddPrefab("Stone", kEmpty);
+    const std::string levelJson = manager.Find("Level")->ToJson();
+    auto* level = new GameObject("Level");
+    root.AddChild(level);
+    const auto names = [&] {
+        std::vector<std::string> seen;
+        for (const GameObject* child : level->Children()) seen.push_back(child->Name + "/" + child->PrefabName);
+        return seen;
+    };
+
+    EXPECT_EQ(operations.Rename(*manager.Find("Leaf"), "Twig"), PrefabOperations::Outcome::AskAgain);
+    EXPECT_TRUE(Told("Leaf is used by Level, Pile; press again to rename it there too"));
+    EXPECT_EQ(operations.Rename(*manager.Find("Leaf"), "Twig"), PrefabOperations::Outcome::Done);
+    const Prefab& renamedLevel = *manager.Find("Level");
+    EXPECT_EQ(renamedLevel.AutoCreates[1]->PrefabName, "Twig");
+    EXPECT_EQ(manager.Find("Pile")->AutoCreates[0]->PrefabName, "Twig");
+    EXPECT_TRUE(renamedLevel.IsModified);
+    EXPECT_FALSE(manager.Find("Stone")->IsModified);
+    EXPECT_EQ(names(), (std::vector<std::string>{"Twig/Twig", "Top/Twig", "Stone/Stone"}));
+    EXPECT_EQ(state.History.UndoCount(), 1u);
+
+    state.History.Undo();
+    EXPECT_EQ(manager.Find("Twig"), nullptr);
+    EXPECT_EQ(manager.Find("Level")->ToJson(), levelJson);
+    EXPECT_FALSE(manager.Find("Level")->IsModified);
+    EXPECT_EQ(manager.Find("Pile")->AutoCreates[0]->PrefabName, "Leaf");
+    EXPECT_EQ(names(), (std::vector<std::string>{"Leaf/Leaf", "Top/Leaf", "Stone/Stone"}));
+    EXPECT_EQ(level->Children()[1]->MadeBy.Get(), manager.Find("Level")->AutoCreates[1].get());
+    state.History.Redo();
+    EXPECT_EQ(names(), (std::vector<std::string>{"Twig/Twig", "Top/Twig", "Stone/Stone"}));
+
+    EXPECT_TRUE(manager.SaveAll().empty());
+    EXPECT_FALSE(std::filesystem::exists(PrefabDir() / "Leaf.json"));
+    for (const auto& file : std::filesystem::directory_iterator(PrefabDir())) {
+        EXPECT_EQ(ReadFile(file.path()).find("\"Leaf\""), std::string::npos) << file.path();
+    }
+    EXPECT_EQ(ReadFile(PrefabDir() / "Stone.json"), kEmpty);
+}
+
 TEST_F(PrefabOperationsTest, UndoPutsBackARenameAndARemoveWithTheSelection) {
     Prefab* ant = AddPrefab("Ant", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": ""})");
     AddPrefab("Zeta", kEmpty);

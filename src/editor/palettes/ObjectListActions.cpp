@@ -138,10 +138,17 @@ void ReloadSelected() {
     }
     GameObject* parent = old->Parent();
     const std::string prefabName = old->PrefabName;
+    const AutoCreate* entry = old->MadeBy.Get();
     auto removal = std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Deleted, *old);
     const std::size_t index = removal->Index();
     removal->Remove();
     auto* fresh = new GameObject(prefabName);
+    // Made again as its entry makes it: the entry's name and overrides, and the link.
+    if (entry != nullptr && entry->Owner != nullptr && entry->PrefabName == prefabName) {
+        fresh->Name = entry->Name.empty() ? entry->PrefabName : entry->Name;
+        entry->Owner->ApplyComponents(*fresh, entry->InstanceProperties, Prefab::ApplyMode::Override);
+        fresh->MadeBy.Reset(entry);
+    }
     parent->InsertChild(index, fresh);
     NoteChangeUnder(parent);
     std::vector<std::unique_ptr<EditCommand>> steps;

@@ -26,6 +26,8 @@ GameObject* Add(const std::string& prefabName);
 // These act on the selected object and refuse the engine's own objects.
 void RemoveSelected();
 void MoveSelected(int offset);
+// A fresh instance of the object's prefab in its place; one an entry made takes that
+// entry's name and overrides again.
 void ReloadSelected();
 // Writes the selected object's values into its entry or prefab (one undo step).
 void UpdatePrefabOfSelected();

@@ -2,12 +2,19 @@
 
 #include "core/Engine.h"
 #include "core/FrameTime.h"
+#include "core/GameObject.h"
 #include "editor/EditorMessage.h"
 #include "editor/EditorState.h"
+#include "editor/dialogs/EdDlgMessageBoxBhv.h"
+#include "editor/prefabs/PrefabReferences.h"
 #include "editor/prefabs/RequiredPrefabs.h"
+#include "editor/undo/CommandGroup.h"
+#include "editor/undo/EntryLinksCommand.h"
+#include "editor/undo/ObjectTreeCommand.h"
 #include "editor/undo/PrefabEditCommand.h"
 #include "prefabs/PrefabManager.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <iterator>
@@ -30,12 +37,15 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-// A rename's undo step: SelectedPrefabName follows the prefab back and forth, as it
-// followed the rename.
+// A rename's undo step over the prefab and those whose entries name it (`names`, the
+// renamed one first): SelectedPrefabName and the live objects made of the prefab
+// follow it back and forth, as they followed the rename.
 class RenameCommand : public PrefabEditCommand {
 public:
-    RenameCommand(const std::string& from, PrefabManager& prefabs, EditorState& state)
-        : PrefabEditCommand({from}, prefabs, &state), from_(from), state_(state) {}
+    RenameCommand(const std::vector<std::string>& names, PrefabManager& prefabs, EditorState& state)
+        : PrefabEditCommand(names, prefabs, &state), from_(names.front()), state_(state) {
+        LeaveLevelUnmarked();
+    }
     void Finish(const std::string& to) {
         to_ = to;
         PrefabEditCommand::Finish({to});
@@ -49,11 +59,18 @@ public:
         Follow(from_, to_);
     }
 
+    static void RenameObjects(const std::string& gone, const std::string& back) {
+        if (Engine::Root != nullptr) {
+            PrefabReferences::RenameObjects(*Engine::Root, gone, back);
+        }
+    }
+
 private:
     void Follow(const std::string& gone, const std::string& back) {
         if (state_.SelectedPrefabName == gone) {
             state_.SelectedPrefabName = back;
         }
+        RenameObjects(gone, back);
     }
 
     std::string from_;
@@ -116,12 +133,10 @@ Prefab* PrefabOperations::Duplicate(const Prefab& source) {
 
 std::vector<std::string> PrefabOperations::UsersOf(const std::string& name) const {
     std::vector<std::string> users;
-    for (const auto& [ownerName, prefab] : prefabs_.Prefabs()) {
-        for (const auto& entry : prefab->AutoCreates) {
-            if (entry->PrefabName == name && ownerName != name) {
-                users.push_back(ownerName);
-                break;
-            }
+    for (const AutoCreate* entry : PrefabReferences::EntriesNaming(prefabs_, name)) {
+        const std::string& owner = entry->Owner->Name;
+        if (owner != name && (users.empty() || users.back() != owner)) {
+            users.push_back(owner);
         }
     }
     return users;
@@ -142,7 +157,7 @@ PrefabOperations::Outcome PrefabOperations::CheckRemovable(const std::string& na
         return Outcome::Done;
     }
     question = {change, Now()};
-    TellUser(name + " is used by " + JoinNames(users) + "; press again to " + verb);
+    TellUser(name + " is used by " + JoinNames(users) + "; press again to " + verb + " it there too");
     return Outcome::AskAgain;
 }
 
@@ -163,9 +178,13 @@ PrefabOperations::Outcome PrefabOperations::Rename(Prefab& prefab, const std::st
         return check;
     }
     const std::string oldName = prefab.Name;
-    auto command = std::make_unique<RenameCommand>(oldName, prefabs_, state_);
+    std::vector<std::string> names = UsersOf(oldName);
+    names.insert(names.begin(), oldName);
+    auto command = std::make_unique<RenameCommand>(names, prefabs_, state_);
     prefabs_.Rekey(prefab, given);
     prefab.IsModified = true;
+    PrefabReferences::RenameEntries(prefabs_, oldName, given);
+    RenameCommand::RenameObjects(oldName, given);
     if (state_.SelectedPrefabName == oldName) {
         state_.SelectedPrefabName = given;
     }
@@ -178,12 +197,39 @@ PrefabOperations::Outcome PrefabOperations::Rename(Prefab& prefab, const std::st
 }
 
 PrefabOperations::Outcome PrefabOperations::Remove(const std::string& name) {
-    Prefab* prefab = prefabs_.Find(name);
-    if (prefab == nullptr) {
+    if (prefabs_.Find(name) == nullptr) {
         return Outcome::Unchanged;
+    }
+    auto* box = dynamic_cast<EdDlgMessageBoxBhv*>(state_.MessageBox);
+    if (box != nullptr && !IsRequiredPrefab(name) && !UsersOf(name).empty()) {
+        AskToRemove(*box, name);
+        return Outcome::AskAgain;
     }
     if (const Outcome check = CheckRemovable(name, "remove"); check != Outcome::Done) {
         return check;
+    }
+    return RemoveWithEntries(name);
+}
+
+void PrefabOperations::AskToRemove(EdDlgMessageBoxBhv& box, const std::string& name) {
+    std::vector<AutoCreate*> entries = PrefabReferences::EntriesNaming(prefabs_, name);
+    std::erase_if(entries, [&](const AutoCreate* entry) { return entry->Owner->Name == name; });
+    // The box's title is one line: the list goes to the message line beside it.
+    TellUser("Entries creating " + name + ": " + PrefabReferences::OwnersOf(entries) +
+             "; Yes removes them too, with the objects they made (Undo brings them back)");
+    const std::string question = "Remove " + name + " and the " + std::to_string(entries.size()) +
+                                 (entries.size() == 1 ? " entry" : " entries") + " creating it?";
+    box.Open(question, {"Yes", "No"}, [&prefabs = prefabs_, &state = state_, name](const std::string& answer) {
+        if (answer == "Yes") {
+            PrefabOperations(prefabs, state).RemoveWithEntries(name);
+        }
+    });
+}
+
+PrefabOperations::Outcome PrefabOperations::RemoveWithEntries(const std::string& name) {
+    Prefab* prefab = prefabs_.Find(name);
+    if (prefab == nullptr) {
+        return Outcome::Unchanged;
     }
     // The next prefab in name order, else the one before.
     const auto& all = prefabs_.Prefabs();
@@ -192,19 +238,36 @@ PrefabOperations::Outcome PrefabOperations::Remove(const std::string& name) {
     if (next.empty() && at != all.begin()) {
         next = std::prev(at)->first;
     }
-    auto command = Begin({name});
-    if (state_.SelectedAutoCreate != nullptr && state_.SelectedAutoCreate->Owner == prefab) {
+    std::vector<std::string> names = UsersOf(name);
+    names.insert(names.begin(), name);
+    auto links = std::make_unique<EntryLinksCommand>(names, prefabs_, state_.History);
+    auto command = Begin(names);
+    const std::vector<AutoCreate*> entries = PrefabReferences::EntriesNaming(prefabs_, name);
+    const AutoCreate* selected = state_.SelectedAutoCreate;
+    if (selected != nullptr &&
+        (selected->Owner == prefab || std::find(entries.begin(), entries.end(), selected) != entries.end())) {
         state_.SelectedAutoCreate = nullptr;
+    }
+    std::vector<std::unique_ptr<EditCommand>> steps;
+    for (GameObject* object : Engine::Root != nullptr ? PrefabReferences::ObjectsMadeBy(*Engine::Root, entries)
+                                                      : std::vector<GameObject*>{}) {
+        auto removal = std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Deleted, *object);
+        removal->Remove();
+        steps.push_back(std::move(removal));
     }
     const bool wasEdited = state_.SelectedPrefab == prefab;
     prefabs_.Release(name);
+    PrefabReferences::RemoveEntries(prefabs_, name);
     if (state_.SelectedPrefabName == name) {
         state_.SelectedPrefabName = next;
     }
     if (wasEdited) {
         state_.SelectedPrefab = prefabs_.Find(next);
     }
-    Record(std::move(command));
+    command->Finish();
+    steps.push_back(std::move(command));
+    links->Finish(std::make_unique<CommandGroup>(std::move(steps)));
+    state_.History.Push(std::move(links));
     return Outcome::Done;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class EdDlgMessageBoxBhv;
 class EditorState;
 class PrefabEditCommand;
 class Prefab;
@@ -20,7 +21,7 @@ public:
         Done,       // changed (and entered into the history)
         Unchanged,  // nothing to do
         Refused,    // not allowed; the user was told why
-        AskAgain,   // other prefabs use it: the user was asked to press again
+        AskAgain,   // other prefabs use it: the user was asked (press again, or the message box)
     };
 
     // Over Engine::Prefabs and Engine::EditorState.
@@ -34,11 +35,16 @@ public:
     // and selected for editing.
     Prefab* Duplicate(const Prefab& source);
     // Names the prefab `text`, or the first unused numbered form of it (and says so).
-    // SelectedPrefabName follows. Refuses names that cannot be file names and the
-    // prefabs the game needs; asks first when other prefabs create it.
+    // SelectedPrefabName, the entries of every prefab that create it and the live
+    // objects made of it follow, in one undo step. Refuses names that cannot be file
+    // names and the prefabs the game needs; asks first (press again) when other
+    // prefabs create it.
     Outcome Rename(Prefab& prefab, const std::string& text);
-    // Takes the named prefab out (its file goes at the next save all); the selection
-    // moves to the next prefab in name order. Refusals and the question as Rename.
+    // Takes the named prefab out (its file goes at the next save all), with the entries
+    // of other prefabs that create it and the live objects those made, in one undo
+    // step; the selection moves to the next prefab in name order. Refused for the
+    // prefabs the game needs. When entries create it the message box asks first,
+    // naming their prefabs (AskAgain; "Yes" removes); without a message box, press again.
     Outcome Remove(const std::string& name);
     // Reads the prefab again from its file, dropping unsaved changes.
     Outcome Revert(Prefab& prefab);
@@ -59,6 +65,8 @@ public:
     static void ForgetQuestion();
 
 private:
+    void AskToRemove(EdDlgMessageBoxBhv& box, const std::string& name);
+    Outcome RemoveWithEntries(const std::string& name);
     // Replaces the prefab's entries with the file's, as one undoable step.
     Outcome ReadBack(Prefab& prefab, const std::filesystem::path& file, const std::string& fileName, bool modified);
     // Done when the change may go ahead: refused for required prefabs, asked first

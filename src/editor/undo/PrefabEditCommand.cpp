@@ -129,6 +129,9 @@ bool PrefabEditCommand::Finish(const std::vector<std::string>& created) {
 // What a level save writes depends on "Lvl_Sources" and on which components the
 // placed objects' prefabs make (StoredProperties): a change of either is the level's.
 void PrefabEditCommand::MarkLevelWhenItsSaveChanges() const {
+    if (!marksLevel_) {
+        return;
+    }
     for (std::size_t i = 0; i < before_.size() && i < after_.size(); ++i) {
         const Stored& a = before_[i];
         const Stored& b = after_[i];

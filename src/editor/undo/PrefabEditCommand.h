@@ -35,6 +35,11 @@ public:
     void Undo() override;
     void Redo() override;
 
+protected:
+    // For a rename that live objects and entries follow: what a level save writes
+    // changes only where the level's own prefab changes, and that prefab is marked.
+    void LeaveLevelUnmarked() { marksLevel_ = false; }
+
 private:
     struct Stored {
         std::string Name;
@@ -52,4 +57,5 @@ private:
     EditorState* state_;
     std::vector<Stored> before_;
     std::vector<Stored> after_;
+    bool marksLevel_ = true;
 };
