@@ -148,7 +148,7 @@ TEST_F(EdDialogsTest, RemovingAPrefabThatEntriesCreateAsksNamingThemAndYesTakesT
 
     EXPECT_EQ(operations.Remove("Leaf"), PrefabOperations::Outcome::AskAgain);
     ASSERT_TRUE(box->IsShown());
-    EXPECT_EQ(box->FindChild("TitleBar")->GetComponent<EdTitleBarBhv>()->Title, "Remove Leaf and the 3 entries creating it?");
+    EXPECT_EQ(box->FindChild("TitleBar")->GetComponent<EdTitleBarBhv>()->Title, "Remove Leaf and 3 entries creating it?");
     ASSERT_FALSE(warnings.empty());
     EXPECT_NE(warnings.back().find("Level (2), Pile; Yes removes them too"), std::string::npos) << warnings.back();
     box->Choose("No");

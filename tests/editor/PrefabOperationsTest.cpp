@@ -83,7 +83,7 @@ TEST_F(PrefabOperationsTest, RequiredPrefabsStayAndUsedOnesGoOnlyOnASecondPress)
 
 TEST_F(PrefabOperationsTest, RenamingAUsedPrefabTakesItsEntriesAndLiveObjectsAlongInOneUndoStep) {
     AddPrefab("Leaf", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": ""})");
-    AddPrefab("Level", R"({"Components": "", "AutoCreate": [{"Prefab": "Leaf"}, {"Name": "Top", "Prefab": "Leaf"},
+    AddPrefab("Level", R"({"Components": "", "AutoCreate": [{"Prefab": "Leaf"}, {"Name": "Leaf", "Prefab": "Leaf"},
         {"Prefab": "Stone"}]})");
     AddPrefab("Pile", R"({"Components": "", "AutoCreate": [{"Prefab": "Leaf"}]})");
     AddPrefab("Stone", kEmpty);
@@ -104,7 +104,7 @@ TEST_F(PrefabOperationsTest, RenamingAUsedPrefabTakesItsEntriesAndLiveObjectsAlo
     EXPECT_EQ(manager.Find("Pile")->AutoCreates[0]->PrefabName, "Twig");
     EXPECT_TRUE(renamedLevel.IsModified);
     EXPECT_FALSE(manager.Find("Stone")->IsModified);
-    EXPECT_EQ(names(), (std::vector<std::string>{"Twig/Twig", "Top/Twig", "Stone/Stone"}));
+    EXPECT_EQ(names(), (std::vector<std::string>{"Twig/Twig", "Leaf/Twig", "Stone/Stone"}));
     EXPECT_EQ(state.History.UndoCount(), 1u);
 
     state.History.Undo();
@@ -112,15 +112,15 @@ TEST_F(PrefabOperationsTest, RenamingAUsedPrefabTakesItsEntriesAndLiveObjectsAlo
     EXPECT_EQ(manager.Find("Level")->ToJson(), levelJson);
     EXPECT_FALSE(manager.Find("Level")->IsModified);
     EXPECT_EQ(manager.Find("Pile")->AutoCreates[0]->PrefabName, "Leaf");
-    EXPECT_EQ(names(), (std::vector<std::string>{"Leaf/Leaf", "Top/Leaf", "Stone/Stone"}));
+    EXPECT_EQ(names(), (std::vector<std::string>{"Leaf/Leaf", "Leaf/Leaf", "Stone/Stone"}));
     EXPECT_EQ(level->Children()[1]->MadeBy.Get(), manager.Find("Level")->AutoCreates[1].get());
     state.History.Redo();
-    EXPECT_EQ(names(), (std::vector<std::string>{"Twig/Twig", "Top/Twig", "Stone/Stone"}));
+    EXPECT_EQ(names(), (std::vector<std::string>{"Twig/Twig", "Leaf/Twig", "Stone/Stone"}));
 
     EXPECT_TRUE(manager.SaveAll().empty());
     EXPECT_FALSE(std::filesystem::exists(PrefabDir() / "Leaf.json"));
     for (const auto& file : std::filesystem::directory_iterator(PrefabDir())) {
-        EXPECT_EQ(ReadFile(file.path()).find("\"Leaf\""), std::string::npos) << file.path();
+        EXPECT_EQ(ReadFile(file.path()).find("\"Prefab\": \"Leaf\""), std::string::npos) << file.path();
     }
     EXPECT_EQ(ReadFile(PrefabDir() / "Stone.json"), kEmpty);
 }

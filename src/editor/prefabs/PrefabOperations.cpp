@@ -217,7 +217,7 @@ void PrefabOperations::AskToRemove(EdDlgMessageBoxBhv& box, const std::string& n
     // The box's title is one line: the list goes to the message line beside it.
     TellUser("Entries creating " + name + ": " + PrefabReferences::OwnersOf(entries) +
              "; Yes removes them too, with the objects they made (Undo brings them back)");
-    const std::string question = "Remove " + name + " and the " + std::to_string(entries.size()) +
+    const std::string question = "Remove " + name + " and " + std::to_string(entries.size()) +
                                  (entries.size() == 1 ? " entry" : " entries") + " creating it?";
     box.Open(question, {"Yes", "No"}, [&prefabs = prefabs_, &state = state_, name](const std::string& answer) {
         if (answer == "Yes") {

@@ -54,7 +54,11 @@ void RemoveEntries(const PrefabManager& prefabs, const std::string& name) {
 void RenameObjects(GameObject& root, const std::string& from, const std::string& to) {
     ForEachObject(root, [&](GameObject& object) {
         if (object.PrefabName == from && !IsEngineObject(&object)) {
-            object.Name = object.Name == from ? to : object.Name;
+            // A name an entry gives stays, as the entry keeps it.
+            const AutoCreate* entry = object.MadeBy.Get();
+            if (object.Name == from && (entry == nullptr || entry->Name.empty())) {
+                object.Name = to;
+            }
             object.PrefabName = to;
         }
         return true;

@@ -21,7 +21,8 @@ void RenameEntries(const PrefabManager& prefabs, const std::string& from, const 
 void RemoveEntries(const PrefabManager& prefabs, const std::string& name);
 
 // The live objects below root made of `from` are made of `to`, and named `to` when
-// they were named after `from` (as an unnamed entry names them).
+// they were named after `from` by no entry or an unnamed one (as that entry names them
+// on loading).
 void RenameObjects(GameObject& root, const std::string& from, const std::string& to);
 // The live objects below root that one of `entries` made (not those inside them).
 std::vector<GameObject*> ObjectsMadeBy(GameObject& root, const std::vector<AutoCreate*>& entries);
