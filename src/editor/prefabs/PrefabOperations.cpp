@@ -78,6 +78,20 @@ private:
     EditorState& state_;
 };
 
+// The live objects those entries made, removed; the steps bring them back.
+std::vector<std::unique_ptr<EditCommand>> TakeOutObjectsMadeBy(const std::vector<AutoCreate*>& entries) {
+    std::vector<std::unique_ptr<EditCommand>> steps;
+    if (Engine::Root == nullptr) {
+        return steps;
+    }
+    for (GameObject* object : PrefabReferences::ObjectsMadeBy(*Engine::Root, entries)) {
+        auto removal = std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Deleted, *object);
+        removal->Remove();
+        steps.push_back(std::move(removal));
+    }
+    return steps;
+}
+
 }  // namespace
 
 PrefabOperations::PrefabOperations() : PrefabOperations(*Engine::Prefabs, *Engine::EditorState) {}
@@ -248,13 +262,7 @@ PrefabOperations::Outcome PrefabOperations::RemoveWithEntries(const std::string&
         (selected->Owner == prefab || std::find(entries.begin(), entries.end(), selected) != entries.end())) {
         state_.SelectedAutoCreate = nullptr;
     }
-    std::vector<std::unique_ptr<EditCommand>> steps;
-    for (GameObject* object : Engine::Root != nullptr ? PrefabReferences::ObjectsMadeBy(*Engine::Root, entries)
-                                                      : std::vector<GameObject*>{}) {
-        auto removal = std::make_unique<ObjectTreeCommand>(ObjectTreeCommand::Kind::Deleted, *object);
-        removal->Remove();
-        steps.push_back(std::move(removal));
-    }
+    std::vector<std::unique_ptr<EditCommand>> steps = TakeOutObjectsMadeBy(entries);
     const bool wasEdited = state_.SelectedPrefab == prefab;
     prefabs_.Release(name);
     PrefabReferences::RemoveEntries(prefabs_, name);
