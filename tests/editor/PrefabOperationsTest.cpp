@@ -197,6 +197,31 @@ TEST_F(PrefabOperationsTest, RemovingAnEntrySelectsTheOneAtItsPlaceOrTheNewLastO
     EXPECT_FALSE(other->IsModified);
 }
 
+TEST_F(PrefabOperationsTest, UndoneEntryEditsLeaveEachLiveObjectMadeByTheEntryInItsPlace) {
+    AddPrefab("Stone", kEmpty);
+    AddPrefab("Level", R"({"Components": "", "AutoCreate": [{"Prefab": "Stone"}, {"Name": "Last", "Prefab": "Stone"}]})");
+    auto* level = new GameObject("Level");
+    root.AddChild(level);
+    const auto linked = [&] {
+        const Prefab& prefab = *manager.Find("Level");
+        for (std::size_t i = 0; i < prefab.AutoCreates.size(); ++i) {
+            if (level->Children()[i]->MadeBy.Get() != prefab.AutoCreates[i].get()) return false;
+        }
+        return true;
+    };
+    EntryOperations entries(manager, state);
+
+    entries.Move(*manager.Find("Level")->AutoCreates[0], 1);
+    state.History.Undo();
+    EXPECT_TRUE(linked()) << "after an undone move";
+    entries.Remove(*manager.Find("Level")->AutoCreates[0]);
+    EXPECT_EQ(level->Children()[1]->MadeBy.Get(), manager.Find("Level")->AutoCreates[0].get());
+    state.History.Undo();
+    EXPECT_TRUE(linked()) << "after an undone remove";
+    state.History.Redo();
+    EXPECT_EQ(level->Children()[1]->MadeBy.Get(), manager.Find("Level")->AutoCreates[0].get()) << "after a redone remove";
+}
+
 TEST_F(PrefabOperationsTest, PushingToInstancesStartsAddedBehavioursAndUndoPutsEveryValueBack) {
     Prefab* leaf = AddPrefab("Leaf", R"({"Components": {"Pos2dComponent": {"Pos": {"X": "1", "Y": "2"}}}, "AutoCreate": ""})");
     root.AddChild(new GameObject("Leaf"));

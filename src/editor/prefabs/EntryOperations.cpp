@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "editor/EditorState.h"
+#include "editor/undo/EntryLinksCommand.h"
 #include "editor/undo/PrefabEditCommand.h"
 #include "prefabs/PrefabManager.h"
 
@@ -30,10 +31,14 @@ void EntryOperations::Select(AutoCreate* entry) {
 
 template <class Change>
 void EntryOperations::Recorded(Prefab& owner, Change&& change) {
+    // Undo and redo rebuild the owner's entries: the links point each live object made
+    // by one of them at the entry in its place again.
+    auto links = std::make_unique<EntryLinksCommand>(std::vector<std::string>{owner.Name}, prefabs_, state_.History);
     auto command = std::make_unique<PrefabEditCommand>(std::vector<std::string>{owner.Name}, prefabs_, &state_);
     change();
     if (command->Finish()) {
-        state_.History.Push(std::move(command));
+        links->Finish(std::move(command));
+        state_.History.Push(std::move(links));
     }
 }
 
