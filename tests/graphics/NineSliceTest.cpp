@@ -42,10 +42,13 @@ TEST(NineSliceTest, CornersKeepTheirTexelsWhileTheMiddleStretches) {
 }
 
 TEST(NineSliceTest, ASmallOrMirroredSpriteKeepsItsShape) {
-    // Smaller than two corners: the corners take half each, the middle nothing.
+    // Smaller than two corners: the corners take half each, the middle nothing. A
+    // middle drawn 8 high shows the 8 middle texel rows, never all 32 squeezed.
     auto quads = NineSlice(Rect(0.0f, 0.0f, 0.5f, 1.0f), Vector2(128.0f, 64.0f), 16.0f, Vector2(20.0f, 40.0f));
     EXPECT_EQ(quads[0].Size, Vector2(10.0f, 16.0f));
+    EXPECT_EQ(quads[0].Uv, Rect(0.0f, 0.0f, 0.125f, 0.25f));
     EXPECT_EQ(quads[4].Size, Vector2(0.0f, 8.0f));
+    EXPECT_EQ(quads[3].Uv, Rect(0.0f, 0.4375f, 0.125f, 0.125f));
     // Mirrored in x: the image's left column is drawn on the right, mirrored.
     quads = NineSlice(Rect(0.0f, 0.0f, 0.5f, 1.0f), Vector2(128.0f, 64.0f), 16.0f, Vector2(-100.0f, 100.0f));
     EXPECT_EQ(quads[0].Size, Vector2(-16.0f, 16.0f));

@@ -151,7 +151,8 @@ void DrawEditor(const std::filesystem::path& atlasDirectory) {
     });
     WriteSprite(panel, atlasDirectory, "Panel");
 
-    Canvas title = Gradient(32, 16, 0.5f, 0.32f, 0.2f, false);
+    // Dark enough at its top for white text at 4.5 : 1 or more.
+    Canvas title = Gradient(32, 16, 0.42f, 0.28f, 0.2f, false);
     WriteSprite(title, atlasDirectory, "TitleBar");
     WriteSprite(Gradient(32, 16, 0.9f, 0.66f, 0.35f, true), atlasDirectory, "Button");
     WriteSprite(Gradient(32, 16, 0.93f, 1.0f, 0.55f, false), atlasDirectory, "Field");
