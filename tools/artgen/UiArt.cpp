@@ -92,13 +92,15 @@ void DrawMenuArt(const std::filesystem::path& dir) {
     });
     WriteSprite(background, dir, "MenuBg");
 
+    // Drawn nine-sliced 16 texels in from each side at one texel a pixel: the corner
+    // and the frame fit inside those 16.
     Canvas panel(128, 128);
     panel.Draw([](float x, float y, Paint& p) {
-        const float d = RoundedBox(x, y, 64, 64, 62, 62, 10);
+        const float d = RoundedBox(x, y, 64, 64, 62, 62, 12);
         if (d > 0)
             return false;
         const float grain = Noise::Fractal(x / 12, y / 12, 601, 3);
-        if (d > -3) {
+        if (d > -5) {
             p = {0.5f, 0.36f, 0.2f, 1};
             return true;
         }
