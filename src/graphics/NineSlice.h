@@ -15,12 +15,11 @@ struct SliceQuad {
     Vector2 Centre;
 };
 
-// A panel image scaled without blurring or blocking its corners: the image is cut
-// `border` texels in from each side into nine parts; the corners are drawn one unit
-// a texel (a pixel on the screen layers), the edges stretch along their length and
-// the middle both ways; drawn shorter than the image's, they show the image's middle
-// part at one texel a unit instead of squeezing it (so a panel's edges should look
-// the same all along). On a sprite smaller than two corners the corners shrink to
-// half of it. `uv` is the image's atlas rectangle, `texels` the atlas size in pixels,
-// `size` the sprite's drawn size. Rows top first, each left to right.
+// A panel image drawn at any size with its corners intact: cut `border` texels in
+// from each side into nine parts, its corners are drawn one unit a texel (a pixel on
+// the screen layers), its edges stretch along their length and its middle both ways
+// (drawn shorter than in the image, they show the image's middle part unsqueezed). A
+// sprite smaller than two corners gets corners of half its size. `uv` is the image's
+// atlas rectangle, `texels` the atlas size in pixels, `size` the sprite's drawn size.
+// Rows top first, each left to right.
 std::array<SliceQuad, 9> NineSlice(Rect uv, Vector2 texels, float border, Vector2 size);
