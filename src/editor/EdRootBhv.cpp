@@ -121,8 +121,10 @@ void EdRootBhv::HandleInput() {
     }
     if (input->IsKeyPressed(KeyF1) && !state->IsActive) {
         OpenForEditing();
+    } else if (input->IsKeyPressed(KeyF11) && state->IsActive) {
+        CloseEditor();
     } else if (input->IsKeyPressed(KeyF11)) {
-        state->IsActive = !state->IsActive;
+        state->IsActive = true;
     }
     if (state->IsActive && input->IsKeyDown(KeyCtrl) && input->IsKeyPressed(KeyG)) {
         OpenSpritePicker();

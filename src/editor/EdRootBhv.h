@@ -10,8 +10,9 @@ class EdLevelEditorBhv;
 // The editor's root, instanced beside "GameplayRoot" so that pausing the game never
 // reaches it. Its children "EdPalettesRoot", "EdDialogsRoot" and "EdLevelEditor" are
 // found by name when used. F1 opens the editor over a paused game with the level's
-// working copy (the level editor closes it with F1 for a play-test); F11 flips it
-// open or closed and touches nothing else; Ctrl+G opens the sprite picker. Neither works while a pause menu is up.
+// working copy (the level editor closes it with F1 for a play-test); F11 opens it
+// over the running game and closes it. Closing either way lets the game run on
+// (CloseEditor). Ctrl+G opens the sprite picker. Neither key works while a pause menu is up.
 // Every frame it shows or hides the children as the editor is open or closed. It is
 // Engine::EditorRoot and the input manager's first consumer while it lives: the open
 // editor takes the pointer, a field or dialog holding the keyboard takes the keys.

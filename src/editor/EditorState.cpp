@@ -60,3 +60,11 @@ void ApplyToolPause() {
     const EditorState* state = Engine::EditorState;
     UiScreen::SetPauseReason(UiScreen::PauseReason::EditorTool, state != nullptr && state->IsToolOpen());
 }
+
+void CloseEditor() {
+    if (Engine::EditorState != nullptr) {
+        Engine::EditorState->IsActive = false;
+    }
+    SetEditorPause(false);
+    UiScreen::SetPauseReason(UiScreen::PauseReason::EditorTool, false);
+}

@@ -72,3 +72,8 @@ private:
 void SetEditorPause(bool paused);
 // An editor tool opened or closed: the tool's pause reason follows IsToolOpen.
 void ApplyToolPause();
+// The editor closes (F11, or F1 for a play-test): the game runs on unless a menu or
+// message box holds it. The pause toggle goes off, so the main palette shows the
+// truth when the editor opens again, and the tools' reason goes too: each tool closes
+// itself as soon as it sees the editor closed.
+void CloseEditor();

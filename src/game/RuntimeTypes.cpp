@@ -16,6 +16,7 @@
 #include "game/UiMainMenuBhv.h"
 #include "game/UiMenuRootBhv.h"
 #include "game/UiMessageBoxBhv.h"
+#include "game/UiPausedMarkBhv.h"
 #include "game/LevelBhv.h"
 #include "game/MagnifyingGlassBhv.h"
 #include "game/SeedBhv.h"
@@ -74,6 +75,7 @@ void RegisterRuntimeTypes(PrefabManager& manager) {
     manager.Register<TextMenuBhv>("TextMenuBhv");
     manager.Register<UiButtonBhv>("UiButtonBhv");
     manager.Register<UiMessageBoxBhv>("UiMessageBoxBhv");
+    manager.Register<UiPausedMarkBhv>("UiPausedMarkBhv");
     manager.Register<DebugRectsBhv>("DebugRectsBhv");
     manager.Register<FireLightBhv>("FireLightBhv");
     manager.Register<LevelBhv>("LevelBhv");

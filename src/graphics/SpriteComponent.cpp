@@ -3,6 +3,7 @@
 #include "core/DrawPlacement.h"
 #include "core/GameObject.h"
 #include "core/QuadSink.h"
+#include "graphics/NineSlice.h"
 #include "graphics/Texture.h"
 
 #include <cmath>
@@ -26,6 +27,7 @@ SpriteComponent::SpriteComponent() : DrawableComponent(DrawSlot::Sprite) {
     AddProxy<std::string>("ImageName", [this] { return GetImageName(); },
                           [this](std::string name) { SetImageName(name); });
     AddProperty("Layer", Layer);
+    AddProperty("SliceBorder", SliceBorder);
 }
 
 SpriteComponent::~SpriteComponent() {
@@ -84,7 +86,17 @@ void SpriteComponent::SubmitQuads(QuadSink& sink, const DrawPlacement& placement
     const Rect& T = TrimRect;
     const Vector2 s(S.x * T.width, S.y * T.height);
     const Vector2 o((S.x - s.x - 2.0f * T.x * S.x) / 2.0f + Origin.x, -(S.y - s.y - 2.0f * T.y * S.y) / 2.0f + Origin.y);
-    sink.AddQuad(texture_, ImageRect, placement.Rotation, placement.Colour, s, o, placement.Position);
+    if (!(SliceBorder > 0.0f) || texture_->Size.x <= 0.0f || texture_->Size.y <= 0.0f) {
+        sink.AddQuad(texture_, ImageRect, placement.Rotation, placement.Colour, s, o, placement.Position);
+        return;
+    }
+    // The sink turns each quad upright under a mirroring camera; their places are
+    // mirrored here, as text mirrors its glyphs' places.
+    const Vector2 mirror(sink.MirrorsX() ? -1.0f : 1.0f, sink.MirrorsY() ? -1.0f : 1.0f);
+    for (const SliceQuad& quad : NineSlice(ImageRect, texture_->Size, SliceBorder, s)) {
+        const Vector2 origin(o.x - quad.Centre.x * mirror.x, o.y - quad.Centre.y * mirror.y);
+        sink.AddQuad(texture_, quad.Uv, placement.Rotation, placement.Colour, quad.Size, origin, placement.Position);
+    }
 }
 
 Rect SpriteComponent::GetWorldBounds() const {

@@ -25,6 +25,9 @@ public:
     Rect TrimRect{0.0f, 0.0f, 1.0f, 1.0f};
     // Index into the atlas lists; -1 = no image chosen (the whole atlas shows).
     int ImageIndex = -1;
+    // Above 0: the image is drawn nine-sliced (graphics/NineSlice), its corners this
+    // many texels square at one unit a texel, so a panel keeps its corners at any size.
+    float SliceBorder = 0.0f;
 
     // "Tex": storing a texture applies a pending image name.
     Texture* GetTex() const { return texture_; }
@@ -40,7 +43,8 @@ public:
     void SelectImage(int index);
 
     // One quad of the trimmed size at the placement, shifted by the origin and the
-    // trim, turned about the placement's position; nothing without a texture.
+    // trim, turned about the placement's position (nine with a SliceBorder); nothing
+    // without a texture.
     void SubmitQuads(QuadSink& sink, const DrawPlacement& placement) const override;
 
     // The full frame around the owner's position, less the origin; ignores rotation

@@ -235,4 +235,26 @@ TEST_F(EdToolsTest, TheFieldIsPausedWhileAnyToolIsOpenWhateverOrderTheyClose) {
     EXPECT_FALSE(Paused());
 }
 
+TEST_F(EdToolsTest, ClosingTheEditorLetsTheFieldRunUnlessAMenuHoldsIt) {
+    SetEditorPause(true);  // as F1 or the main palette's toggle
+    mover->Open();
+    picker->Open();
+    Tap(KeyF11);
+    EXPECT_FALSE(editor.IsActive);
+    EXPECT_FALSE(mover->IsOpen() || picker->IsOpen());
+    EXPECT_FALSE(editor.PauseGame) << "the toggle shows the truth when the editor opens again";
+    EXPECT_FALSE(Paused());
+    Tap(KeyF11);
+    EXPECT_TRUE(editor.IsActive);
+    EXPECT_FALSE(Paused()) << "F11 opens over the running game";
+
+    SetEditorPause(true);
+    mover->Open();
+    UiScreen::PauseGameplay();  // a message box is up
+    Tap(KeyF11);
+    EXPECT_TRUE(Paused()) << "the message box's reason is its own";
+    UiScreen::ResumeGameplay();
+    EXPECT_FALSE(Paused());
+}
+
 }  // namespace

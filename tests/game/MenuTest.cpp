@@ -36,7 +36,12 @@ protected:
         }
         menu = Attach<TextMenuBhv>(main);
         Attach<UiMainMenuBhv>(main);
-        Attach<UiControlsBhv>(Add(menus, "UiControls"));
+        GameObject* controls = Add(menus, "UiControls");
+        Attach<UiControlsBhv>(controls);
+        GameObject* back = Add(controls, "Back");
+        Attach<Pos2dComponent>(back)->Pos = {640.0f, 600.0f};
+        Attach<SpriteComponent>(back)->Size = {200.0f, 40.0f};
+        Attach<UiButtonBhv>(back);
         menuRoot = Attach<UiMenuRootBhv>(menus);
     }
     ~MenuTest() override { Engine::QuitRequested = false; }
@@ -110,6 +115,12 @@ TEST_F(MenuTest, ControlsComeAndGoBackToTheMenuAndQuitEndsTheLoop) {
     EXPECT_FALSE(Shown("UiControls"));
     EXPECT_TRUE(Shown("UiMainMenu"));
     EXPECT_TRUE(Paused());
+    Tap(KeyOemEnter);
+    input.Cursor = {640.0f, 600.0f};  // "Back": a mouse-only player gets back too
+    Tap(KeyLeftMouse);
+    Frame();
+    EXPECT_FALSE(Shown("UiControls"));
+    EXPECT_TRUE(Shown("UiMainMenu"));
 
     menu->Choose(3);
     EXPECT_TRUE(Engine::QuitRequested);

@@ -92,13 +92,15 @@ void DrawMenuArt(const std::filesystem::path& dir) {
     });
     WriteSprite(background, dir, "MenuBg");
 
+    // Drawn nine-sliced 16 texels in from each side at one texel a pixel: the corner
+    // and the frame fit inside those 16.
     Canvas panel(128, 128);
     panel.Draw([](float x, float y, Paint& p) {
-        const float d = RoundedBox(x, y, 64, 64, 62, 62, 10);
+        const float d = RoundedBox(x, y, 64, 64, 62, 62, 12);
         if (d > 0)
             return false;
         const float grain = Noise::Fractal(x / 12, y / 12, 601, 3);
-        if (d > -3) {
+        if (d > -5) {
             p = {0.5f, 0.36f, 0.2f, 1};
             return true;
         }
@@ -151,7 +153,8 @@ void DrawEditor(const std::filesystem::path& atlasDirectory) {
     });
     WriteSprite(panel, atlasDirectory, "Panel");
 
-    Canvas title = Gradient(32, 16, 0.5f, 0.32f, 0.2f, false);
+    // Dark enough at its top for white text at 4.5 : 1 or more.
+    Canvas title = Gradient(32, 16, 0.42f, 0.28f, 0.2f, false);
     WriteSprite(title, atlasDirectory, "TitleBar");
     WriteSprite(Gradient(32, 16, 0.9f, 0.66f, 0.35f, true), atlasDirectory, "Button");
     WriteSprite(Gradient(32, 16, 0.93f, 1.0f, 0.55f, false), atlasDirectory, "Field");

@@ -4,16 +4,17 @@
 #include "editor/palettes/EdPaletteParts.h"
 #include "editor/widgets/EdWidgetParts.h"
 
+#include <cmath>
+
 namespace {
-// Dialogs are centred as if they were this high, whatever their rows add up to.
-constexpr float NominalHeight = 300.0f;
+// How far the panel reaches out beyond the rows, in pixels.
+constexpr float PanelMargin = 10.0f;
 }  // namespace
 
 EdDialogBhv::EdDialogBhv() { AddProperty("Width", Width); }
 
 void EdDialogBhv::Start() {
     const Vector2 screen = EdPaletteParts::ScreenSize();
-    TopLeft = Vector2((screen.x - Width) / 2.0f, (screen.y - NominalHeight) / 2.0f);
     if (GameObject* overlay = FindChild("Overlay")) {
         EdWidgetParts::PlaceAt(overlay, screen * 0.5f);
         EdWidgetParts::SizeSprite(overlay, screen);
@@ -24,9 +25,22 @@ void EdDialogBhv::Start() {
 
 void EdDialogBhv::Update() { Layout(); }
 
+// Centred on whole pixels by the height its rows add up to now, so a question asked
+// over the pause menu stands on its own in the middle of the screen.
 void EdDialogBhv::Layout() {
-    if (Owner() != nullptr) {
+    if (Owner() == nullptr) {
+        return;
+    }
+    const float height = EdPaletteParts::StackRows(*Owner(), TopLeft, Width);
+    const Vector2 screen = EdPaletteParts::ScreenSize();
+    const Vector2 centred(std::round((screen.x - Width) / 2.0f), std::round((screen.y - height) / 2.0f));
+    if (centred != TopLeft) {
+        TopLeft = centred;
         EdPaletteParts::StackRows(*Owner(), TopLeft, Width);
+    }
+    if (GameObject* panel = FindChild("Panel")) {
+        EdWidgetParts::PlaceAt(panel, TopLeft + Vector2(Width, height) * 0.5f);
+        EdWidgetParts::SizeSprite(panel, Vector2(Width + 2.0f * PanelMargin, height + 2.0f * PanelMargin));
     }
 }
 

@@ -4,9 +4,9 @@
 #include "core/Vector2.h"
 #include "editor/widgets/IEdKeyboardHolder.h"
 
-// A modal editor window: centred a little above the middle of the screen over a
-// full-screen "Overlay", its widget rows stacked like a palette's. While it is shown
-// the palettes take no input and the level editor no keys.
+// A modal editor window: centred on the screen over a full-screen "Overlay", its
+// widget rows stacked like a palette's on an optional "Panel" (a sprite framing them).
+// While it is shown the palettes take no input and the level editor no keys.
 class EdDialogBhv : public Behavior, public IEdKeyboardHolder {
 public:
     EdDialogBhv();

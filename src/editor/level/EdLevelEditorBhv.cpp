@@ -463,10 +463,8 @@ void EdLevelEditorBhv::CloseForPlayTest() {
     if (!Session.CloseForPlayTest()) {
         return;
     }
-    EditorState& state = *Engine::EditorState;
-    SetEditorPause(false);
-    state.PalettesShown = true;
-    state.IsActive = false;
+    Engine::EditorState->PalettesShown = true;
+    CloseEditor();
 }
 
 void EdLevelEditorBhv::Update() {
