@@ -77,26 +77,31 @@ void SpriteBatch::AddQuad(const Texture* texture, Rect uv, float rotation, Color
     corner(right, bottom, uv.x + uv.width, uv.y + uv.height);
 }
 
+DrawPlacement PlacementInTree(const GameObject& object, unsigned layerMask, Color colour, Vector2& offset) {
+    DrawPlacement placement;
+    placement.LayerMask = layerMask;
+    if (const Pos2dComponent* pos = object.Pos2d()) {
+        placement.Position = pos->IsRelative ? pos->Pos + offset : pos->Pos;
+        placement.Rotation = pos->Rotation;
+        offset = placement.Position;
+    } else {
+        // Placed by its physics body, if any; like an object without a position, it
+        // passes its parent's offset on to relative children.
+        object.GetBodyPlacement(placement.Position, placement.Rotation);
+    }
+    if (const TintComponent* tint = object.Tint()) {
+        colour = colour * tint->Tint;
+    }
+    placement.Colour = colour;
+    return placement;
+}
+
 void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color colour, Vector2 parentOffset) {
     if (!object->DrawEnabled) {
         return;
     }
-    DrawPlacement placement;
-    placement.LayerMask = layerMask;
     Vector2 childOffset = parentOffset;
-    if (const Pos2dComponent* pos = object->Pos2d()) {
-        placement.Position = pos->IsRelative ? pos->Pos + parentOffset : pos->Pos;
-        placement.Rotation = pos->Rotation;
-        childOffset = placement.Position;
-    } else {
-        // Placed by its physics body, if any; like an object without a position, it
-        // passes its parent's offset on to relative children.
-        object->GetBodyPlacement(placement.Position, placement.Rotation);
-    }
-    if (const TintComponent* tint = object->Tint()) {
-        colour = colour * tint->Tint;
-    }
-    placement.Colour = colour;
+    const DrawPlacement placement = PlacementInTree(*object, layerMask, colour, childOffset);
     for (const DrawableComponent* drawable : object->Drawables()) {
         if (drawable != nullptr && (LayerBit(drawable->Layer) & layerMask) != 0) {
             drawable->SubmitQuads(*this, placement);
@@ -104,7 +109,7 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
     }
     DepthCounter = std::max(DepthCounter - 0.000001f, 0.0f);
     for (const GameObject* child : object->Children()) {
-        DrawTree(child, layerMask, colour, childOffset);
+        DrawTree(child, layerMask, placement.Colour, childOffset);
     }
 }
 
