@@ -108,6 +108,7 @@ TEST_F(PalMainTest, TheLockRowOffersTheLayersTheLevelDrawsOnAndSwitchesTheirLock
     ASSERT_TRUE(cell("ForegroundLit")->Owner()->DrawEnabled);
     EXPECT_EQ(cell("ForegroundLit")->Bounds.width, Toggle("ChkPauseGame")->Bounds.width) << "alone in its row";
     EXPECT_FALSE(cell("ForegroundLit")->Value);
+    EXPECT_TRUE(EdPaletteParts::FindDescendant(*main->Owner(), "LockLabel")->DrawEnabled);
 
     cell("ForegroundLit")->OnChanged(true);
     EXPECT_EQ(state.LockedLayers, static_cast<unsigned>(DrawLayer::BackgroundLit) |

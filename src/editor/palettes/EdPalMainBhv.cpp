@@ -34,6 +34,7 @@ void EdPalMainBhv::Start() {
         const std::string layer = PropertyText::FormatDrawLayer(LevelPicking::ObjectLayers[i]);
         lockToggles_[i] = FindWidget<EdToggleBhv>(palette, "ChkLock" + layer);
     }
+    lockLabel_ = EdPaletteParts::FindDescendant(palette, "LockLabel");
     if (const GameObject* row = EdPaletteParts::FindDescendant(palette, "InsertingRow")) {
         placing_ = FindWidget<EdListItemBhv>(*row, "Label");
     }
@@ -132,6 +133,9 @@ void EdPalMainBhv::FollowLayerLocks() {
             toggle->Value = state != nullptr && (state->LockedLayers & bit) != 0;
             toggle->Owner()->SetShown((drawn & bit) != 0);
         }
+    }
+    if (lockLabel_ != nullptr) {
+        lockLabel_->SetShown(drawn != 0);
     }
 }
 

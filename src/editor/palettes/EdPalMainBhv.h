@@ -14,8 +14,8 @@ class EdToggleBhv;
 // the level places; and a line counting the prefabs and levels not yet saved. It is
 // the editor's MainPalette while it lives. When EditorState::PalettesShown changes
 // (F1 hides them, a play-test's end shows them) it hides or shows all four palettes.
-// A "Lock <layer>" toggle per object layer the current level draws on keeps right
-// clicks and box select off that layer (EditorState::LockedLayers).
+// Under "Locked layers:", a toggle per object layer the current level draws on keeps
+// right clicks, box select and A off that layer (EditorState::LockedLayers).
 class EdPalMainBhv : public Behavior {
 public:
     ~EdPalMainBhv() override;
@@ -47,6 +47,7 @@ private:
     EdToggleBhv* physics_ = nullptr;
     // Per LevelPicking::ObjectLayers: "ChkLock<layer name>".
     std::array<EdToggleBhv*, LevelPicking::ObjectLayers.size()> lockToggles_{};
+    GameObject* lockLabel_ = nullptr;
     EdListItemBhv* placing_ = nullptr;
     EdListItemBhv* unsaved_ = nullptr;
     GameObject* recover_ = nullptr;
