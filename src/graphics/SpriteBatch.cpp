@@ -77,6 +77,8 @@ void SpriteBatch::AddQuad(const Texture* texture, Rect uv, float rotation, Color
     corner(right, bottom, uv.x + uv.width, uv.y + uv.height);
 }
 
+// The placement DrawTree works out inline (kept apart so the walk, which runs it for
+// every object of every pass, stays as fast as it is); the two must agree.
 DrawPlacement PlacementInTree(const GameObject& object, unsigned layerMask, Color colour, Vector2& offset) {
     DrawPlacement placement;
     placement.LayerMask = layerMask;
@@ -85,8 +87,6 @@ DrawPlacement PlacementInTree(const GameObject& object, unsigned layerMask, Colo
         placement.Rotation = pos->Rotation;
         offset = placement.Position;
     } else {
-        // Placed by its physics body, if any; like an object without a position, it
-        // passes its parent's offset on to relative children.
         object.GetBodyPlacement(placement.Position, placement.Rotation);
     }
     if (const TintComponent* tint = object.Tint()) {
@@ -100,8 +100,22 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
     if (!object->DrawEnabled) {
         return;
     }
+    DrawPlacement placement;
+    placement.LayerMask = layerMask;
     Vector2 childOffset = parentOffset;
-    const DrawPlacement placement = PlacementInTree(*object, layerMask, colour, childOffset);
+    if (const Pos2dComponent* pos = object->Pos2d()) {
+        placement.Position = pos->IsRelative ? pos->Pos + parentOffset : pos->Pos;
+        placement.Rotation = pos->Rotation;
+        childOffset = placement.Position;
+    } else {
+        // Placed by its physics body, if any; like an object without a position, it
+        // passes its parent's offset on to relative children.
+        object->GetBodyPlacement(placement.Position, placement.Rotation);
+    }
+    if (const TintComponent* tint = object->Tint()) {
+        colour = colour * tint->Tint;
+    }
+    placement.Colour = colour;
     for (const DrawableComponent* drawable : object->Drawables()) {
         if (drawable != nullptr && (LayerBit(drawable->Layer) & layerMask) != 0) {
             drawable->SubmitQuads(*this, placement);
@@ -109,7 +123,7 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
     }
     DepthCounter = std::max(DepthCounter - 0.000001f, 0.0f);
     for (const GameObject* child : object->Children()) {
-        DrawTree(child, layerMask, placement.Colour, childOffset);
+        DrawTree(child, layerMask, colour, childOffset);
     }
 }
 
