@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DrawLayer.h"
 #include "editor/undo/EditHistory.h"
 
 #include <string>
@@ -58,6 +59,10 @@ public:
     bool PauseGame = false;
     // The main palette's four palette toggles, all on or all off.
     bool PalettesShown = true;
+    // The draw layers (DrawLayer bits) whose objects right clicks, box select and A
+    // pass over in the level; the object list still reaches them. A view setting of
+    // this session, never saved: the ground ("BackgroundLit", the soil) starts locked.
+    unsigned LockedLayers = static_cast<unsigned>(DrawLayer::BackgroundLit);
 
     // Every change made in the editor, for undo and redo.
     EditHistory History;

@@ -123,6 +123,7 @@ std::optional<Image> LoadImages(Texture& texture, const std::string& imagePath, 
     }
     texture.Uploader = &uploader;
     texture.ColorImage = uploader.Upload(*color);
+    texture.Alpha = AlphaMask(*color);
     texture.Size = Vector2(static_cast<float>(color->Width), static_cast<float>(color->Height));
     if (imagePath.find("_COL") == std::string::npos) {
         return color;

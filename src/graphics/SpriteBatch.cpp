@@ -77,6 +77,25 @@ void SpriteBatch::AddQuad(const Texture* texture, Rect uv, float rotation, Color
     corner(right, bottom, uv.x + uv.width, uv.y + uv.height);
 }
 
+// The placement DrawTree works out inline (kept apart so the walk, which runs it for
+// every object of every pass, stays as fast as it is); the two must agree.
+DrawPlacement PlacementInTree(const GameObject& object, unsigned layerMask, Color colour, Vector2& offset) {
+    DrawPlacement placement;
+    placement.LayerMask = layerMask;
+    if (const Pos2dComponent* pos = object.Pos2d()) {
+        placement.Position = pos->IsRelative ? pos->Pos + offset : pos->Pos;
+        placement.Rotation = pos->Rotation;
+        offset = placement.Position;
+    } else {
+        object.GetBodyPlacement(placement.Position, placement.Rotation);
+    }
+    if (const TintComponent* tint = object.Tint()) {
+        colour = colour * tint->Tint;
+    }
+    placement.Colour = colour;
+    return placement;
+}
+
 void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color colour, Vector2 parentOffset) {
     if (!object->DrawEnabled) {
         return;

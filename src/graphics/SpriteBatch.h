@@ -11,11 +11,17 @@
 #include <vector>
 
 class GameObject;
+struct DrawPlacement;
 
 // A layer's bit in the layer masks that DrawTree takes.
 constexpr unsigned LayerBit(DrawLayer layer) {
     return static_cast<unsigned>(layer);
 }
+
+// Where the tree walk draws `object` in a pass over `layerMask`, under the tint
+// `colour` of its ancestors; `offset` comes in as the parent's offset for relative
+// positions and goes out as the one the object passes to its children.
+DrawPlacement PlacementInTree(const GameObject& object, unsigned layerMask, Color colour, Vector2& offset);
 
 // The CPU half of the sprite batcher: turns the scene tree into quads grouped by
 // texture in order of first use. Depth values fall in tree order so that the depth

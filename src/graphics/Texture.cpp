@@ -2,6 +2,8 @@
 
 #include "graphics/TextureUploader.h"
 
+#include <cmath>
+
 Texture::~Texture() {
     ReleaseImages();
 }
@@ -41,6 +43,19 @@ bool Texture::IsOpaqueArea(Rect uv) const {
         }
     }
     return false;
+}
+
+bool Texture::IsOpaqueAt(Vector2 uv) const {
+    if (Alpha.IsEmpty()) {
+        return true;
+    }
+    const float x = std::floor(uv.x * static_cast<float>(Alpha.Width()));
+    const float y = std::floor(uv.y * static_cast<float>(Alpha.Height()));
+    // Compared as floats first: a huge or NaN coordinate never reaches the int cast.
+    if (!(x >= 0.0f && y >= 0.0f && x < static_cast<float>(Alpha.Width()) && y < static_cast<float>(Alpha.Height()))) {
+        return false;
+    }
+    return Alpha.IsOpaque(static_cast<int>(x), static_cast<int>(y));
 }
 
 void Texture::ClearImages() {

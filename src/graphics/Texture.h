@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Rect.h"
+#include "graphics/AlphaMask.h"
 #include "core/Vector2.h"
 
 #include <map>
@@ -34,6 +35,9 @@ public:
     // filtering anywhere inside it reads alpha 1. May be shorter than ImageRects.
     std::vector<bool> OpaqueImages;
     std::map<std::string, int> ImageIndex;
+    // The colour image's opaque texels, for picking what is drawn; empty when the
+    // pixels were never read here.
+    AlphaMask Alpha;
     // Who created the images and releases them; null for images lent for one draw.
     TextureUploader* Uploader = nullptr;
 
@@ -42,6 +46,9 @@ public:
     bool HasImage(int index) const { return index >= 0 && index < static_cast<int>(ImageRects.size()); }
     // The normalised area `uv` (either way round) lies inside an opaque sub-image.
     bool IsOpaqueArea(Rect uv) const;
+    // The texel at normalised (u, v) is opaque by the alpha mask; without a mask the
+    // whole image counts as opaque.
+    bool IsOpaqueAt(Vector2 uv) const;
 
     void ReleaseColorImage();
     void ReleaseImages();

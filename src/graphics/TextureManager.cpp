@@ -44,6 +44,7 @@ void SwapImages(Texture& a, Texture& b) {
     std::swap(a.ImageNames, b.ImageNames);
     std::swap(a.ImageIndex, b.ImageIndex);
     std::swap(a.OpaqueImages, b.OpaqueImages);
+    std::swap(a.Alpha, b.Alpha);
     std::swap(a.Uploader, b.Uploader);
 }
 
@@ -144,6 +145,7 @@ Texture& TextureManager::AddTexture(const std::string& bankName, const std::stri
     texture->Name = name;
     texture->Uploader = uploader_.get();
     texture->ColorImage = uploader_->Upload(color);
+    texture->Alpha = AlphaMask(color);
     texture->NormalImage = normal != nullptr ? uploader_->Upload(*normal) : 0;
     texture->Size = Vector2(static_cast<float>(color.Width), static_cast<float>(color.Height));
     Texture& stored = *texture;

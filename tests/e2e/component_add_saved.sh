@@ -34,7 +34,7 @@ PY
 [ -n "${sy:-}" ] || { echo "no stone stands clear of the other objects"; exit 1; }
 
 # The main palette's unsaved line (its left part) as a picture, to compare.
-unsaved_line() { convert "$1" -crop 190x16+12+284 +repage "$2"; }
+unsaved_line() { convert "$1" -crop 190x16+12+326 +repage "$2"; }
 same_picture() { [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = 0 ]; }
 stone_has_tint() {  # the stone's entry in the level file names the added component
   python3 - "$level" "$index" <<'PY'

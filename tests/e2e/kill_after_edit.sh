@@ -26,7 +26,7 @@ kill -9 "$pid"; wait "$pid" 2>/dev/null || true; pid=""
 start_game
 wait_until 20 "the start offers the edit" 'grep -q "Unsaved work can be recovered: Lvl_TestLevel2$" "$dir/err"'
 hold_key F1; sleep 0.5
-click 110 313   # "Recover unsaved work" in the main palette
+click 110 355   # "Recover unsaved work" in the main palette
 save_level
 wait_until 20 "Recover and Alt+S save the edit" 'test "$(level_entries "$level")" -eq $((before + 1))'
 wait_until 10 "the saved work leaves no copy" 'test ! -e "$copy"'

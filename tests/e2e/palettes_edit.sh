@@ -37,10 +37,10 @@ hold_key F1
 settle
 lclick 110 122  # "Object list"
 lclick 110 189  # "Edit"
-rclick 60 362   # GameplayRoot
-rclick 60 382   # GameplayScreen
-rclick 60 362   # Level
-lclick 60 362   # the stone
+rclick 60 404   # GameplayRoot
+rclick 60 424   # GameplayScreen
+rclick 60 404   # Level
+lclick 60 404   # the stone
 settle          # the palette builds its rows
 rclick 465 409  # "Pos.X" of its body, cleared
 xdotool type --delay 120 "3.5"

@@ -33,18 +33,18 @@ hold_key F11; sleep 0.3; hold_key F11; sleep 2.7
 click 110 122  # "Object list"
 xdotool mousemove --window "$window" 640 700; sleep 0.3
 shown=$(screenshot palettes-objects)
-[ "$(changed "$open" "$shown" 220x300+10+318)" -gt 5000 ] || { echo "the object list did not show"; exit 1; }
+[ "$(changed "$open" "$shown" 220x300+10+360)" -gt 5000 ] || { echo "the object list did not show"; exit 1; }
 [ "$(changed "$open" "$shown" 200x200+10+88)" -gt 20 ] || { echo "the toggle did not change"; exit 1; }
 
-xdotool mousemove --window "$window" 60 362  # the first row: GameplayRoot
+xdotool mousemove --window "$window" 60 404  # the first row: GameplayRoot
 xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; sleep 0.3
 xdotool mousemove --window "$window" 640 700; sleep 0.3
 walked=$(screenshot palettes-descended)
-[ "$(changed "$shown" "$walked" 220x300+10+318)" -gt 50 ] || { echo "a right click did not walk into the row"; exit 1; }
+[ "$(changed "$shown" "$walked" 220x300+10+360)" -gt 50 ] || { echo "a right click did not walk into the row"; exit 1; }
 
 click 110 122
 xdotool mousemove --window "$window" 640 700; sleep 0.3
-[ "$(changed "$open" "$(screenshot palettes-hidden)" 220x300+10+318)" -lt 200 ] || { echo "the object list did not hide"; exit 1; }
+[ "$(changed "$open" "$(screenshot palettes-hidden)" 220x300+10+360)" -lt 200 ] || { echo "the object list did not hide"; exit 1; }
 
 close_and_expect_clean_exit
 echo "palettes: the main palette shows with the editor, its toggle shows and hides the object list, a right click walks in"

@@ -4,7 +4,9 @@
 #include "editor/level/LevelStore.h"
 #include "game/LevelBhv.h"
 #include "game/UiScreen.h"
+#include "graphics/TextureManager.h"
 #include "support/GameplayScene.h"
+#include "support/TestAtlas.h"
 
 #include <cstring>
 
@@ -12,16 +14,19 @@ namespace {
 
 bool SameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-// A level of three rocks (2 x 2 sprites at (-4, 0), (4, 0) and (0.3, 5.1)) under a
-// gameplay screen, with the editor root beside it, opened with F1.
+// A level of three rocks (opaque 2 x 2 sprites at (-4, 0), (4, 0) and (0.3, 5.1))
+// under a gameplay screen, with the editor root beside it, opened with F1.
 class LevelEditorTest : public GameplayScene {
 protected:
     EditorState& editor = engine.Make(Engine::EditorState);
+    TextureManager& textures = engine.Make(Engine::TextureManager, std::filesystem::temp_directory_path(),
+                                           std::make_unique<FakeUploader>());
     LevelEditorTest() {
         UiScreen::ResumeGameplay();
+        textures.AddTexture("Test", "Solid", SolidImage(2, 2, 120, 120, 120));
         manager.Release("Lvl_TestLevel2");
         manager.Release("Rock");
-        AddPrefab("Rock", R"({"Components": {"Pos2dComponent": "", "SpriteComponent": {"Size": {"X": "2", "Y": "2"}}},
+        AddPrefab("Rock", R"({"Components": {"Pos2dComponent": "", "SpriteComponent": {"Size": {"X": "2", "Y": "2"}, "Tex": "Solid"}},
                               "AutoCreate": ""})");
         AddPrefab("Pebble", R"({"Components": {"Pos2dComponent": "", "SpriteComponent": ""}, "AutoCreate": ""})");
         AddLevel("Lvl_TestLevel2", 1, {{-4.0f, 0.0f}, {4.0f, 0.0f}, {0.3f, 5.1f}});
@@ -236,6 +241,38 @@ TEST_F(LevelEditorTest, ADeletedObjectLeavesTheSelectionAndItsIndicatorAtOnce) {
     std::size_t drawn = 0;
     for (const GameObject* indicator : indicators->Children()) drawn += indicator->DrawEnabled;
     EXPECT_EQ(drawn, 2u);
+}
+
+TEST_F(LevelEditorTest, TheLockedGroundIsNotPickedBoxSelectedOrSelectedByAUntilUnlocked) {
+    GameObject* soil = Add(Level(), "Soil");  // under everything, drawn last in the level
+    Attach<Pos2dComponent>(soil);
+    auto* sprite = Attach<SpriteComponent>(soil);
+    sprite->Size = {40.0f, 40.0f};
+    sprite->Layer = DrawLayer::BackgroundLit;
+    sprite->SetTex(textures.GetTexture("Solid"));
+    SelectAt({4.0f, 0.0f});
+    EXPECT_EQ(Selected(), (std::vector<GameObject*>{Rock(1)}));
+    SelectAt({10.0f, -6.0f});
+    EXPECT_TRUE(Selected().empty()) << "a right click on bare ground clears the selection";
+    Tap(KeyA);
+    EXPECT_EQ(Selected().size(), 3u);
+    Tap(KeyA);
+
+    Tap(KeyB);
+    PointAtWorld({-10.0f, -10.0f});
+    Hold(KeyLeftMouse);
+    Frame();
+    PointAtWorld({10.0f, 10.0f});
+    Frame();
+    Release(KeyLeftMouse);
+    Frame();
+    EXPECT_EQ(Selected().size(), 3u);
+    Tap(KeyDelete);
+    EXPECT_EQ(Level()->Children(), (std::vector<GameObject*>{soil})) << "box select and Delete spare the ground";
+
+    editor.LockedLayers = 0;
+    SelectAt({10.0f, -6.0f});
+    EXPECT_EQ(Selected(), (std::vector<GameObject*>{soil}));
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include "editor/EditorState.h"
 #include "editor/palettes/EdPalMainBhv.h"
+#include "editor/palettes/EdPaletteParts.h"
 #include "editor/widgets/EdListItemBhv.h"
 #include "editor/widgets/EdToggleBhv.h"
+#include "game/GameplayScreenBhv.h"
 #include "game/TreePasses.h"
 #include "graphics/Graphics.h"
+#include "graphics/SpriteComponent.h"
 #include "input/InputManager.h"
 #include "support/PrefabTestContent.h"
 
@@ -17,7 +20,7 @@ class PalMainTest : public PrefabTestContent {
 protected:
     PalMainTest() {
         for (const char* name : {"EdWidgetBackground", "EdWidgetText", "EdToggle", "EdListItem", "EdTitleBar",
-                                 "EdSpacer", "EdRowMultiContainer", "PalMainInsertingRow", "PalMain"}) {
+                                 "EdSpacer", "EdRowMultiContainer", "PalMainInsertingRow", "PalMainLockRow", "PalMain"}) {
             AddPrefab(name, ReadFile(std::filesystem::path(VELLIMOR_SOURCE_CONTENT) / "Prefabs" / (std::string(name) + ".json")));
         }
         AddPrefab("Lvl_Sources", R"({"Components": "", "AutoCreate": [{"Prefab": "Stone"}]})");
@@ -79,6 +82,40 @@ TEST_F(PalMainTest, TheObLineNamesOnlyAPlaceablePrefab) {
     manager.Find("PalMain")->IsModified = true;
     Frame();
     EXPECT_EQ(Line(main->Owner()->FindChild("UnsavedRow")), "Unsaved: 1 prefab");
+}
+
+TEST_F(PalMainTest, TheLockRowOffersTheLayersTheLevelDrawsOnAndSwitchesTheirLocks) {
+    auto* screenObject = new GameObject();
+    root.AddChild(screenObject);
+    auto* screen = new GameplayScreenBhv();
+    screenObject->AddComponent(screen);
+    engine.Use(Engine::GameplayScreen, screen);
+    auto* level = new GameObject();
+    level->Name = "Level";
+    screenObject->AddChild(level);
+    auto* ant = new GameObject();
+    level->AddChild(ant);
+    auto* sprite = new SpriteComponent();
+    sprite->Layer = DrawLayer::ForegroundLit;
+    ant->AddComponent(sprite);
+    Frame();
+    Frame();  // the row stacks what the lock toggles showed a frame before
+
+    const auto cell = [this](const char* name) {
+        return EdPaletteParts::FindWidget<EdToggleBhv>(*main->Owner(), std::string("ChkLock") + name);
+    };
+    EXPECT_FALSE(cell("BackgroundLit")->Owner()->DrawEnabled) << "the ground is locked, but this level has none";
+    ASSERT_TRUE(cell("ForegroundLit")->Owner()->DrawEnabled);
+    EXPECT_EQ(cell("ForegroundLit")->Bounds.width, Toggle("ChkPauseGame")->Bounds.width) << "alone in its row";
+    EXPECT_FALSE(cell("ForegroundLit")->Value);
+    EXPECT_TRUE(EdPaletteParts::FindDescendant(*main->Owner(), "LockLabel")->DrawEnabled);
+
+    cell("ForegroundLit")->OnChanged(true);
+    EXPECT_EQ(state.LockedLayers, static_cast<unsigned>(DrawLayer::BackgroundLit) |
+                                      static_cast<unsigned>(DrawLayer::ForegroundLit));
+    state.LockedLayers = 0;
+    Frame();
+    EXPECT_FALSE(cell("ForegroundLit")->Value);
 }
 
 }  // namespace

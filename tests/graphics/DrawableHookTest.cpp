@@ -92,6 +92,17 @@ TEST_F(DrawableHookTest, QuadsTakeTheObjectsPlacementTintAndDepth) {
     // Root and parent took a step of depth before the object; both quads share its depth.
     EXPECT_FLOAT_EQ(v[0].z, 1.0f - 0.000002f);
     EXPECT_EQ(v[4].z, v[0].z);
+
+    // Picking works the placement out down the same chain: it must agree with the walk.
+    Vector2 offset;
+    Color colour = kWhite;
+    for (const GameObject* at : {static_cast<const GameObject*>(&root), static_cast<const GameObject*>(parent)}) {
+        colour = PlacementInTree(*at, mask, colour, offset).Colour;
+    }
+    const DrawPlacement placed = PlacementInTree(*object, mask, colour, offset);
+    EXPECT_EQ(placed.Position, drawable->Last.Position);
+    EXPECT_EQ(placed.Rotation, drawable->Last.Rotation);
+    EXPECT_EQ(placed.Colour.ToArgb(), drawable->Last.Colour.ToArgb());
 }
 
 TEST_F(DrawableHookTest, OtherLayersAndHiddenSubtreesSubmitNothing) {

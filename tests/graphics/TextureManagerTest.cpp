@@ -235,8 +235,9 @@ TEST_F(TextureManagerTest, FailedReloadKeepsTheTextureAndNewAtlasesJoinTheirBank
 namespace {
 
 // An image counts as opaque when it and the texel ring around it are: a quad over it
-// then covers its pixels whole. The flags follow the atlas through a reload.
-TEST_F(TextureManagerTest, OpaqueImagesNeedAnOpaqueRingAndFollowAReload) {
+// then covers its pixels whole. The flags, and the alpha mask picking reads, follow
+// the atlas through a reload.
+TEST_F(TextureManagerTest, OpaqueImagesNeedAnOpaqueRingAndTheyAndTheAlphaMaskFollowAReload) {
     const std::string sprites = "<sprite n=\"Inner\" x=\"1\" y=\"1\" w=\"8\" h=\"8\"/>"
                                 "<sprite n=\"Edge\" x=\"0\" y=\"16\" w=\"8\" h=\"8\"/>";
     Atlas("Main", "Ground.xml", "Ground.png", sprites);
@@ -249,10 +250,15 @@ TEST_F(TextureManagerTest, OpaqueImagesNeedAnOpaqueRingAndFollowAReload) {
 
     Image sheet = SolidImage(64, 32, 10, 20, 30);
     sheet.Pixel(9, 5)[3] = 254;  // in Inner's ring
+    sheet.Pixel(20, 20)[3] = AlphaMask::Threshold - 1;
     WriteSheet(scratch.Path / "Main" / "Ground.sheet", sheet);
+    const Vector2 texel(20.5f / 64.0f, 20.5f / 32.0f);
+    EXPECT_TRUE(ground->IsOpaqueAt(texel));
     GameObject root;
     textures->ReloadTexture(*ground, &root);
     EXPECT_EQ(ground->OpaqueImages, (std::vector<bool>{false, false}));
+    EXPECT_FALSE(ground->IsOpaqueAt(texel));
+    EXPECT_TRUE(ground->IsOpaqueAt(Vector2(9.5f / 64.0f, 5.5f / 32.0f))) << "faint is not transparent";
 }
 
 }  // namespace

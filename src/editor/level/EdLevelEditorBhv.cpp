@@ -31,6 +31,7 @@ bool Pressed(int key) { return Input().IsKeyPressed(key); }
 bool Typed(int key) { return Input().IsKeyTyped(key); }
 bool ShiftDown() { return Down(KeyShift) || Down(KeyRightShift); }
 bool OverEditor() { return Engine::EditorState->IsPointerOverEditor; }
+unsigned LockedLayers() { return Engine::EditorState->LockedLayers; }
 
 const Prefab* SourcesPrefab() {
     return Engine::Prefabs != nullptr ? Engine::Prefabs->Find(LevelSession::Sources) : nullptr;
@@ -203,7 +204,7 @@ void EdLevelEditorBhv::HandleBox(Vector2 mouse) {
     }
     BoxEnd = mouse;
     if (!Down(KeyLeftMouse) && !Down(KeyRightMouse) && !Down(KeyOemEnter)) {
-        for (GameObject* object : LevelPicking::InBox(*CurrentLevel(), BoxStart, BoxEnd)) {
+        for (GameObject* object : LevelPicking::InBox(*CurrentLevel(), BoxStart, BoxEnd, LockedLayers())) {
             Selection.Add(object);
         }
         CurrentMode = Idle;
@@ -252,11 +253,21 @@ void EdLevelEditorBhv::HandleIdleEdits(Vector2 mouse) {
     }
     if (Pressed(KeyA) && !ctrl) {
         if (Selected().empty()) {
-            Selection.Set(CurrentLevel()->Children());
+            SelectAllUnlocked();
         } else {
             Selection.Clear();
         }
     }
+}
+
+void EdLevelEditorBhv::SelectAllUnlocked() {
+    std::vector<GameObject*> unlocked;
+    for (GameObject* object : CurrentLevel()->Children()) {
+        if (!LevelPicking::IsLocked(*object, LockedLayers())) {
+            unlocked.push_back(object);
+        }
+    }
+    Selection.Set(unlocked);
 }
 
 void EdLevelEditorBhv::HandleIdleCommands() {
@@ -331,7 +342,7 @@ void EdLevelEditorBhv::Place(Vector2 mouse) {
 }
 
 void EdLevelEditorBhv::Pick(Vector2 mouse) {
-    GameObject* hit = LevelPicking::PickAt(*CurrentLevel(), mouse, Input().Cursor);
+    GameObject* hit = LevelPicking::PickAt(*CurrentLevel(), mouse, LockedLayers());
     if (ShiftDown()) {
         if (hit != nullptr) {
             Selection.Toggle(hit);

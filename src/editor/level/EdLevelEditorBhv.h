@@ -57,6 +57,8 @@ private:
     void HandleIdle(Vector2 mouse);
     void HandleIdleEdits(Vector2 mouse);
     void HandleIdleCommands();
+    // A: every level object not wholly on locked layers.
+    void SelectAllUnlocked();
 
     bool TurnRefused();
     void BeginMove(int mode, Vector2 mouse);

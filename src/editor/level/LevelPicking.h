@@ -1,27 +1,42 @@
 #pragma once
 
-#include "core/Rect.h"
+#include "core/DrawLayer.h"
 #include "core/Vector2.h"
 
+#include <array>
 #include <vector>
 
 class GameObject;
 
-// Finding level objects under the mouse. Only drawn objects with a sprite are hit
-// (sprites on world layers in world units, others in screen pixels); each hit counts
-// as its ancestor that is a direct child of the level, since only those are saved.
+// Finding level objects under the mouse as they are drawn. Each hit counts as its
+// ancestor that is a direct child of the level, since only those are saved. Layers in
+// `lockedLayers` (DrawLayer bits) are passed over.
 namespace LevelPicking {
 
-// The last hit of a depth-first walk below `level` (children beat parents, later
-// siblings earlier ones), or null.
-GameObject* PickAt(GameObject& level, Vector2 world, Vector2 screen);
+// The world layers placed objects are drawn on, bottom to top as the frame draws
+// them; lights are not things to pick.
+inline constexpr std::array<DrawLayer, 5> ObjectLayers{DrawLayer::Background, DrawLayer::BackgroundLit,
+                                                       DrawLayer::ForegroundLit, DrawLayer::ForegroundAdd,
+                                                       DrawLayer::Foreground};
 
-// The object itself (not its level child) hit last below `root`; sprites on the
-// light layer are not things to pick and are passed over.
+// The level child drawn topmost at the world point with an opaque texel there: the
+// highest layer first, then the last drawn in it (the tree walk's order). Without
+// one, the last level child one of whose fixtures lies under the point (walls have no
+// sprite). Null when neither.
+GameObject* PickAt(GameObject& level, Vector2 world, unsigned lockedLayers);
+
+// Every level child with a quad on an unlocked layer that meets the box, in the order
+// the walk meets them.
+std::vector<GameObject*> InBox(GameObject& level, Vector2 corner1, Vector2 corner2, unsigned lockedLayers);
+
+// The object layers (DrawLayer bits) the object and its descendants are drawn on.
+unsigned LayersOf(const GameObject& object);
+// Everything the object draws is on locked layers; one that draws nothing is not.
+bool IsLocked(const GameObject& object, unsigned lockedLayers);
+
+// The object itself (not its level child) whose sprite frame holds the point, last in
+// a depth-first walk below `root` (sprites on world layers in world units, others in
+// screen pixels); sprites on the light layer are passed over. The sprite picker's.
 GameObject* PickObjectAt(GameObject& root, Vector2 world, Vector2 screen);
-
-// Every level child one of whose sprites (in world units) meets the box, in child
-// order.
-std::vector<GameObject*> InBox(GameObject& level, Vector2 corner1, Vector2 corner2);
 
 }  // namespace LevelPicking

@@ -2,6 +2,7 @@
 
 #include "core/Engine.h"
 #include "core/GameObject.h"
+#include "core/PropertyText.h"
 #include "editor/EdRootBhv.h"
 #include "editor/EditorSlot.h"
 #include "editor/EditorState.h"
@@ -29,6 +30,11 @@ void EdPalMainBhv::Start() {
     }
     pause_ = FindWidget<EdToggleBhv>(palette, "ChkPauseGame");
     physics_ = FindWidget<EdToggleBhv>(palette, "ChkShowPhysics");
+    for (std::size_t i = 0; i < lockToggles_.size(); ++i) {
+        const std::string layer = PropertyText::FormatDrawLayer(LevelPicking::ObjectLayers[i]);
+        lockToggles_[i] = FindWidget<EdToggleBhv>(palette, "ChkLock" + layer);
+    }
+    lockLabel_ = EdPaletteParts::FindDescendant(palette, "LockLabel");
     if (const GameObject* row = EdPaletteParts::FindDescendant(palette, "InsertingRow")) {
         placing_ = FindWidget<EdListItemBhv>(*row, "Label");
     }
@@ -56,6 +62,15 @@ void EdPalMainBhv::HookToggles() {
             if (Engine::Graphics != nullptr) Engine::Graphics->ShowPhysics = shown;
         };
     }
+    for (std::size_t i = 0; i < lockToggles_.size(); ++i) {
+        if (lockToggles_[i] != nullptr) {
+            lockToggles_[i]->OnChanged = [i](bool locked) {
+                const unsigned bit = static_cast<unsigned>(LevelPicking::ObjectLayers[i]);
+                unsigned& layers = Engine::EditorState->LockedLayers;
+                layers = locked ? layers | bit : layers & ~bit;
+            };
+        }
+    }
 }
 
 void EdPalMainBhv::ShowAllPalettes(bool shown) {
@@ -77,6 +92,7 @@ void EdPalMainBhv::ShowPalette(const std::string& name, bool shown) const {
 
 void EdPalMainBhv::Update() {
     FollowOutsideChanges();
+    FollowLayerLocks();
     RefreshLabels();
     ShowRecoverButton();
 }
@@ -104,6 +120,22 @@ void EdPalMainBhv::FollowOutsideChanges() {
     }
     if (physics_ != nullptr && Engine::Graphics != nullptr) {
         physics_->Value = Engine::Graphics->ShowPhysics;
+    }
+}
+
+void EdPalMainBhv::FollowLayerLocks() {
+    const EditorState* state = Engine::EditorState;
+    const GameObject* level = CurrentLevel();
+    const unsigned drawn = level != nullptr ? LevelPicking::LayersOf(*level) : 0;
+    for (std::size_t i = 0; i < lockToggles_.size(); ++i) {
+        if (EdToggleBhv* toggle = lockToggles_[i]) {
+            const unsigned bit = static_cast<unsigned>(LevelPicking::ObjectLayers[i]);
+            toggle->Value = state != nullptr && (state->LockedLayers & bit) != 0;
+            toggle->Owner()->SetShown((drawn & bit) != 0);
+        }
+    }
+    if (lockLabel_ != nullptr) {
+        lockLabel_->SetShown(drawn != 0);
     }
 }
 

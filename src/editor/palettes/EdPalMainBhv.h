@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Behavior.h"
+#include "editor/level/LevelPicking.h"
 
 #include <array>
 #include <string>
@@ -13,6 +14,8 @@ class EdToggleBhv;
 // the level places; and a line counting the prefabs and levels not yet saved. It is
 // the editor's MainPalette while it lives. When EditorState::PalettesShown changes
 // (F1 hides them, a play-test's end shows them) it hides or shows all four palettes.
+// Under "Locked layers:", a toggle per object layer the current level draws on keeps
+// right clicks, box select and A off that layer (EditorState::LockedLayers).
 class EdPalMainBhv : public Behavior {
 public:
     ~EdPalMainBhv() override;
@@ -32,6 +35,8 @@ private:
     void HookToggles();
     void ShowPalette(const std::string& name, bool shown) const;
     void FollowOutsideChanges();
+    // Each lock toggle shows while the level draws on its layer, and shows its lock.
+    void FollowLayerLocks();
     void RefreshLabels();
     static void SetLabel(EdListItemBhv* row, const std::string& text);
     // "BtnRecover" shows while an earlier session left unsaved work to recover.
@@ -40,6 +45,9 @@ private:
     std::array<EdToggleBhv*, 4> paletteToggles_{};
     EdToggleBhv* pause_ = nullptr;
     EdToggleBhv* physics_ = nullptr;
+    // Per LevelPicking::ObjectLayers: "ChkLock<layer name>".
+    std::array<EdToggleBhv*, LevelPicking::ObjectLayers.size()> lockToggles_{};
+    GameObject* lockLabel_ = nullptr;
     EdListItemBhv* placing_ = nullptr;
     EdListItemBhv* unsaved_ = nullptr;
     GameObject* recover_ = nullptr;

@@ -18,7 +18,8 @@ void EdRowMultiContainerBhv::SetRect(float left, float top, float width, float h
     std::vector<IEdUiElement*> elements;
     if (Owner() != nullptr) {
         for (const GameObject* child : Owner()->Children()) {
-            if (IEdUiElement* element = FindUiElement(*child)) {
+            IEdUiElement* element = child->DrawEnabled ? FindUiElement(*child) : nullptr;
+            if (element != nullptr) {
                 elements.push_back(element);
             }
         }

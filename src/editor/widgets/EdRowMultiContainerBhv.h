@@ -3,8 +3,9 @@
 #include "core/Behavior.h"
 #include "editor/widgets/IEdUiElement.h"
 
-// A row holding several widgets side by side: its children that are widgets share
-// the width equally in whole pixels, in child order. A row without any is left empty.
+// A row holding several widgets side by side: its shown children that are widgets
+// share the width equally in whole pixels, in child order. A row without any is left
+// empty.
 class EdRowMultiContainerBhv : public Behavior, public IEdUiElement {
 public:
     EdRowMultiContainerBhv() { AddProperty("Height", Height); }
