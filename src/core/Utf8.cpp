@@ -55,24 +55,6 @@ char32_t Decode(const std::string& text, std::size_t& at) {
     return value;
 }
 
-void Append(std::string& text, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        text += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        text += static_cast<char>(0xC0 | (codePoint >> 6));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        text += static_cast<char>(0xE0 | (codePoint >> 12));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (codePoint >> 18));
-        text += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
 std::size_t Previous(const std::string& text, std::size_t at) {
     if (at == 0) {
         return 0;
@@ -92,16 +74,6 @@ std::size_t Next(const std::string& text, std::size_t at) {
     }
     Decode(text, at);
     return at;
-}
-
-bool IsValid(const std::string& text) {
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t start = at;
-        if (Decode(text, at) == Invalid && !(at - start == 3 && text.compare(start, 3, "\xEF\xBF\xBD") == 0)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace Utf8

@@ -14,14 +14,9 @@ inline constexpr char32_t Invalid = 0xFFFD;
 // ill-formed one, so a walk over any bytes always ends).
 char32_t Decode(const std::string& text, std::size_t& at);
 
-void Append(std::string& text, char32_t codePoint);
-
 // The start of the code point before `at` (0 at the start).
 std::size_t Previous(const std::string& text, std::size_t at);
 // The index just past the code point at `at` (text.size() at the end).
 std::size_t Next(const std::string& text, std::size_t at);
-
-// Well-formed UTF-8 all through.
-bool IsValid(const std::string& text);
 
 }  // namespace Utf8

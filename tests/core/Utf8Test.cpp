@@ -12,13 +12,9 @@ std::vector<char32_t> Decoded(const std::string& text) {
     return codes;
 }
 
-TEST(Utf8Test, DecodesEveryLengthAndEncodesBack) {
-    const std::vector<char32_t> codes{'A', 0xE9, 0x17F, 0x20AC, 0x1F41C};
-    std::string text;
-    for (char32_t c : codes) Utf8::Append(text, c);
-    EXPECT_EQ(text, "A\xC3\xA9\xC5\xBF\xE2\x82\xAC\xF0\x9F\x90\x9C");
-    EXPECT_EQ(Decoded(text), codes);
-    EXPECT_TRUE(Utf8::IsValid(text));
+TEST(Utf8Test, DecodesEveryLength) {
+    EXPECT_EQ(Decoded("A\xC3\xA9\xC5\xBF\xE2\x82\xAC\xF0\x9F\x90\x9C"),
+              (std::vector<char32_t>{'A', 0xE9, 0x17F, 0x20AC, 0x1F41C}));
 }
 
 // Each bad byte is one Invalid, so a walk over any bytes ends and loses no good text.
@@ -29,7 +25,6 @@ TEST(Utf8Test, IllFormedBytesDecodeOneAtATime) {
     EXPECT_EQ(Decoded("\xED\xA0\x80"), (std::vector<char32_t>{X, X, X})) << "a surrogate";
     EXPECT_EQ(Decoded("\xE2\x82"), (std::vector<char32_t>{X, X})) << "cut short";
     EXPECT_EQ(Decoded("\xF4\x90\x80\x80").front(), X) << "past U+10FFFF";
-    EXPECT_FALSE(Utf8::IsValid("ok\xFF"));
 }
 
 TEST(Utf8Test, StepsBackAndForthByCharacter) {
