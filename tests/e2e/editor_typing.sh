@@ -16,7 +16,7 @@ prefabs="$dir/dev/Prefabs"
 
 # An X server forgets its layout when its last client goes: a client that only waits
 # keeps it up between the games.
-xdotool sleep 100000 &
+xdotool sleep 300 &  # outlives the test (its timeout is 180 s), never the machine
 keeper=$!
 old_layout=$(setxkbmap -query | awk '/^layout:/ {print $2}')
 restore() {
