@@ -2,9 +2,9 @@
 # Typing through other keyboard layouts, on a scratch copy of the development content:
 # under French AZERTY, then German QWERTZ (set on the test's own X display, and put
 # back at the end), a new prefab's name is typed with xdotool into the edit palette;
-# it arrives as typed, letters that sit elsewhere on those keyboards and accented
-# ones alike ("€" is refused with a message), and Save all writes a file of exactly
-# that name, which the next start loads. SCREENSHOTS=<dir> keeps the pictures.
+# it arrives as typed, letters that sit elsewhere on those keyboards, accented ones
+# and one made with a dead key alike ("€" is refused with a message), and Save all
+# writes a file of exactly that name, which the next start loads. SCREENSHOTS=<dir> keeps the pictures.
 # needs: editor
 set -euo pipefail
 game="$1"
@@ -32,7 +32,7 @@ add_x=1077; add_y=358
 name_x=465; name_y=123
 settle() { screenshot settled >/dev/null; }
 
-run() {  # layout name
+run() {  # layout typed saved-name
   setxkbmap -layout "$1"
   [ "$(setxkbmap -query | awk '/^layout:/ {print $2}')" = "$1" ] || { echo "setxkbmap $1 did not take"; exit 1; }
   start_game
@@ -41,11 +41,12 @@ run() {  # layout name
   click "$add_x" "$add_y"  # a new prefab; the name field opens for its name
   settle
   xdotool type --delay 200 "$2"
+  if [ "$1" = de ]; then hold_key dead_acute; hold_key e; fi  # é, as a German keyboard types it
   screenshot "typing-$1" >/dev/null
   hold_key Return; settle
   xdotool keydown ctrl keydown shift; hold_key s; xdotool keyup shift keyup ctrl
-  saved="$prefabs/$2.json"
-  wait_until 20 "Save all wrote $2.json under $1" '[ -s "$saved" ]'
+  saved="$prefabs/$3.json"
+  wait_until 20 "Save all wrote $3.json under $1" '[ -s "$saved" ]'
   screenshot "typed-$1" >/dev/null
   if [ "$1" = de ]; then  # AltGr+E into the prefab filter: a sign no font of the editor holds
     click 1215 75
@@ -76,9 +77,11 @@ show_stone() {
 }
 
 # Each name holds letters that sit elsewhere than on a US keyboard and accented ones
-# its layout has a key for (xdotool makes no dead-key sequences).
-run fr "Fourmi_çé_aqwzm"
-run de "Ämeise_ßö_yz"
+# its layout has a key for; under de a dead key adds "é". Dead keys compose through
+# the input method of the game's locale, the same on every host.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+run fr "Fourmi_çé_aqwzm" "Fourmi_çé_aqwzm"
+run de "Ämeise_ßö_yz" "Ämeise_ßö_yzé"
 [ -s "$prefabs/Fourmi_çé_aqwzm.json" ] || { echo "the first name's file went"; exit 1; }
 if grep -F "aqwzm" "$dir/err"; then echo "the second start had something to say about the first prefab"; exit 1; fi
 echo "editor typing: names typed under fr and de arrive as typed, accents included, and save as files of those names; € is refused with a message"
