@@ -2,6 +2,7 @@
 
 #include <boost/lexical_cast.hpp>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -58,6 +59,34 @@ std::string FormatFloat(float value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.9g", static_cast<double>(value));
     return buffer;
+}
+
+std::string FormatShortestFloat(float value) {
+    if (!std::isfinite(value)) {
+        return FormatFloat(value);
+    }
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, end);
+}
+
+std::string ShortenFloats(const std::string& text) {
+    std::string shortened;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t wordEnd = std::min(text.find(' ', at), text.size());
+        const std::string word = text.substr(at, wordEnd - at);
+        float value = 0.0f;
+        const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+        const bool isPrinted = !word.empty() && error == std::errc() && end == word.data() + word.size() &&
+                               std::isfinite(value) && FormatFloat(value) == word;
+        shortened += isPrinted ? FormatShortestFloat(value) : word;
+        if (wordEnd < text.size()) {
+            shortened += ' ';
+        }
+        at = wordEnd + 1;
+    }
+    return shortened;
 }
 
 std::optional<float> ParseFloat(const std::string& text) {

@@ -16,6 +16,14 @@ namespace PropertyText {
 // At most nine significant digits ("%.9g"): enough to give every float back exactly.
 // NaN and infinity print as "nan" and "inf", with a "-" when the sign bit is set.
 std::string FormatFloat(float value);
+// The shortest text that reads back as the same float ("0.2" where FormatFloat
+// gives "0.200000003"): what the editor shows. NaN and infinity as FormatFloat.
+std::string FormatShortestFloat(float value);
+// The text with every number FormatFloat would print as it stands there (a word of
+// its own, such as the "0.300000012" of "Polygon 0.300000012 -0.2") in its shortest
+// form; every other character stays. Typed text such as "1.10" is no FormatFloat
+// form and stays too.
+std::string ShortenFloats(const std::string& text);
 // A whole-text decimal or exponent form with an optional sign; "nan", "inf" and
 // "infinity" in any case. Out-of-range text does not convert.
 std::optional<float> ParseFloat(const std::string& text);

@@ -20,17 +20,18 @@ public:
     // Page width over page height: glyph widths are scaled by it so that glyphs keep
     // their pixel proportions on a page that is not square.
     float PageAspect = 1.0f;
-    // Character code -> glyph.
+    // Unicode code point -> glyph.
     std::map<int, Glyph> Glyphs;
     // First code -> (second code, amount divided by the page width).
     std::multimap<int, std::pair<int, float>> Kernings;
 
-    // Characters are taken as signed bytes. One the font has no glyph for is an
-    // all-zero glyph: it takes no room and draws nothing. The map does not grow.
-    const Glyph& GlyphFor(char character) const;
+    // By code point (text is UTF-8). One the font has no glyph for is an all-zero
+    // glyph: it takes no room and draws nothing. The map does not grow.
+    const Glyph& GlyphFor(char32_t codePoint) const;
+    bool HasGlyph(char32_t codePoint) const;
 
     // The normalised amount of the pair, 0 when there is none.
-    float Kerning(char first, char second) const;
+    float Kerning(char32_t first, char32_t second) const;
 
     bool CanDraw() const { return Page.ColorImage != 0; }
 };

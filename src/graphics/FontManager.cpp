@@ -57,6 +57,6 @@ BitmapFont* FontManager::GetFont(const std::string& name) const {
     return nullptr;
 }
 
-float FontManager::GetKerning(const BitmapFont& font, char first, char second) {
+float FontManager::GetKerning(const BitmapFont& font, char32_t first, char32_t second) {
     return font.Kerning(first, second);
 }

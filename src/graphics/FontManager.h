@@ -36,7 +36,7 @@ public:
     BitmapFont* GetFont(const std::string& name) const;
 
     // The font's normalised kerning amount for the pair, 0 when it has none.
-    static float GetKerning(const BitmapFont& font, char first, char second);
+    static float GetKerning(const BitmapFont& font, char32_t first, char32_t second);
 
     const std::map<std::string, FontBank>& Banks() const { return banks_; }
 

@@ -2,6 +2,7 @@
 
 #include "core/DrawPlacement.h"
 #include "core/QuadSink.h"
+#include "core/Utf8.h"
 #include "graphics/BitmapFont.h"
 
 namespace {
@@ -26,7 +27,7 @@ struct WrapPoint {
     float Width = 0.0f;
 };
 
-// Breaks one text into lines, one character at a time. A wrap ends the current line
+// Breaks one text into lines, one code point at a time. A wrap ends the current line
 // but starts the next one only when a character comes for it, so a wrap at the end
 // of the text or before a "\n" leaves no empty line.
 class LineBreaker {
@@ -54,7 +55,7 @@ public:
                 out_.Widths.pop_back();
                 break;
             }
-            Append(text_[i_]);
+            Append();
         }
         return std::move(out_);
     }
@@ -65,27 +66,33 @@ private:
         out_.Widths.push_back(0.0f);
         out_.Height += advance;
         wrap_ = WrapPoint();
+        previous_ = 0;
     }
 
-    void Append(char c) {
+    // The code point at i_; i_ moves past it once it has a place.
+    void Append() {
+        std::size_t next = i_;
+        const char32_t c = Utf8::Decode(text_, next);
         std::string& line = out_.Lines.back();
         float& width = out_.Widths.back();
         if (c == ' ' && !line.empty()) {
             wrap_ = WrapPoint{true, i_, line.size(), width};
         }
         const float before = width;
-        const float kerning = line.empty() ? 0.0f : font_.Kerning(line.back(), c);
-        line.push_back(c);
+        const std::size_t lengthBefore = line.size();
+        const float kerning = line.empty() ? 0.0f : font_.Kerning(previous_, c);
+        line.append(text_, i_, next - i_);
+        previous_ = c;
         width += (font_.GlyphFor(c).XAdvance + kerning) * scaleX_;
         if (style_.BoxSize.x > 0.0f && width > style_.BoxSize.x) {
-            Overflow(c, before);
+            Overflow(c, before, lengthBefore, next);
         } else {
-            ++i_;
+            i_ = next;
         }
     }
 
     // The character just appended made the line wider than the box.
-    void Overflow(char c, float before) {
+    void Overflow(char32_t c, float before, std::size_t lengthBefore, std::size_t next) {
         std::string& line = out_.Lines.back();
         float& width = out_.Widths.back();
         if (wrap_.Valid) {
@@ -93,19 +100,19 @@ private:
             line.resize(wrap_.LineLength);
             width = wrap_.Width;
             i_ = wrap_.TextIndex + 1;
-        } else if (line.size() > 1) {
+        } else if (lengthBefore > 0) {
             // A word wider than the box: the overflowing character starts the next line.
-            line.pop_back();
+            line.resize(lengthBefore);
             width = before;
         } else if (c == ' ') {
             // A space wider than the box would be a line of its own: it goes.
-            line.pop_back();
+            line.resize(lengthBefore);
             width = before;
-            ++i_;
+            i_ = next;
             return;
         } else {
             // A character wider than the box stands alone on its line.
-            ++i_;
+            i_ = next;
         }
         lineEnded_ = true;
     }
@@ -117,6 +124,7 @@ private:
     TextLines out_;
     WrapPoint wrap_;
     std::size_t i_ = 0;
+    char32_t previous_ = 0;  // the last code point on the line, for kerning
     bool lineEnded_ = false;
 };
 
@@ -150,6 +158,21 @@ TextLines BreakLines(const BitmapFont& font, const std::string& text, const Text
     return LineBreaker(font, text, style).Run();
 }
 
+std::vector<float> Widths(const BitmapFont& font, const std::string& line, float fontSize) {
+    TextStyle style;
+    style.FontSize = fontSize;
+    const float scaleX = ScaleOf(font, style).x;
+    std::vector<float> widths;
+    char32_t previous = 0;
+    for (std::size_t at = 0; at < line.size();) {
+        const char32_t c = Utf8::Decode(line, at);
+        const float kerning = previous != 0 ? font.Kerning(previous, c) : 0.0f;
+        widths.push_back((font.GlyphFor(c).XAdvance + kerning) * scaleX);
+        previous = c;
+    }
+    return widths;
+}
+
 void Place(const BitmapFont& font, const TextLines& lines, const TextStyle& style, QuadSink& sink,
            const DrawPlacement& placement) {
     const Scale scale = ScaleOf(font, style);
@@ -159,11 +182,14 @@ void Place(const BitmapFont& font, const TextLines& lines, const TextStyle& styl
     for (std::size_t k = 0; k < lines.Lines.size(); ++k) {
         const std::string& line = lines.Lines[k];
         float pen = StartX(style.AlignX, lines.Widths[k]) * fx;
-        for (std::size_t j = 0; j < line.size(); ++j) {
-            const Glyph& g = font.GlyphFor(line[j]);
-            if (j > 0) {
-                pen += font.Kerning(line[j - 1], line[j]) * scale.x * fx;
+        char32_t previous = 0;
+        for (std::size_t j = 0; j < line.size();) {
+            const char32_t c = Utf8::Decode(line, j);
+            const Glyph& g = font.GlyphFor(c);
+            if (previous != 0) {
+                pen += font.Kerning(previous, c) * scale.x * fx;
             }
+            previous = c;
             const Vector2 size(g.Width * scale.x, g.Height * scale.y);
             if (size.x != 0.0f && size.y != 0.0f) {
                 const Vector2 origin(-size.x / 2.0f * fx - pen - g.XOffset * scale.x * fx,

@@ -35,11 +35,16 @@ struct TextLines {
 // Lays bitmap-font text out on the CPU; the graphics device only ever sees its quads.
 namespace TextLayout {
 
-// "\n" starts a paragraph (an empty line between). A line wraps at its last space
-// when it grows wider than the box; a word with no space before it on its line
-// breaks at the character that overflows, and a single character wider than the box
-// stands alone on its line. Lines stop once the block is taller than the box.
+// The text is UTF-8 and a character is one code point. "\n" starts a paragraph (an
+// empty line between). A line wraps at its last space when it grows wider than the
+// box; a word with no space before it on its line breaks at the character that
+// overflows, and a single character wider than the box stands alone on its line.
+// Lines stop once the block is taller than the box.
 TextLines BreakLines(const BitmapFont& font, const std::string& text, const TextStyle& style);
+
+// Each character's share of the line's width in world units, for one line at
+// `fontSize`: its advance and the kerning with the one before.
+std::vector<float> Widths(const BitmapFont& font, const std::string& line, float fontSize);
 
 // One quad per character with a visible glyph, lines placed by the alignment about
 // the placement's position and turned with its rotation; offsets are mirrored with

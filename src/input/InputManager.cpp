@@ -8,12 +8,12 @@
 #include "graphics/Camera2d.h"
 #include "graphics/Graphics.h"
 #include "input/InputConsumer.h"
-#include "input/KeyboardLayout.h"
 #include "platform/Clipboard.h"
 #include "platform/EventPump.h"
 #include "platform/Window.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -93,7 +93,8 @@ void InputManager::LoadKeyMappings(const std::string& path) {
 
 void InputManager::Update() {
     TypedKeys.reset();
-    TypedText = typedInPoll_;
+    TypedText = std::move(typedInPoll_);
+    typedInPoll_.clear();
     StrokesThisFrame.clear();
     const float delta = Engine::FrameTime->DeltaSeconds;
     for (int code = 0; code < 256; ++code) {
@@ -101,8 +102,6 @@ void InputManager::Update() {
     }
     PreviousKeys = CurrentKeys;
     PreviousCursor = Cursor;
-    typedInPoll_.clear();
-    typedInPollKeys_.reset();
 }
 
 void InputManager::UpdateKey(int code, float deltaSeconds) {
@@ -120,12 +119,6 @@ void InputManager::UpdateKey(int code, float deltaSeconds) {
             if (KeyStroke::Repeats(code)) {
                 StrokesThisFrame.push_back(KeyStroke::Of(code, IsShiftHeld(), IsHeld(KeyCtrl)));
             }
-        }
-    }
-    if (TypedKeys.test(code) && !typedInPollKeys_.test(code)) {
-        const char c = TypedCharacter(code, IsShiftHeld());
-        if (c != 0) {
-            TypedText += c;
         }
     }
 }
@@ -150,6 +143,10 @@ bool InputManager::Poll() {
     }
     for (InputConsumer* consumer : consumers_) {
         consumer->Offer(*this);
+    }
+    // Only what takes the keys above the game (the editor) reads typed text.
+    if (window != nullptr) {
+        EnableTextInput(AreKeysTaken());
     }
     return keepRunning;
 }
@@ -188,6 +185,10 @@ bool InputManager::Apply(const InputEvent& event) {
         case InputEvent::Kind::KeyUp:
             ApplyKeyUp(event.key);
             break;
+        case InputEvent::Kind::Text:
+            StrokesThisFrame.push_back(KeyStroke::Typed(event.text));
+            typedInPoll_ += event.text;
+            break;
         case InputEvent::Kind::FocusGained:
         case InputEvent::Kind::FocusLost:
             Engine::Graphics->HasFocus = event.kind == InputEvent::Kind::FocusGained;
@@ -200,13 +201,9 @@ bool InputManager::Apply(const InputEvent& event) {
 
 void InputManager::TypeInOrder(int code) {
     RepeatTimers[code] = kRepeatDelayStart;
-    const KeyStroke stroke = KeyStroke::Of(code, IsShiftHeld(), IsHeld(KeyCtrl));
-    if (KeyStroke::IsTextKey(code) || KeyStroke::IsMouseButton(code)) {
-        StrokesThisFrame.push_back(stroke);
-    }
-    if (stroke.character != 0) {
-        typedInPoll_ += stroke.character;
-        typedInPollKeys_.set(code);
+    const bool ctrl = IsHeld(KeyCtrl);
+    if (KeyStroke::IsEditKey(code) || KeyStroke::IsMouseButton(code) || ctrl) {
+        StrokesThisFrame.push_back(KeyStroke::Of(code, IsShiftHeld(), ctrl));
     }
 }
 

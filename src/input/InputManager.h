@@ -13,8 +13,11 @@
 struct InputEvent;
 
 // Keyboard and mouse state for the input and update passes. The poll gathers the
-// state from the system, the per-frame update derives press edges, auto-repeat and
-// the typed text from it, and the key mappings let menus react to named actions.
+// state and the typed text from the system, the per-frame update derives press edges
+// and auto-repeat from it, and the key mappings let menus react to named actions.
+// Keys are physical (the same place on every layout); typed text comes from the
+// system's text input, through the user's layout, and only while a consumer takes
+// the keys (the editor).
 // A key or button that went down during a poll is down for that frame even when it
 // came up again before the poll ended; that release applies at the next poll, so a
 // tap shorter than a frame is still seen. Text fields read Strokes, which keeps the
@@ -40,11 +43,11 @@ public:
     // A key mapped to the action went down this frame / was pressed or auto-repeated.
     bool IsActionPressed(int action) const;
     bool IsActionTyped(int action) const;
-    // This frame's strokes of typing and editing keys and of mouse buttons in the
-    // order they happened: the auto-repeats of held keys, then the presses of this poll. Each carries the
-    // Shift and Ctrl held at that moment (a release later in the poll counts). Unlike
-    // TypedText and TypedKeys, which lag a frame behind the presses, these belong to
-    // the poll that IsKeyPressed answers for.
+    // This frame's typed text, editing keys, keys pressed with Ctrl and mouse buttons
+    // in the order they happened: the auto-repeats of held editing keys, then what
+    // this poll brought. Each key carries the Shift and Ctrl held at that moment (a
+    // release later in the poll counts). Unlike TypedText and TypedKeys, which lag a
+    // frame behind the presses, these belong to the poll that IsKeyPressed answers for.
     const std::vector<KeyStroke>& Strokes() const;
 
     // Reads "action name": "key name" pairs, in file order; a name may repeat to bind
@@ -52,13 +55,13 @@ public:
     // unknown names bind code 0 with a warning.
     void LoadKeyMappings(const std::string& path);
 
-    // Once per frame, before the poll: typed keys and text, auto-repeat (the first
-    // strokes of the frame), and the copy of this frame's state into the
+    // Once per frame, before the poll: typed keys, the last poll's text, auto-repeat
+    // (the first strokes of the frame), and the copy of this frame's state into the
     // previous-frame fields.
     void Update();
     // Once per frame: cursor, focus, the releases held back by the previous poll,
-    // then the event queue (keys, mouse buttons). Returns false when the application
-    // must quit.
+    // then the event queue (keys, mouse buttons, typed text), then the consumers.
+    // Returns false when the application must quit.
     bool Poll();
 
     // Plain text, at most 1024 characters; "" when there is none or on failure.
@@ -83,7 +86,7 @@ public:
     Vector2 PreviousCursor;
     KeySet CurrentKeys;
     KeySet PreviousKeys;
-    std::string TypedText;
+    std::string TypedText;  // UTF-8, as the layout typed it
     std::multimap<int, int> KeyMappings;  // action code -> key code
     std::array<float, 256> RepeatTimers{};
     KeySet TypedKeys;
@@ -95,7 +98,8 @@ private:
     // Applies one event of the queue; returns false for a quit request.
     bool Apply(const InputEvent& event);
     void ApplyKeyUp(int code);
-    // A new press within the poll: the stroke and the typed character, in order.
+    // A new press within the poll: its stroke, in order, for a key that edits or a
+    // shortcut.
     void TypeInOrder(int code);
     // Down as the events stand now: a release held back to the next poll counts as up.
     bool IsHeld(int code) const;
@@ -104,8 +108,6 @@ private:
     std::vector<InputConsumer*> consumers_;
     KeySet wentDownThisPoll_;
     KeySet releaseAtNextPoll_;
-    // What the key presses of the last poll typed, in the order they came: a slow
-    // frame may hold several, and the text must not come out in key-code order.
+    // What the last poll's text events typed, in the order they came.
     std::string typedInPoll_;
-    KeySet typedInPollKeys_;
 };

@@ -1,23 +1,10 @@
 #include "input/KeyStroke.h"
 
 #include "core/KeyCode.h"
-#include "input/KeyboardLayout.h"
+
+#include <utility>
 
 namespace {
-
-bool IsRepeatingEditKey(int key) {
-    switch (key) {
-        case KeyBackspace:
-        case KeyDelete:
-        case KeyLeft:
-        case KeyRight:
-        case KeyUp:
-        case KeyDown:
-            return true;
-        default:
-            return false;
-    }
-}
 
 bool IsOneShotEditKey(int key) {
     switch (key) {
@@ -35,10 +22,24 @@ bool IsOneShotEditKey(int key) {
 
 }  // namespace
 
-KeyStroke KeyStroke::Of(int key, bool shift, bool ctrl) { return {key, TypedCharacter(key, shift), shift, ctrl}; }
+KeyStroke KeyStroke::Of(int key, bool shift, bool ctrl) { return {key, "", shift, ctrl}; }
 
-bool KeyStroke::IsTextKey(int key) { return Repeats(key) || IsOneShotEditKey(key); }
+KeyStroke KeyStroke::Typed(std::string text) { return {KeyNone, std::move(text), false, false}; }
+
+bool KeyStroke::IsEditKey(int key) { return Repeats(key) || IsOneShotEditKey(key); }
 
 bool KeyStroke::IsMouseButton(int key) { return key == KeyLeftMouse || key == KeyMiddleMouse || key == KeyRightMouse; }
 
-bool KeyStroke::Repeats(int key) { return TypedCharacter(key, false) != 0 || IsRepeatingEditKey(key); }
+bool KeyStroke::Repeats(int key) {
+    switch (key) {
+        case KeyBackspace:
+        case KeyDelete:
+        case KeyLeft:
+        case KeyRight:
+        case KeyUp:
+        case KeyDown:
+            return true;
+        default:
+            return false;
+    }
+}

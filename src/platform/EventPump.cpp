@@ -9,15 +9,15 @@ namespace {
 
 void HandleKey(int key, bool down, const std::function<void(const InputEvent&)>& handle) {
     if (key != KeyNone) {
-        handle({down ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp, key});
+        handle({down ? InputEvent::Kind::KeyDown : InputEvent::Kind::KeyUp, key, {}});
     }
 }
 
 void HandleWindowEvent(const SDL_WindowEvent& event, const std::function<void(const InputEvent&)>& handle) {
     if (event.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
-        handle({InputEvent::Kind::FocusGained});
+        handle({InputEvent::Kind::FocusGained, KeyNone, {}});
     } else if (event.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-        handle({InputEvent::Kind::FocusLost});
+        handle({InputEvent::Kind::FocusLost, KeyNone, {}});
     }
 }
 
@@ -31,6 +31,9 @@ void PumpEvents(const std::function<void(const InputEvent&)>& handle) {
             case SDL_KEYUP:
                 HandleKey(TranslateScancode(event.key.keysym.scancode), event.type == SDL_KEYDOWN, handle);
                 break;
+            case SDL_TEXTINPUT:
+                handle({InputEvent::Kind::Text, KeyNone, event.text.text});
+                break;
             case SDL_MOUSEBUTTONDOWN:
             case SDL_MOUSEBUTTONUP:
                 HandleKey(TranslateMouseButton(event.button.button), event.type == SDL_MOUSEBUTTONDOWN, handle);
@@ -39,10 +42,21 @@ void PumpEvents(const std::function<void(const InputEvent&)>& handle) {
                 HandleWindowEvent(event.window, handle);
                 break;
             case SDL_QUIT:
-                handle({InputEvent::Kind::Quit});
+                handle({InputEvent::Kind::Quit, KeyNone, {}});
                 break;
             default:
                 break;
         }
+    }
+}
+
+void EnableTextInput(bool enabled) {
+    if ((SDL_IsTextInputActive() == SDL_TRUE) == enabled) {
+        return;
+    }
+    if (enabled) {
+        SDL_StartTextInput();
+    } else {
+        SDL_StopTextInput();
     }
 }

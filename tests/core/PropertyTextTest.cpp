@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -28,6 +31,42 @@ TEST(PropertyTextTest, EveryPrintedFloatParsesBackToTheSameBits) {
         ASSERT_TRUE(parsed.has_value()) << FormatFloat(value);
         EXPECT_EQ(std::signbit(*parsed), std::signbit(value));
         EXPECT_EQ(*parsed, value) << FormatFloat(value);
+    }
+}
+
+// What the editor shows must read back through its own parse as the very same float,
+// over edge values and a sweep of bit patterns.
+TEST(PropertyTextTest, ShortestFloatsReadBackToTheSameBits) {
+    EXPECT_EQ(FormatShortestFloat(0.2f), "0.2");
+    EXPECT_EQ(FormatShortestFloat(-0.0f), "-0");
+    EXPECT_EQ(FormatShortestFloat(1e20f), "1e+20");
+    EXPECT_EQ(FormatShortestFloat(std::numeric_limits<float>::infinity()), "inf");
+    std::vector<float> samples = {std::numeric_limits<float>::max(), std::numeric_limits<float>::lowest(),
+                                  std::numeric_limits<float>::min(), std::numeric_limits<float>::denorm_min(),
+                                  16777217.0f, 0.300000012f, 1.0f / 3.0f};
+    std::uint32_t bits = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        bits = bits * 1664525u + 1013904223u;
+        float value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value)) samples.push_back(value);
+    }
+    for (float value : samples) {
+        const std::string shown = FormatShortestFloat(value);
+        const auto parsed = ParseFloat(shown);
+        ASSERT_TRUE(parsed.has_value()) << shown;
+        ASSERT_EQ(*parsed, value) << shown;
+        ASSERT_EQ(std::signbit(*parsed), std::signbit(value)) << shown;
+        ASSERT_LE(shown.size(), FormatFloat(value).size()) << shown;
+    }
+}
+
+// Only numbers as FormatFloat printed them are shortened, each a word of its own.
+TEST(PropertyTextTest, ShortenFloatsTouchesOnlyPrintedNumbers) {
+    EXPECT_EQ(ShortenFloats("Polygon 0.300000012 -0.200000003 1e+20  2"), "Polygon 0.3 -0.2 1e+20  2");
+    EXPECT_EQ(ShortenFloats("0.800000012"), "0.8");
+    for (const char* kept : {"1.10", "0.2x", "x0.200000003", "nan", "-inf", "", " ", "Ant 07", "+1", "0x10"}) {
+        EXPECT_EQ(ShortenFloats(kept), kept);
     }
 }
 

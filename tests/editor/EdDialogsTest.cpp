@@ -63,7 +63,7 @@ protected:
     }
     void Type(const std::string& text) {
         input.TypedText = text;  // the message box answers by letter
-        for (char c : text) input.StrokesThisFrame.push_back({KeyNone, c});
+        for (char c : text) input.StrokesThisFrame.push_back(KeyStroke::Typed(std::string(1, c)));
         TreePasses::InputPass(&root);
         TreePasses::UpdatePass(&root);
         input.TypedText.clear();
@@ -200,7 +200,8 @@ TEST_F(EdDialogsTest, ThePrefabPickerFiltersAsTypedAndNoneIsTheEmptyChoice) {
     prefabs->Open(Record());
     Frame();
     input.CurrentKeys.set(KeyOemEnter);
-    for (int key : {KeyB, KeyA, KeyG, KeyOemEnter}) input.StrokesThisFrame.push_back(KeyStroke::Of(key));
+    for (const char* typed : {"b", "a", "g"}) input.StrokesThisFrame.push_back(KeyStroke::Typed(typed));
+    input.StrokesThisFrame.push_back(KeyStroke::Of(KeyOemEnter));
     Frame();
     EXPECT_EQ(answer, "SeedBag");
     input.CurrentKeys.reset(KeyOemEnter);

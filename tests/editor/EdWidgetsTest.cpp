@@ -1,3 +1,4 @@
+#include "core/Utf8.h"
 #include "editor/widgets/EdButtonBhv.h"
 #include "editor/widgets/EdFieldBhv.h"
 #include "editor/widgets/EdListItemBhv.h"
@@ -6,6 +7,7 @@
 #include "editor/widgets/EdTitleBarBhv.h"
 #include "editor/widgets/EdToggleBhv.h"
 #include "game/TreePasses.h"
+#include "graphics/BitmapFont.h"
 #include "graphics/Graphics.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TextComponent.h"
@@ -52,7 +54,7 @@ protected:
     void Tap(int key, std::initializer_list<int> modifiers = {}) {
         for (int m : modifiers) input.CurrentKeys.set(m);
         input.CurrentKeys.set(key);
-        if (KeyStroke::IsTextKey(key)) {
+        if (KeyStroke::IsEditKey(key) || input.CurrentKeys.test(KeyCtrl)) {
             input.StrokesThisFrame.push_back(KeyStroke::Of(key, input.CurrentKeys.test(KeyShift), input.CurrentKeys.test(KeyCtrl)));
         }
         Frame();
@@ -65,8 +67,11 @@ protected:
         input.Cursor = at;
         Tap(button);
     }
+    // One stroke a character, as the system's text input sends them.
     void Type(const std::string& text) {
-        for (char c : text) input.StrokesThisFrame.push_back({KeyNone, c});
+        for (std::size_t at = 0; at < text.size(); at = Utf8::Next(text, at)) {
+            input.StrokesThisFrame.push_back(KeyStroke::Typed(text.substr(at, Utf8::Next(text, at) - at)));
+        }
         TreePasses::InputPass(&root);
         input.Update();
     }
@@ -271,6 +276,51 @@ TEST_F(EdWidgetsTest, AListItemMarksSelectionAndAPropertyRowKeepsTypedText) {
     EXPECT_EQ(field->Text, "");
 }
 
+// Numbers show in their shortest form; the shown text committed untouched commits
+// the value's own text, so nothing is rewritten.
+TEST_F(EdWidgetsTest, APropertyRowShowsShortNumbersAndCommitsAnUntouchedValueAsItIs) {
+    auto* row = Make<EdPropertyRowBhv>("EdPropertyRow", Rect(0, 40, 200, 20));
+    std::vector<std::string> checked, commits;
+    row->SetCheck([&](const std::string& text) { checked.push_back(text); return true; });
+    row->SetOnCommit([&](const std::string& text) { commits.push_back(text); });
+    row->ValueText = "Polygon 0.300000012 -0.200000003 1 1";
+    row->SetRect(0, 40, 200, 20);
+    EXPECT_EQ(row->ValueField()->Text, "Polygon 0.3 -0.2 1 1");
+    ClickAt({150, 50});
+    Tap(KeyOemEnter);
+    ClickAt({150, 50});
+    Type("5");
+    Tap(KeyOemEnter);
+    EXPECT_EQ(commits, (std::vector<std::string>{row->ValueText, "Polygon 0.3 -0.2 1 15"}));
+    EXPECT_EQ(checked, commits);
+}
+
+// With a font whose letters are 10 wide at the field's size, in a field with room for
+// five: a letter the font lacks is refused and named; the text is cut to the field
+// and scrolled to the caret, and shows from its start once editing ends.
+TEST_F(EdWidgetsTest, AFieldRefusesLettersItsFontLacksAndShowsOnlyWhatFits) {
+    BitmapFont font;
+    font.NormalizedLineHeight = 1.0f;
+    for (char32_t c : std::u32string(U"abcdefghij|\u00E9")) {
+        font.Glyphs[int(c)] = Glyph{int(c), 0, 0, 0, 0, 0, 0, 10.0f / 16.0f};
+    }
+    auto* field = Make<EdFieldBhv>("EdField", Rect(100, 50, 52, 20));
+    TextComponent* text = field->Owner()->FindChild("Text")->Text();
+    ASSERT_EQ(text->FontSize, 16.0f);
+    text->Font = &font;
+    ClickAt(inside);
+    Type("abcdefgh\u20AC\u00E9");
+    EXPECT_EQ(field->Text, "abcdefgh\u00E9");
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("Cannot type \"\u20AC\""), std::string::npos) << warnings[0];
+    EXPECT_EQ(Shown(field), "fgh\u00E9|");
+    Tap(KeyHome);
+    EXPECT_EQ(Shown(field), "|abcd");
+    Tap(KeyEsc);
+    EXPECT_EQ(Shown(field), "abcde");
+    text->Font = nullptr;
+}
+
 // Keys through SDL's real queue, the poll and the field being edited, several in one
 // poll as a slow frame gets them: they apply in the order they were typed.
 class EdFieldTypingTest : public EdWidgetsTest {
@@ -294,6 +344,15 @@ protected:
             Push(key, false);
         }
     }
+    // What the system's text input sends for typing keys, a character at a time.
+    static void TypeText(const std::string& text) {
+        for (std::size_t at = 0; at < text.size(); at = Utf8::Next(text, at)) {
+            SDL_Event event{};
+            event.type = SDL_TEXTINPUT;
+            text.copy(event.text.text, Utf8::Next(text, at) - at, at);
+            ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+        }
+    }
     static void Click(Uint8 button) {
         for (bool down : {true, false}) {
             SDL_Event event{};
@@ -313,7 +372,9 @@ protected:
 };
 
 TEST_F(EdFieldTypingTest, TextTypedBeforeEnterInTheSamePollIsCommittedWhole) {
-    Taps({SDL_SCANCODE_3, SDL_SCANCODE_PERIOD, SDL_SCANCODE_7, SDL_SCANCODE_5, SDL_SCANCODE_RETURN, SDL_SCANCODE_9});
+    TypeText("3.75");
+    Taps({SDL_SCANCODE_RETURN});
+    TypeText("9");
     PolledFrame();
     EXPECT_EQ(commits, std::vector<std::string>{"3.75"});
     EXPECT_FALSE(field->IsEditing);
@@ -321,8 +382,13 @@ TEST_F(EdFieldTypingTest, TextTypedBeforeEnterInTheSamePollIsCommittedWhole) {
 }
 
 TEST_F(EdFieldTypingTest, BackspaceCaretKeysAndDoubleLettersApplyInOrder) {
-    Taps({SDL_SCANCODE_A, SDL_SCANCODE_B, SDL_SCANCODE_BACKSPACE, SDL_SCANCODE_L, SDL_SCANCODE_L, SDL_SCANCODE_HOME,
-          SDL_SCANCODE_S, SDL_SCANCODE_END, SDL_SCANCODE_Y});
+    TypeText("ab");
+    Taps({SDL_SCANCODE_BACKSPACE});
+    TypeText("ll");
+    Taps({SDL_SCANCODE_HOME});
+    TypeText("s");
+    Taps({SDL_SCANCODE_END});
+    TypeText("y");
     PolledFrame();
     EXPECT_EQ(field->Text, "sally");
     Taps({SDL_SCANCODE_LEFT, SDL_SCANCODE_DELETE, SDL_SCANCODE_TAB});
@@ -335,10 +401,10 @@ TEST_F(EdFieldTypingTest, BackspaceCaretKeysAndDoubleLettersApplyInOrder) {
 TEST_F(EdFieldTypingTest, AClickTakesItsPlaceAmongTheKeysOfAPoll) {
     auto* other = Make<EdFieldBhv>("EdField", Rect(100, 100, 200, 20));
     other->Text = "b";
-    Taps({SDL_SCANCODE_3, SDL_SCANCODE_PERIOD, SDL_SCANCODE_5});
+    TypeText("3.5");
     input.Cursor = Vector2(150, 110);
     Click(SDL_BUTTON_LEFT);
-    Taps({SDL_SCANCODE_X});
+    TypeText("x");
     PolledFrame();
     EXPECT_EQ(commits, std::vector<std::string>{"3.5"});
     EXPECT_FALSE(field->IsEditing);
@@ -346,18 +412,24 @@ TEST_F(EdFieldTypingTest, AClickTakesItsPlaceAmongTheKeysOfAPoll) {
     EXPECT_EQ(other->Text, "bx");
 }
 
-// xdotool types "Ab" as Shift down, A, Shift up, B: the release of a Shift pressed
-// in the same poll is held back for the frame, yet B is typed unshifted.
-TEST_F(EdFieldTypingTest, ShiftWithinOnePollAppliesOnlyWhileItIsHeld) {
-    Push(SDL_SCANCODE_LSHIFT, true);
-    Taps({SDL_SCANCODE_A});
-    Push(SDL_SCANCODE_LSHIFT, false);
-    Taps({SDL_SCANCODE_B, SDL_SCANCODE_SLASH});
+// Letters come as the layout typed them, in UTF-8, and the caret keys and Backspace
+// step over whole characters; a key pressed with Ctrl is a shortcut of its physical
+// place and types nothing.
+TEST_F(EdFieldTypingTest, TypedUtf8IsEditedByCharacterAndCtrlKeysTypeNothing) {
+    TypeText("Ämeise_é");
+    Push(SDL_SCANCODE_LCTRL, true);
+    Taps({SDL_SCANCODE_Q});
+    Push(SDL_SCANCODE_LCTRL, false);
     PolledFrame();
-    EXPECT_EQ(field->Text, "Ab/");
-    EXPECT_TRUE(input.IsKeyDown(KeyShift)) << "Shift is still down for this frame";
+    EXPECT_EQ(field->Text, "Ämeise_é");
+    Taps({SDL_SCANCODE_BACKSPACE, SDL_SCANCODE_HOME, SDL_SCANCODE_RIGHT, SDL_SCANCODE_BACKSPACE});
+    TypeText("Ő");
+    Taps({SDL_SCANCODE_LEFT, SDL_SCANCODE_DELETE});
     PolledFrame();
-    EXPECT_EQ(input.TypedText, "Ab/") << "the frame-late text agrees";
+    EXPECT_EQ(field->Text, "meise_");
+    EXPECT_EQ(field->Caret, 0u);
+    PolledFrame();
+    EXPECT_EQ(input.TypedText, "Ő") << "the frame-late text agrees";
 }
 
 }  // namespace

@@ -169,3 +169,16 @@ TEST_F(TextLayoutTest, ComponentWithoutFontOrPageDrawsNothing) {
 }
 
 }  // namespace
+
+// Text is UTF-8: a letter of two bytes is one character, for glyphs, kerning and
+// breaking alike.
+TEST_F(TextLayoutTest, MultiByteLettersAreOneCharacterEach) {
+    font.Glyphs[0xE9] = font.Glyphs['e'];
+    font.Glyphs[0x150] = font.Glyphs['O'];
+    font.Kernings.emplace('A', std::make_pair(0x150, -4 / 128.0f));
+    const std::string e = "\xC3\xA9", o = "\xC5\x90";
+    EXPECT_FLOAT_EQ(Break("A" + o).Widths[0], 1.75f) << "kerned by code point";
+    EXPECT_EQ(Quads(e + e + o).size(), 3u);
+    style.BoxSize = {2.0f, 0.0f};
+    EXPECT_EQ(Break(e + o + e + " " + e).Lines, (Lines{e + o, e, e})) << "the word breaks between letters";
+}

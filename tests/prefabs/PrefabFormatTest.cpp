@@ -123,6 +123,18 @@ TEST_F(PrefabFormatTest, FilesWrittenByTheProgramLoadAndSaveByteForByte) {
     }
 }
 
+// Names are UTF-8 all the way: the file name, the JSON text and the entry naming it.
+TEST_F(PrefabFormatTest, NamesBeyondAsciiKeepTheirLettersInFileNameAndText) {
+    const std::string name = "\xC3\x84meise_\xC3\xA9";  // Ämeise_é
+    const std::string text = "{\n    \"Components\": \"\",\n    \"AutoCreate\": [\n        {\n"
+                             "            \"Name\": \"Fourmi_\xC5\x91\",\n            \"Prefab\": \"" + name + "\"\n"
+                             "        }\n    ]\n}\n";
+    EXPECT_EQ(Prefab::NameProblem(name), "");
+    EXPECT_EQ(RoundTrip(name, text), text);
+    EXPECT_EQ(manager.Find(name)->AutoCreates.at(0)->PrefabName, name);
+    EXPECT_EQ(manager.Find(name)->FileName, name);
+}
+
 TEST_F(PrefabFormatTest, NumbersLiteralsAndNullAreReadAsTheirText) {
     const std::string saved = RoundTrip("Literals", R"({"Components": {"AllValuesComponent":
         {"Float": 3, "Int": -12, "Bool": true, "String": null, "Vector": {"X": 1e3, "Y": 0.5}}},

@@ -69,12 +69,21 @@ int PackGlyphs(std::vector<FontBaker::Glyph>& glyphs, const fs::path& face) {
     throw ContentError(face, "its glyphs do not fit on one 4096-pixel page");
 }
 
+std::vector<int> BakedCodes() {
+    std::vector<int> codes;
+    for (const FontBaker::CharRange& range : FontBaker::Ranges)
+        for (int c = range.First; c <= range.Last; ++c)
+            codes.push_back(c);
+    return codes;
+}
+
 std::vector<FontBaker::Kerning> ReadKernings(FT_Face face) {
     std::vector<FontBaker::Kerning> kernings;
     if (!FT_HAS_KERNING(face))
         return kernings;
-    for (int first = FontBaker::FirstChar; first <= FontBaker::LastChar; ++first)
-        for (int second = FontBaker::FirstChar; second <= FontBaker::LastChar; ++second) {
+    const std::vector<int> codes = BakedCodes();
+    for (int first : codes)
+        for (int second : codes) {
             FT_Vector delta{};
             FT_Get_Kerning(face, FT_Get_Char_Index(face, FT_ULong(first)), FT_Get_Char_Index(face, FT_ULong(second)),
                            FT_KERNING_DEFAULT, &delta);
@@ -145,7 +154,7 @@ FontBaker::Baked FontBaker::Bake(const std::string& name, const Spec& spec) {
     font.Base = int((ft.face->size->metrics.ascender + 63) >> 6);
 
     std::vector<GlyphBitmap> bitmaps;
-    for (int c = FirstChar; c <= LastChar; ++c) {
+    for (int c : BakedCodes()) {
         if (FT_Load_Char(ft.face, FT_ULong(c), FT_LOAD_RENDER | FT_LOAD_TARGET_LIGHT) != 0)
             throw ContentError(spec.Face, "cannot render character " + std::to_string(c));
         const FT_GlyphSlot slot = ft.face->glyph;

@@ -35,8 +35,12 @@ public:
         Image Page;
     };
 
-    static constexpr int FirstChar = 32;  // the printable ASCII range: text is taken as signed bytes
-    static constexpr int LastChar = 126;
+    struct CharRange {
+        int First = 0, Last = 0;
+    };
+    // What fonts hold: printable ASCII, the Latin-1 Supplement and Latin Extended-A
+    // (Western and Central European letters); the game draws UTF-8 by code point.
+    static constexpr CharRange Ranges[] = {{32, 126}, {0xA0, 0xFF}, {0x100, 0x17F}};
     static constexpr int Spacing = 2;     // transparent pixels between glyphs on the page
 
     static Spec ReadSpec(const std::filesystem::path& specFile);

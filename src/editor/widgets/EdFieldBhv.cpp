@@ -1,9 +1,14 @@
 #include "editor/widgets/EdFieldBhv.h"
 
 #include "core/Engine.h"
+#include "core/GameObject.h"
 #include "core/KeyCode.h"
+#include "core/Utf8.h"
+#include "editor/EditorMessage.h"
 #include "editor/widgets/EdFieldText.h"
 #include "editor/widgets/EdWidgetParts.h"
+#include "graphics/BitmapFont.h"
+#include "graphics/TextComponent.h"
 #include "input/InputManager.h"
 
 #include <algorithm>
@@ -13,7 +18,38 @@ namespace {
 constexpr Color EditingTint = EdWidgetParts::FromArgb(0xFFFFDFD7);
 constexpr Color RefusedTint = EdWidgetParts::FromArgb(0xFFFF7070);
 
+// Room kept free at the field's right end.
+constexpr float RightInset = 2.0f;
+
 const InputManager& Input() { return *Engine::InputManager; }
+
+// The shown text with the caret mark at its place while editing, as characters with
+// their byte offsets (one more for the end) and widths.
+struct ShownLine {
+    std::string text;
+    std::vector<std::size_t> offsets;
+    std::vector<float> widths;
+    std::size_t caret = 0;  // the caret mark's index
+};
+
+ShownLine LineOf(const std::string& text, std::size_t caret, bool editing, const TextComponent* drawn) {
+    ShownLine line;
+    line.text = text;
+    if (editing) {
+        line.text.insert(caret, 1, '|');
+    }
+    for (std::size_t at = 0; at < line.text.size(); at = Utf8::Next(line.text, at)) {
+        line.caret += at < caret ? 1 : 0;
+        line.offsets.push_back(at);
+    }
+    line.offsets.push_back(line.text.size());
+    if (drawn != nullptr && drawn->Font != nullptr) {
+        line.widths = TextLayout::Widths(*drawn->Font, line.text, drawn->FontSize);
+    } else {
+        line.widths.assign(line.offsets.size() - 1, 0.0f);  // nothing to measure with: all of it shows
+    }
+    return line;
+}
 }  // namespace
 
 EdFieldBhv::EdFieldBhv() { AddProperty("Height", Height); }
@@ -65,11 +101,7 @@ void EdFieldBhv::StartEditing(bool cleared) {
 void EdFieldBhv::Refresh() {
     using namespace EdWidgetParts;
     Caret = std::min(Caret, Text.size());
-    std::string shown = Text;
-    if (IsEditing) {
-        shown.insert(Caret, 1, '|');
-    }
-    SetText(text_, shown);
+    SetText(text_, VisiblePart());
     if (!IsEditable) {
         Color clear = boxTint_;
         clear.a = 0;
@@ -79,6 +111,17 @@ void EdFieldBhv::Refresh() {
     }
     SetTint(box_, IsRefused ? RefusedTint : IsEditing ? EditingTint : boxTint_);
     SetTint(text_, Black);
+}
+
+// The text is cut to the field, scrolled to keep the caret in view.
+std::string EdFieldBhv::VisiblePart() {
+    const ShownLine line = LineOf(Text, Caret, IsEditing, text_ != nullptr ? text_->Text() : nullptr);
+    const std::size_t keep = IsEditing ? line.caret : 0;
+    const EdFieldText::Window window =
+        EdFieldText::Visible(line.widths, keep, IsEditing ? firstShown_ : 0, Bounds.width - RightInset);
+    firstShown_ = window.First;
+    const std::size_t begin = line.offsets[window.First];
+    return line.text.substr(begin, line.offsets[window.Last] - begin);
 }
 
 void EdFieldBhv::HandleMouse() {
@@ -100,18 +143,19 @@ void EdFieldBhv::HandleMouse() {
 
 void EdFieldBhv::ApplyStroke(const KeyStroke& stroke) {
     switch (stroke.key) {
-        case KeyLeft: Caret -= Caret > 0 ? 1 : 0; break;
-        case KeyRight: Caret += Caret < Text.size() ? 1 : 0; break;
+        case KeyLeft: Caret = Utf8::Previous(Text, Caret); break;
+        case KeyRight: Caret = Utf8::Next(Text, Caret); break;
         case KeyHome: Caret = 0; break;
         case KeyEnd: Caret = Text.size(); break;
         case KeyUp: StepNumber(1.0, stroke); break;
         case KeyDown: StepNumber(-1.0, stroke); break;
-        case KeyBackspace:
-            if (Caret > 0) Text.erase(--Caret, 1);
+        case KeyBackspace: {
+            const std::size_t before = Utf8::Previous(Text, Caret);
+            Text.erase(before, Caret - before);
+            Caret = before;
             break;
-        case KeyDelete:
-            if (Caret < Text.size()) Text.erase(Caret, 1);
-            break;
+        }
+        case KeyDelete: Text.erase(Caret, Utf8::Next(Text, Caret) - Caret); break;
         case KeyOemEnter:
         case KeyKeypadEnter:
         case KeyTab: IsEditing = !Commit(); break;
@@ -138,8 +182,10 @@ void EdFieldBhv::StepNumber(double direction, const KeyStroke& stroke) {
 }
 
 void EdFieldBhv::TypeOrUseClipboard(const KeyStroke& stroke) {
-    if (!stroke.ctrl) {
-        Insert(std::string(1, stroke.character));
+    if (!stroke.text.empty()) {
+        Insert(stroke.text);
+    } else if (!stroke.ctrl) {
+        return;
     } else if (stroke.key == KeyC) {
         Input().WriteClipboardText(Text);
     } else if (stroke.key == KeyV) {
@@ -147,11 +193,18 @@ void EdFieldBhv::TypeOrUseClipboard(const KeyStroke& stroke) {
     }
 }
 
+// A character the field's font cannot draw would vanish: it is refused, and said so.
 void EdFieldBhv::Insert(const std::string& text) {
-    const std::string kept = EdFieldText::Insertable(text, Text.size());
+    const TextComponent* drawn = text_ != nullptr ? text_->Text() : nullptr;
+    const BitmapFont* font = drawn != nullptr ? drawn->Font : nullptr;
+    const auto canDraw = [font](char32_t c) { return font == nullptr || font->HasGlyph(c); };
+    const EdFieldText::Insertion insertion = EdFieldText::Insertable(text, Text.size(), canDraw);
+    if (!insertion.Refused.empty()) {
+        TellUser("Cannot type \"" + insertion.Refused + "\": the editor's font has no such character");
+    }
     Caret = std::min(Caret, Text.size());
-    Text.insert(Caret, kept);
-    Caret += kept.size();
+    Text.insert(Caret, insertion.Kept);
+    Caret += insertion.Kept.size();
 }
 
 bool EdFieldBhv::Commit() {

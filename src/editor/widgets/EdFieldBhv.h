@@ -19,8 +19,11 @@
 // (the typed text stays), and typed characters. The keys are taken one stroke at a
 // time in the order they came, so a slow frame that holds "5" and Enter commits the
 // "5"; what follows the stroke that ends editing is left alone, and a click takes
-// its place among the keys. While editing, the shown text has a "|" at the caret;
-// Text itself never does.
+// its place among the keys. Typed text comes in UTF-8 through the user's keyboard
+// layout; the caret moves and deletes by character, and a character the field's
+// font has no glyph for is refused with a message. While editing, the shown text has
+// a "|" at the caret; Text itself never does. What does not fit is cut off: the
+// start while not editing, else a part scrolled to keep the caret in view.
 // When Check refuses a text about to be committed, nothing is committed: the box
 // turns red and editing goes on.
 class EdFieldBhv : public Behavior, public IEdUiElement, public IEdKeyboardHolder {
@@ -37,7 +40,7 @@ public:
     void Refresh();
 
     std::string Text;
-    std::size_t Caret = 0;
+    std::size_t Caret = 0;  // a byte offset, at the start of a character
     bool IsEditing = false;
     bool IsEditable = true;
     bool IsRefused = false;
@@ -52,10 +55,12 @@ private:
     void StepNumber(double direction, const KeyStroke& stroke);
     void TypeOrUseClipboard(const KeyStroke& stroke);
     void Insert(const std::string& text);
+    std::string VisiblePart();
     // Calls OnCommit unless Check refuses; false when refused.
     bool Commit();
 
     GameObject* box_ = nullptr;
     GameObject* text_ = nullptr;
     Color boxTint_;
+    std::size_t firstShown_ = 0;  // the first character shown while editing
 };

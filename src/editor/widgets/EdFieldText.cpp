@@ -1,9 +1,11 @@
 #include "editor/widgets/EdFieldText.h"
 
+#include "core/Utf8.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <regex>
 
@@ -54,11 +56,20 @@ std::optional<std::string> StepDecimal(const std::string& text, double step) {
         return std::nullopt;
     }
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.*g", 17, result);
-    return std::string(buffer);
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, result);
+    return std::string(buffer, end);
 }
 
-bool IsPrintable(char c) { return c >= 0x20 && c < 0x7F; }
+// C0 and C1 controls and DEL move or mark, never show.
+bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+float Sum(const std::vector<float>& widths, std::size_t first, std::size_t last) {
+    float sum = 0.0f;
+    for (std::size_t i = first; i < last; ++i) {
+        sum += widths[i];
+    }
+    return sum;
+}
 
 }  // namespace
 
@@ -74,18 +85,44 @@ std::optional<std::string> StepNumber(const std::string& text, double step) {
     return std::nullopt;
 }
 
-std::string Insertable(const std::string& text, std::size_t heldLength) {
+Insertion Insertable(const std::string& text, std::size_t heldLength, const std::function<bool(char32_t)>& canDraw) {
     const std::size_t room = heldLength < MaxLength ? MaxLength - heldLength : 0;
-    std::string kept;
-    for (char c : text) {
-        if (c == '\n' || c == '\r' || kept.size() >= room) {
+    Insertion insertion;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        const char32_t c = Utf8::Decode(text, at);
+        if (c == '\n' || c == '\r' || insertion.Kept.size() + (at - start) > room) {
             break;
         }
-        if (IsPrintable(c)) {
-            kept += c;
+        if (c == Utf8::Invalid || IsControl(c)) {
+            continue;
         }
+        if (canDraw && !canDraw(c)) {
+            if (insertion.Refused.find(text.substr(start, at - start)) == std::string::npos) {
+                insertion.Refused.append(text, start, at - start);
+            }
+            continue;
+        }
+        insertion.Kept.append(text, start, at - start);
     }
-    return kept;
+    return insertion;
+}
+
+Window Visible(const std::vector<float>& widths, std::size_t keep, std::size_t first, float room) {
+    const std::size_t count = widths.size();
+    const std::size_t shown = std::min(keep + 1, count);  // up to and with `keep`
+    first = std::min(first, std::min(keep, count));
+    while (first < shown && Sum(widths, first, shown) > room) {
+        ++first;
+    }
+    while (first > 0 && Sum(widths, first - 1, count) <= room) {
+        --first;
+    }
+    Window window{first, first};
+    for (float used = 0.0f; window.Last < count && used + widths[window.Last] <= room; ++window.Last) {
+        used += widths[window.Last];
+    }
+    return window;
 }
 
 }  // namespace EdFieldText

@@ -1,6 +1,7 @@
 #include "editor/widgets/EdPropertyRowBhv.h"
 
 #include "core/GameObject.h"
+#include "core/PropertyText.h"
 #include "editor/widgets/EdButtonBhv.h"
 #include "editor/widgets/EdFieldBhv.h"
 #include "editor/widgets/EdWidgetParts.h"
@@ -32,16 +33,25 @@ void EdPropertyRowBhv::SetRect(float left, float top, float width, float height)
     if (value_ != nullptr) {
         value_->IsEditable = IsEditable;
         if (!value_->IsEditing) {
-            value_->Text = ValueText;
+            value_->Text = PropertyText::ShortenFloats(ValueText);
         }
         value_->SetRect(left + width * 0.5f, top, width * 0.5f, height);
     }
 }
 
 void EdPropertyRowBhv::SetOnCommit(std::function<void(const std::string&)> onCommit) {
-    if (value_ != nullptr) value_->OnCommit = std::move(onCommit);
+    if (value_ != nullptr) {
+        value_->OnCommit = [this, onCommit = std::move(onCommit)](const std::string& text) { onCommit(AsValue(text)); };
+    }
 }
 
 void EdPropertyRowBhv::SetCheck(std::function<bool(const std::string&)> check) {
-    if (value_ != nullptr) value_->Check = std::move(check);
+    if (value_ != nullptr) {
+        value_->Check = [this, check = std::move(check)](const std::string& text) { return check(AsValue(text)); };
+    }
+}
+
+// The shown text left as it was stands for the value exactly as it is written.
+std::string EdPropertyRowBhv::AsValue(const std::string& text) const {
+    return text == PropertyText::ShortenFloats(ValueText) ? ValueText : text;
 }

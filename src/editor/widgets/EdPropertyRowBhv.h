@@ -11,7 +11,9 @@ class EdFieldBhv;
 
 // One property of an edited thing: its name on a button across the whole row and
 // its value in a field over the right half. The field keeps what is being typed
-// into it; otherwise it shows ValueText.
+// into it; otherwise it shows ValueText with its numbers in their shortest form
+// ("0.2", not "0.200000003"). That shown text committed unchanged commits ValueText
+// itself, so the value and the way its file writes it stay exactly as they were.
 class EdPropertyRowBhv : public Behavior, public IEdUiElement {
 public:
     EdPropertyRowBhv();
@@ -32,6 +34,8 @@ public:
     EdFieldBhv* ValueField() const { return value_; }
 
 private:
+    std::string AsValue(const std::string& text) const;
+
     EdButtonBhv* label_ = nullptr;
     EdFieldBhv* value_ = nullptr;
 };
