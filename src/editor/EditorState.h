@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/MessageHistory.h"
 #include "editor/undo/EditHistory.h"
 
 #include <string>
@@ -61,6 +62,8 @@ public:
 
     // Every change made in the editor, for undo and redo.
     EditHistory History;
+    // What the editor told the user (TellUser), for the message bar.
+    MessageHistory Messages;
 
 private:
     void ForgetRemoved(GameObject& removed);

@@ -5,9 +5,10 @@
 // What the input manager learns from the system's event queue, already translated
 // to engine key codes.
 struct InputEvent {
-    enum class Kind { KeyDown, KeyUp, FocusGained, FocusLost, Quit };
+    enum class Kind { KeyDown, KeyUp, FocusGained, FocusLost, Quit, Wheel };
     Kind kind;
     int key = 0;  // engine key code, for KeyDown and KeyUp
+    int wheel = 0;  // notches turned, away from the user positive, for Wheel
 };
 
 // Takes every pending event off SDL's queue and hands the ones the input manager

@@ -34,6 +34,7 @@ namespace {
 
 constexpr float kScrollRepeatDelay = 0.3f;
 constexpr float kScrollRepeatStep = 0.05f;
+constexpr int kWheelStep = 3;
 
 struct FlagToggle {
     const char* Name;
@@ -171,6 +172,9 @@ void EdPalObjectEditBhv::Update() {
     }
     Refresh(target);
     RepeatHeldScroll();
+    if (const int notches = EdPaletteParts::WheelNotchesFor(*Owner())) {
+        Scroll(-kWheelStep * notches);
+    }
 }
 
 void EdPalObjectEditBhv::Rebuild(const EditTarget& target) {

@@ -4,6 +4,8 @@
 #include "editor/palettes/EdPaletteParts.h"
 #include "editor/widgets/EdTitleBarBhv.h"
 
+#include <algorithm>
+
 EdPaletteBhv::EdPaletteBhv() {
     AddProperty("TopLeft", TopLeft);
     AddProperty("Width", Width);
@@ -28,3 +30,21 @@ void EdPaletteBhv::Drag(Vector2 movement) {
 }
 
 Rect EdPaletteBhv::ScreenBounds() const { return Rect(TopLeft.x, TopLeft.y, Width, height_); }
+
+float EdPaletteBhv::LowestBottom() const {
+    constexpr float gap = 10.0f;
+    float lowest = EdPaletteParts::ScreenSize().y - gap;
+    const GameObject* palettes = Owner() != nullptr ? Owner()->Parent() : nullptr;
+    if (palettes == nullptr) {
+        return lowest;
+    }
+    for (const GameObject* other : palettes->Children()) {
+        const auto* below = other->DrawEnabled ? other->GetComponent<EdPaletteBhv>() : nullptr;
+        const bool overlaps = below != nullptr && below != this && below->TopLeft.y > TopLeft.y &&
+                              below->TopLeft.x < TopLeft.x + Width && TopLeft.x < below->TopLeft.x + below->Width;
+        if (overlaps) {
+            lowest = std::min(lowest, below->TopLeft.y - gap);
+        }
+    }
+    return lowest;
+}
