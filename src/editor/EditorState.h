@@ -3,6 +3,7 @@
 #include "editor/MessageHistory.h"
 #include "editor/undo/EditHistory.h"
 
+#include <cstddef>
 #include <string>
 
 class AutoCreate;
@@ -26,6 +27,9 @@ public:
     // The prefab and the prefab entry being edited.
     Prefab* SelectedPrefab = nullptr;
     AutoCreate* SelectedAutoCreate = nullptr;
+    // How many objects the level editor selected when its selection last changed; the
+    // edit palette shows one of them only when it is the only one.
+    std::size_t LevelSelectionCount = 0;
     // The object whose children the object list shows; on its deletion the list
     // falls back to its parent.
     GameObject* ListRoot = nullptr;

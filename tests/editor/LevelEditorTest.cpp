@@ -239,3 +239,35 @@ TEST_F(LevelEditorTest, ADeletedObjectLeavesTheSelectionAndItsIndicatorAtOnce) {
 }
 
 }  // namespace
+
+TEST_F(LevelEditorTest, ThePalettesFollowEveryChangeOfTheSelectionAndNeverShowAStrayObject) {
+    editor.SelectedObject = screen->Owner();  // chosen in the object list earlier
+    editor.SelectedPrefabName = "Rock";
+    PointAtWorld({-9.0f, -9.0f});
+    Tap(KeyLeftMouse);
+    GameObject* placed = Level()->Children().back();
+    EXPECT_EQ(editor.SelectedObject, placed) << "a placement";
+
+    Tap(KeyD, {KeyShift});
+    Tap(KeyOemEnter);
+    EXPECT_EQ(editor.SelectedObject, Level()->Children().back()) << "a duplicate";
+    EXPECT_NE(editor.SelectedObject, placed);
+
+    Tap(KeyZ, {KeyCtrl});
+    Tap(KeyZ, {KeyCtrl});
+    EXPECT_EQ(editor.SelectedObject, nullptr) << "the undone duplicate left nothing selected";
+
+    SelectAt({-4.0f, 0.0f});
+    Tap(KeyA);  // with a selection, A clears it
+    Tap(KeyA);  // and then selects all three rocks and the placed one
+    EXPECT_EQ(editor.SelectedObject, nullptr);
+    EXPECT_EQ(editor.LevelSelectionCount, 4u);
+
+    SelectAt({4.0f, 0.0f});
+    EXPECT_EQ(editor.SelectedObject, Rock(1));
+    Tap(KeyS, {KeyAlt});
+    Tap(KeyRightBracket, {KeyCtrl});
+    ASSERT_EQ(Level()->PrefabName, "Lvl_Second");
+    EXPECT_EQ(editor.SelectedObject, nullptr) << "a switch of level leaves no object of the old one, nor the screen";
+    EXPECT_EQ(editor.ListRoot, screen->Owner());
+}

@@ -338,20 +338,11 @@ void EdLevelEditorBhv::Pick(Vector2 mouse) {
         }
     } else if (hit != nullptr) {
         Selection.Set({hit});
-        ShowInPalettes(hit);
     } else {
         Selection.Clear();
     }
 }
 
-// An object picked alone is the one the edit palette shows and the object list lists.
-void EdLevelEditorBhv::ShowInPalettes(GameObject* object) {
-    EditorState& state = *Engine::EditorState;
-    state.SelectedObject = object;
-    state.ListRoot = object->Parent();
-    state.SelectedPrefab = nullptr;
-    state.SelectedAutoCreate = nullptr;
-}
 
 // The copies keep every stored value of their originals and follow the mouse.
 void EdLevelEditorBhv::Duplicate(Vector2 mouse) {
@@ -418,9 +409,8 @@ void EdLevelEditorBhv::OpenWorkingCopy() {
     }
     EditorState& state = *Engine::EditorState;
     if (state.SelectedObject != nullptr) {
-        state.SelectedObject = state.ListRoot = Engine::GameplayRoot;
-        state.SelectedPrefab = nullptr;
-        state.SelectedAutoCreate = nullptr;
+        state.SelectedObject = nullptr;  // what it was is gone with the level it was in
+        state.ListRoot = Engine::GameplayRoot;
     }
     Selection.Clear();
 }
@@ -450,7 +440,7 @@ void EdLevelEditorBhv::SwitchLevelNow(int offset, bool dropChanges) {
     EditorState& state = *Engine::EditorState;
     state.History.Clear();
     if (Engine::GameplayScreen != nullptr) {
-        state.SelectedObject = state.ListRoot = Engine::GameplayScreen->Owner();
+        state.ListRoot = Engine::GameplayScreen->Owner();
     }
 }
 
@@ -471,7 +461,29 @@ void EdLevelEditorBhv::CloseForPlayTest() {
 
 void EdLevelEditorBhv::Update() {
     FollowLevelRename();
+    FollowSelectionInPalettes();
     ShowIndicators();
+}
+
+// However the selection changed (a pick, a placement, a duplicate, an undo, a switch of
+// level), the edit palette shows the one object selected, and the object list lists
+// it; with none or several it shows no level object (LevelSelectionCount says which).
+void EdLevelEditorBhv::FollowSelectionInPalettes() {
+    const std::vector<GameObject*> selected = Selected();
+    if (Selection.Changes() == followedChanges_) {
+        return;
+    }
+    followedChanges_ = Selection.Changes();
+    EditorState& state = *Engine::EditorState;
+    state.LevelSelectionCount = selected.size();
+    if (selected.size() == 1) {
+        state.SelectedObject = selected.front();
+        state.ListRoot = selected.front()->Parent();
+        state.SelectedPrefab = nullptr;
+        state.SelectedAutoCreate = nullptr;
+    } else if (state.SelectedObject != nullptr && state.SelectedObject->Parent() == CurrentLevel()) {
+        state.SelectedObject = nullptr;
+    }
 }
 
 // A level prefab renamed in the editor (object list, edit palette) keeps being the

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+EdListPaletteBhv::EdListPaletteBhv() { AddProperty("FillsRoomBelow", FillsRoomBelow); }
+
 void EdListPaletteBhv::Start() {
     CollectRows();
     if (Owner() != nullptr) {
@@ -64,7 +66,7 @@ void EdListPaletteBhv::FollowWheel() {
 
 void EdListPaletteBhv::FitRowsToRoom() {
     const auto* palette = Owner() != nullptr ? Owner()->GetComponent<EdPaletteBhv>() : nullptr;
-    if (palette == nullptr || rows_.empty() || palette->PaletteHeight() <= 0.0f) {
+    if (!FillsRoomBelow || palette == nullptr || rows_.empty() || palette->PaletteHeight() <= 0.0f) {
         return;
     }
     const float rowHeight = std::max(rows_.front()->Height, 1.0f);

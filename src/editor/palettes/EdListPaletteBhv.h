@@ -13,10 +13,13 @@ class EdListItemBhv;
 // (the entry shown in the first row) and the "BtnScrollUp" / "BtnScrollDown" buttons,
 // which step the offset while held, as does the mouse wheel over the list. Each frame
 // every row is filled from the entry at offset + row index, or emptied past the end.
-// In a palette (not a dialog) rows are added or taken away so that it reaches down to
-// the window's bottom or to the next shown palette below it, with at least MinRows.
+// With FillsRoomBelow, in a palette (not a dialog), rows are added or taken away so
+// that it reaches down to the window's bottom or to the next shown palette below it,
+// with at least MinRows.
 class EdListPaletteBhv : public Behavior {
 public:
+    EdListPaletteBhv();
+
     void Start() override;
     void Update() override;
 
@@ -26,6 +29,7 @@ public:
 
     std::size_t ScrollOffset = 0;
     float ScrollRepeatSeconds = 0.05f;
+    bool FillsRoomBelow = false;
 
     // Whether an entry lies below the last row (the down button's test).
     bool CanScrollDown() const;

@@ -84,6 +84,13 @@ void WireCheckAndCommit(EdPropertyRowBhv& property, const PropertyRowBinding& bi
     });
 }
 
+// Says what is shown, or why nothing is.
+std::string TitleOf(const EditTarget& target) {
+    if (target.What != EditTarget::Kind::None) return target.Title();
+    const std::size_t selected = Engine::EditorState != nullptr ? Engine::EditorState->LevelSelectionCount : 0;
+    return selected > 1 ? std::to_string(selected) + " objects selected: pick one to edit" : "Nothing selected";
+}
+
 void PushRename(GameObject& object, const std::string& before, const std::string& after) {
     EditHistory& history = Engine::EditorState->History;
     history.Push(std::make_unique<ObjectEditCommand>(
@@ -229,7 +236,7 @@ void EdPalObjectEditBhv::Refresh(const EditTarget& target) {
 
 void EdPalObjectEditBhv::RefreshFixedRows(const EditTarget& target) {
     GameObject& palette = *Owner();
-    if (auto* title = FindWidget<EdTitleBarBhv>(palette, "TitleBar")) title->Title = target.Title();
+    if (auto* title = FindWidget<EdTitleBarBhv>(palette, "TitleBar")) title->Title = TitleOf(target);
     std::string name, prefab;
     if (target.What == EditTarget::Kind::Entry) {
         name = target.Entry->Name;
