@@ -154,11 +154,16 @@ TEST_F(LevelEditorTest, ListLevelsSkipsSortOrderZeroAndSwitchingWrapsAndClearsTh
 TEST_F(LevelEditorTest, SavingWritesOnlyTheListedPropertiesInChildOrderAndRefusesUnlistedObjects) {
     const std::string original = LevelFile();
     Tap(KeyS, {KeyAlt});
+    EXPECT_EQ(warnings.back(), "editor: Nothing to save");
+    Level()->GetComponent<LevelBhv>()->IsModified = true;
+    Tap(KeyS, {KeyAlt});
     EXPECT_EQ(LevelFile(), original) << "an unchanged level saves byte for byte";
+    EXPECT_EQ(warnings.back(), "editor: Saved Lvl_TestLevel2.json");
 
     Rock(1)->Pos2d()->Pos = {5.5f, 0.0f};
     Rock(1)->Sprite()->Size = {9.0f, 9.0f};  // not listed: not stored
     Rock(0)->MoveAmongSiblings(1);
+    Level()->GetComponent<LevelBhv>()->IsModified = true;  // as the editor's own changes do
     Tap(KeyS, {KeyAlt});
     const Prefab& saved = *manager.Find("Lvl_TestLevel2");
     ASSERT_EQ(saved.AutoCreates.size(), 3u);
@@ -169,6 +174,7 @@ TEST_F(LevelEditorTest, SavingWritesOnlyTheListedPropertiesInChildOrderAndRefuse
     auto* stranger = new GameObject("Pebble");
     stranger->Name = "Stranger";
     Level()->AddChild(stranger);
+    Level()->GetComponent<LevelBhv>()->IsModified = true;
     const std::string before = LevelFile();
     Tap(KeyS, {KeyAlt});
     EXPECT_EQ(LevelFile(), before);

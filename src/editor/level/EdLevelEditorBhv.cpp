@@ -267,7 +267,11 @@ void EdLevelEditorBhv::HandleIdleCommands() {
         if (Pressed(KeyY) || (Pressed(KeyZ) && ShiftDown())) Redo();
     }
     if (Down(KeyAlt) && Pressed(KeyS)) {
-        Session.SaveCurrent();
+        if (Session.HasUnsavedLevel()) {
+            Session.SaveCurrent();
+        } else {
+            TellUser("Nothing to save");
+        }
     }
     if (Pressed(KeyF1)) {
         CloseForPlayTest();
@@ -317,7 +321,12 @@ void EdLevelEditorBhv::CycleSource(int step) {
 void EdLevelEditorBhv::Place(Vector2 mouse) {
     const std::string& name = Engine::EditorState->SelectedPrefabName;
     GameObject* level = CurrentLevel();
-    if (FindSourceEntry(SourcesPrefab(), name) == nullptr || level == nullptr) {
+    if (level == nullptr) {
+        return;
+    }
+    if (FindSourceEntry(SourcesPrefab(), name) == nullptr) {
+        TellUser(name.empty() ? "Choose what a click places with [ or ]"
+                              : "Cannot place " + name + ": Lvl_Sources does not list it (choose with [ or ])");
         return;
     }
     auto* object = new GameObject(name);
@@ -420,13 +429,16 @@ void EdLevelEditorBhv::OpenWorkingCopy() {
 void EdLevelEditorBhv::SwitchLevel(int offset) {
     auto* box = InSlot<EdDlgMessageBoxBhv>(&EditorState::MessageBox);
     if (Session.HasUnsavedLevel() && box != nullptr) {
-        box->Open("Save changes?", {"Yes", "No", "Cancel"}, [this, offset](const std::string& answer) {
-            if (answer == "Yes" && Session.SaveCurrent()) {
-                SwitchLevelNow(offset, false);
-            } else if (answer == "No") {
-                SwitchLevelNow(offset, true);
-            }
-        });
+        box->Open(
+            "Save changes?", {"Yes", "No", "Cancel"},
+            [this, offset](const std::string& answer) {
+                if (answer == "Yes" && Session.SaveCurrent()) {
+                    SwitchLevelNow(offset, false);
+                } else if (answer == "No") {
+                    SwitchLevelNow(offset, true);
+                }
+            },
+            {Session.OwnName()});
         return;
     }
     SwitchLevelNow(offset, false);

@@ -306,12 +306,13 @@ void EdPalObjectEditBhv::CommitName(const std::string& text) {
     } else if (target.IsLive()) {
         const std::string before = target.Object->Name;
         if (before == text || RefuseOnEngineObject(target.Object, "Cannot rename") ||
-            Refused(LevelKeeping::RefusalToRename(*target.Object))) {
+            Refused(LevelKeeping::RefusalToRename(*target.Object)) ||
+            Refused(text.empty() ? "Cannot rename " + before + ": an object needs a name" : "")) {
             return;
         }
         target.Object->Name = text;
         PushRename(*target.Object, before, text);
-    } else if (target.What == EditTarget::Kind::Prefab && !text.empty()) {
+    } else if (target.What == EditTarget::Kind::Prefab) {
         PrefabOperations().Rename(*target.StoredIn, text);  // checked, numbered, undoable
     }
 }
@@ -332,14 +333,27 @@ void EdPalObjectEditBhv::SetFlag(bool GameObject::*flag, bool value) {
         [flag, value](GameObject& o) { o.*flag = value; }));
 }
 
+bool EdPalObjectEditBhv::IsComponentChosen() const {
+    if (SelectedComponent == NoComponent) {
+        TellUser("Click a component's name or one of its rows first");
+    }
+    return SelectedComponent != NoComponent;
+}
+
 void EdPalObjectEditBhv::RemoveComponent() {
-    if (SelectedComponent != NoComponent && ComponentEdits::Remove(CurrentTarget(), SelectedComponent)) {
+    if (IsComponentChosen() && ComponentEdits::Remove(CurrentTarget(), SelectedComponent)) {
         SelectedComponent = NoComponent;
     }
 }
 
 void EdPalObjectEditBhv::MoveComponent(int offset) {
-    if (SelectedComponent == NoComponent || !ComponentEdits::Move(CurrentTarget(), SelectedComponent, offset)) return;
+    if (!IsComponentChosen()) return;
+    const std::size_t count = CurrentTarget().Components().size();
+    if ((offset < 0 && SelectedComponent == 0) || (offset > 0 && SelectedComponent + 1 >= count)) {
+        TellUser(offset < 0 ? "The component is first already" : "The component is last already");
+        return;
+    }
+    if (!ComponentEdits::Move(CurrentTarget(), SelectedComponent, offset)) return;
     const long last = static_cast<long>(CurrentTarget().Components().size()) - 1;
     SelectedComponent = static_cast<std::size_t>(std::clamp(static_cast<long>(SelectedComponent) + offset, 0L, last));
 }
@@ -348,7 +362,11 @@ std::vector<std::string> EdPalObjectEditBhv::AddableComponentTypes() { return Co
 
 void EdPalObjectEditBhv::AskForComponent() {
     auto* picker = InSlot<EdDlgPickerBhv>(&EditorState::ComponentPicker);
-    if (picker == nullptr || CurrentTarget().What == EditTarget::Kind::None) return;
+    if (CurrentTarget().What == EditTarget::Kind::None) {
+        TellUser("Select an object, a prefab or an entry to add a component to");
+        return;
+    }
+    if (picker == nullptr) return;
     picker->Open([this](const std::string& type) {
         if (!type.empty()) AddComponentOfType(type);
     });
