@@ -4,7 +4,7 @@
 
 float MessageHistory::ReadingSeconds(const std::string& text) {
     const float beyond = static_cast<float>(text.size() > 40 ? text.size() - 40 : 0);
-    return std::min(4.0f + beyond / 15.0f, 15.0f);
+    return std::min(5.0f + beyond / 15.0f, 15.0f);
 }
 
 void MessageHistory::Add(const std::string& text) {

@@ -22,7 +22,7 @@ public:
     // The last Kept messages, oldest first.
     std::vector<std::string> Recent() const;
 
-    // At least 4 s, and a second more for every 15 characters past 40, at most 15 s.
+    // At least 5 s, and a second more for every 15 characters past 40, at most 15 s.
     static float ReadingSeconds(const std::string& text);
 
 private:

@@ -29,7 +29,9 @@ at_least() {  # value minimum what
 start_game
 sleep 1.5
 hold_key F11; settle   # the editor with its palettes, the game running
-click 110 218          # "Pause game": nothing moves from here on
+# A click is seen where the pointer is when its frame polls: the pointer stays until
+# a frame after it has begun.
+click 110 218; settle  # "Pause game": nothing moves from here on
 xdotool mousemove --window "$window" 640 500; settle
 sleep 3                # for the picture: the screenshot's own message fades
 palettes=$(screenshot palettes)
@@ -39,12 +41,15 @@ at_least "$(python3 "$contrast" "$palettes" 80 90 60 20)" 4.5 "contrast of the m
 at_least "$(python3 "$contrast" "$palettes" 60 211 100 14)" 4.5 "contrast of the \"Pause game\" toggle"
 at_least "$(python3 "$contrast" "$palettes" 40 356 150 14)" 4.5 "contrast of the object list's first row"
 
-click 60 362           # the object list's first row: GameplayRoot
-xdotool mousemove --window "$window" 640 500
+click 60 362; settle   # the object list's first row: GameplayRoot
+xdotool mousemove --window "$window" 640 500; settle
 xdotool keydown ctrl; hold_key s; xdotool keyup ctrl
 wait_until 30 "the refusal was not told" "grep -q 'editor: Cannot save: GameplayRoot belongs to the engine' '$dir/err'"
-told=$SECONDS
+told=$(date +%s.%N)
 message=$(screenshot editor-message)
+# 3 s after the refusal was told, before the checks below take their time.
+while python3 -c 'import sys, time; sys.exit(0 if time.time() - float(sys.argv[1]) < 3 else 1)' "$told"; do sleep 0.1; done
+later=$(screenshot editor-message-later)
 
 # The band: dark over the prefab list's title bar (1050..1270, from y 40), and the
 # window's edges around it as they were.
@@ -52,7 +57,7 @@ before=$(brightness "$palettes" 1060 42 200 6)
 after=$(brightness "$message" 1060 42 200 6)
 at_least "$before" 0.2 "the prefab list's title bar before the message"
 at_least 0.1 "$after" "the band over the prefab list's title bar"
-for edge in 1280x8+0+0 8x120+0+0 8x120+1272+0; do
+for edge in 1280x8+0+0 8x90+0+0 8x90+1272+0; do
   [ "$(changed "$palettes" "$message" "$edge")" -lt 20 ] || { echo "the band reaches the window's edge ($edge)"; exit 1; }
 done
 # The text: its light pixels on the band's one line (from y 16, 8 px inside it, above
@@ -64,8 +69,6 @@ read -r width left <<<"$(echo "$extent" | sed -E 's/^([0-9]+)x[0-9]+\+([0-9]+)\+
 [ "$left" -ge 24 ] && [ $((left + width)) -le 1256 ] || { echo "the text runs past the band ($extent)"; exit 1; }
 at_least "$(python3 "$contrast" "$message" "$left" 24 "$width" 28)" 4.5 "contrast of the message"
 
-while [ $((SECONDS - told)) -lt 3 ]; do sleep 0.2; done
-later=$(screenshot editor-message-later)
 at_least 0.1 "$(brightness "$later" 1060 42 200 6)" "the band 3 s later"
 
 close_and_expect_clean_exit

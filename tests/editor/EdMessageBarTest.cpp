@@ -18,19 +18,19 @@ namespace {
 using Texts = std::vector<std::string>;
 
 TEST(MessageHistoryTest, MessagesStayLongEnoughToReadStackThreeAtMostAndTheLastTwentyAreKept) {
-    EXPECT_EQ(MessageHistory::ReadingSeconds("Nothing to save"), 4.0f);
+    EXPECT_EQ(MessageHistory::ReadingSeconds("Nothing to save"), 5.0f);
     EXPECT_GT(MessageHistory::ReadingSeconds(std::string(200, 'x')), 10.0f);
     EXPECT_EQ(MessageHistory::ReadingSeconds(std::string(5000, 'x')), 15.0f);
 
     MessageHistory history;
     history.Add("a");
-    history.Tick(3.9f);
+    history.Tick(4.9f);
     history.Add("b");
     EXPECT_EQ(history.Showing(), (Texts{"a", "b"}));
     history.Tick(0.2f);
     EXPECT_EQ(history.Showing(), Texts{"b"});
     history.Add("b");  // again: shown longer, not twice
-    history.Tick(3.9f);
+    history.Tick(4.9f);
     EXPECT_EQ(history.Showing(), Texts{"b"});
     history.Add("c");
     history.Add("d");
