@@ -24,7 +24,7 @@ inline constexpr Color White = FromArgb(0xFFFFFFFF);
 inline constexpr Color Black = FromArgb(0xFF000000);
 // Text on the widgets' dark backgrounds: white, or light gray for what is grayed out,
 // both at least 4.5 : 1 against them; the highlight of a chosen row or toggle.
-inline constexpr Color Gray = FromArgb(0xFFB4B4B4);
+inline constexpr Color Gray = FromArgb(0xFFC4C4C4);
 inline constexpr Color Highlight = FromArgb(0xFF8C4733);
 
 void PlaceAt(GameObject* object, Vector2 position);
