@@ -55,7 +55,7 @@ void EdListPaletteBhv::Update() {
 }
 
 void EdListPaletteBhv::FollowWheel() {
-    const int notches = Owner() != nullptr ? EdPaletteParts::WheelNotchesFor(*Owner()) : 0;
+    const int notches = Owner() != nullptr ? WheelNotchesFor(*Owner()) : 0;
     if (notches == 0) {
         return;
     }

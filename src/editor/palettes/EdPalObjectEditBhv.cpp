@@ -9,6 +9,7 @@
 #include "editor/dialogs/EdDlgPickerBhv.h"
 #include "editor/level/EngineObjects.h"
 #include "editor/level/LevelKeeping.h"
+#include "editor/palettes/EdPaletteBhv.h"
 #include "editor/palettes/EdPaletteParts.h"
 #include "editor/prefabs/ComponentEdits.h"
 #include "editor/prefabs/PrefabOperations.h"
@@ -179,7 +180,7 @@ void EdPalObjectEditBhv::Update() {
     }
     Refresh(target);
     RepeatHeldScroll();
-    if (const int notches = EdPaletteParts::WheelNotchesFor(*Owner())) {
+    if (const int notches = WheelNotchesFor(*Owner())) {
         Scroll(-kWheelStep * notches);
     }
 }

@@ -1,8 +1,11 @@
 #include "editor/palettes/EdPaletteBhv.h"
 
+#include "core/Engine.h"
 #include "core/GameObject.h"
 #include "editor/palettes/EdPaletteParts.h"
 #include "editor/widgets/EdTitleBarBhv.h"
+#include "editor/widgets/IEdUiElement.h"
+#include "input/InputManager.h"
 
 #include <algorithm>
 
@@ -47,4 +50,19 @@ float EdPaletteBhv::LowestBottom() const {
         }
     }
     return lowest;
+}
+
+int WheelNotchesFor(const GameObject& window) {
+    const InputManager* input = Engine::InputManager;
+    if (input == nullptr || input->WheelNotches == 0) {
+        return 0;
+    }
+    for (const GameObject* object = &window; object != nullptr; object = object->Parent()) {
+        if (!object->InputEnabled || !object->DrawEnabled) {
+            return 0;
+        }
+    }
+    const auto* palette = window.GetComponent<EdPaletteBhv>();
+    const bool over = palette == nullptr || IEdUiElement::Contains(palette->ScreenBounds(), input->Cursor);
+    return over ? input->WheelNotches : 0;
 }

@@ -31,3 +31,7 @@ public:
 private:
     float height_ = 0.0f;
 };
+
+// The mouse wheel's notches of this frame for `window`, 0 unless it and its ancestors
+// take input and, for a palette, the pointer is over it (a dialog is modal: anywhere).
+int WheelNotchesFor(const GameObject& window);

@@ -1,11 +1,9 @@
 #include "editor/palettes/EdPaletteParts.h"
 
 #include "core/Engine.h"
-#include "editor/palettes/EdPaletteBhv.h"
 #include "editor/widgets/EdButtonBhv.h"
 #include "editor/widgets/EdRowMultiContainerBhv.h"
 #include "graphics/Graphics.h"
-#include "input/InputManager.h"
 
 namespace EdPaletteParts {
 
@@ -37,21 +35,6 @@ float StackRows(const GameObject& window, Vector2 topLeft, float width) {
         }
     }
     return y - topLeft.y;
-}
-
-int WheelNotchesFor(const GameObject& window) {
-    const InputManager* input = Engine::InputManager;
-    if (input == nullptr || input->WheelNotches == 0) {
-        return 0;
-    }
-    for (const GameObject* object = &window; object != nullptr; object = object->Parent()) {
-        if (!object->InputEnabled || !object->DrawEnabled) {
-            return 0;
-        }
-    }
-    const auto* palette = window.GetComponent<EdPaletteBhv>();
-    const bool over = palette == nullptr || IEdUiElement::Contains(palette->ScreenBounds(), input->Cursor);
-    return over ? input->WheelNotches : 0;
 }
 
 bool OnClick(const GameObject& root, const std::string& name, std::function<void()> onClick) {

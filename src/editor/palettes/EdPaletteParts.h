@@ -27,10 +27,6 @@ Vector2 ScreenSize();
 // topLeft down, each `width` wide and as high as it asks; returns the total height.
 float StackRows(const GameObject& window, Vector2 topLeft, float width);
 
-// The mouse wheel's notches of this frame for `window`, 0 unless it and its ancestors
-// take input and, for a palette, the pointer is over it (a dialog is modal: anywhere).
-int WheelNotchesFor(const GameObject& window);
-
 // Sets the click callback of the named button; false when there is no such button.
 bool OnClick(const GameObject& root, const std::string& name, std::function<void()> onClick);
 
