@@ -9,9 +9,9 @@
 class EdDialogBhv;
 
 // A question with one button per answer in its "Buttons" row, and optional lines of
-// text ("Line" rows) above it. Enter chooses the first
-// answer, Esc the last, a typed letter the first answer starting with it. Choosing
-// hides the box and then calls the callback once with the answer.
+// text ("Line" rows) above it. Enter chooses the first answer, Esc the last, a typed
+// letter the first answer starting with it. Choosing hides the box and then calls the
+// callback once with the answer.
 class EdDlgMessageBoxBhv : public Behavior {
 public:
     using Callback = std::function<void(const std::string&)>;

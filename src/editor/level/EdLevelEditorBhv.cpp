@@ -352,7 +352,6 @@ void EdLevelEditorBhv::Pick(Vector2 mouse) {
     }
 }
 
-
 // The copies keep every stored value of their originals and follow the mouse.
 void EdLevelEditorBhv::Duplicate(Vector2 mouse) {
     GameObject& level = *CurrentLevel();
