@@ -1,10 +1,16 @@
 #include "editor/EditorMessage.h"
 
 #include "core/ContentLog.h"
+#include "core/Engine.h"
+#include "editor/EditorState.h"
 #include "game/HudMessageFlashBhv.h"
 
 void TellUser(const std::string& text) {
-    FlashMessage(text);
+    if (Engine::EditorState != nullptr) {
+        Engine::EditorState->Messages.Add(text);
+    } else {
+        FlashMessage(text);
+    }
     ContentLog::Warning("editor: " + text);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/DrawLayer.h"
+#include "editor/MessageHistory.h"
 #include "editor/undo/EditHistory.h"
 
+#include <cstddef>
 #include <string>
 
 class AutoCreate;
@@ -26,6 +28,9 @@ public:
     // The prefab and the prefab entry being edited.
     Prefab* SelectedPrefab = nullptr;
     AutoCreate* SelectedAutoCreate = nullptr;
+    // How many objects the level editor selected when its selection last changed; the
+    // edit palette shows one of them only when it is the only one.
+    std::size_t LevelSelectionCount = 0;
     // The object whose children the object list shows; on its deletion the list
     // falls back to its parent.
     GameObject* ListRoot = nullptr;
@@ -66,6 +71,8 @@ public:
 
     // Every change made in the editor, for undo and redo.
     EditHistory History;
+    // What the editor told the user (TellUser), for the message bar.
+    MessageHistory Messages;
 
 private:
     void ForgetRemoved(GameObject& removed);

@@ -1,5 +1,6 @@
 #include "editor/EditorTypes.h"
 
+#include "editor/EdMessageBarBhv.h"
 #include "editor/EdRootBhv.h"
 #include "editor/dialogs/EdDialogBhv.h"
 #include "editor/dialogs/EdDlgComponentPickerBhv.h"
@@ -29,6 +30,7 @@
 void RegisterEditorTypes(PrefabManager& manager) {
     manager.Register<EdHotReloadMonitorBhv>("EdHotReloadMonitorBhv");
     manager.Register<EdRootBhv>("EdRootBhv");
+    manager.Register<EdMessageBarBhv>("EdMessageBarBhv");
     manager.Register<EdLevelEditorBhv>("EdLevelEditorBhv");
     manager.Register<EdCameraMoverBhv>("EdCameraMoverBhv");
     manager.Register<EdShapeEditorBhv>("EdShapeEditorBhv");

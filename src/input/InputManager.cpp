@@ -132,6 +132,7 @@ bool InputManager::Poll() {
     CurrentKeys &= ~releaseAtNextPoll_;
     releaseAtNextPoll_.reset();
     wentDownThisPoll_.reset();
+    WheelNotches = 0;
     bool keepRunning = true;
     PumpEvents([&](const InputEvent& event) { keepRunning = Apply(event) && keepRunning; });
     // Read after the events, so that a click is seen where the pointer is now.
@@ -192,6 +193,9 @@ bool InputManager::Apply(const InputEvent& event) {
         case InputEvent::Kind::FocusGained:
         case InputEvent::Kind::FocusLost:
             Engine::Graphics->HasFocus = event.kind == InputEvent::Kind::FocusGained;
+            break;
+        case InputEvent::Kind::Wheel:
+            WheelNotches += event.wheel;
             break;
         case InputEvent::Kind::Quit:
             return false;

@@ -84,6 +84,8 @@ public:
 
     Vector2 Cursor;
     Vector2 PreviousCursor;
+    // Mouse wheel notches of the last poll, away from the user positive.
+    int WheelNotches = 0;
     KeySet CurrentKeys;
     KeySet PreviousKeys;
     std::string TypedText;  // UTF-8, as the layout typed it

@@ -38,6 +38,13 @@ void PumpEvents(const std::function<void(const InputEvent&)>& handle) {
             case SDL_MOUSEBUTTONUP:
                 HandleKey(TranslateMouseButton(event.button.button), event.type == SDL_MOUSEBUTTONDOWN, handle);
                 break;
+            case SDL_MOUSEWHEEL: {
+                const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+                if (notches != 0) {
+                    handle({InputEvent::Kind::Wheel, KeyNone, notches});
+                }
+                break;
+            }
             case SDL_WINDOWEVENT:
                 HandleWindowEvent(event.window, handle);
                 break;

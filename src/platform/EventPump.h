@@ -8,10 +8,11 @@
 // layout (dead keys and input methods included), in UTF-8; it follows the key
 // press that typed it.
 struct InputEvent {
-    enum class Kind { KeyDown, KeyUp, Text, FocusGained, FocusLost, Quit };
+    enum class Kind { KeyDown, KeyUp, Text, FocusGained, FocusLost, Quit, Wheel };
     Kind kind;
     int key = 0;       // engine key code, for KeyDown and KeyUp
     std::string text;  // for Text
+    int wheel = 0;     // notches turned, away from the user positive, for Wheel
 };
 
 // Takes every pending event off SDL's queue and hands the ones the input manager

@@ -75,12 +75,16 @@ same_picture "$dir/saved-line.png" "$dir/after-line.png" || { echo "the palette 
 stone_has_tint || { echo "Alt+S did not write the added component into the stone's entry"; exit 1; }
 close_and_expect_clean_exit
 
-# The game starts on the saved file; F1 loads the level from it again and Alt+S
-# writes what was loaded: the component is still there.
+# The game starts on the saved file; F1 loads the level from it again, a nudge there
+# and back marks it changed, and Alt+S writes what was loaded: the component is still
+# there.
 start_game
+xdotool mousemove --window "$window" "$sx" "$sy"
 sleep 2
 kill -0 "$pid" 2>/dev/null || { echo "the game did not start with the added component"; cat "$dir/err"; exit 1; }
 hold_key F1; sleep 0.5
+xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; sleep 0.5
+hold_key Right; sleep 0.2; hold_key Left; sleep 0.3
 alt_s
 stone_has_tint || { echo "the added component was lost on loading"; exit 1; }
 close_and_expect_clean_exit

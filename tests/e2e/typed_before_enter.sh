@@ -21,14 +21,14 @@ name_y=123; size_x_y=585  # its "Name" and "Size.X" rows for a stone
 name="a/../../evil-$(printf 'long%.0s' $(seq 1 20))-end"
 
 rclick() { xdotool mousemove --window "$window" "$1" "$2"; sleep 0.1; xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; }
-# Waits until the w x h box at x,y of a screenshot is brighter than the ground
-# under it: a palette's button or field drawn there.
-wait_for_bright() {  # x y w h
+# Waits until the w x h box at x,y of a screenshot is brighter (a field) or darker
+# (a button) than the ground under it: a palette drawn there.
+wait_for_palette() {  # x y w h comparison
   for _ in $(seq 1 30); do
-    [ "$(python3 -c "print($(brightness "$(screenshot palette)" "$@") > 0.65)")" = True ] && return 0
+    [ "$(python3 -c "print($(brightness "$(screenshot palette)" "$1" "$2" "$3" "$4") $5)")" = True ] && return 0
     sleep 0.3
   done
-  echo "nothing bright appeared at $*"; exit 1
+  echo "no palette appeared at $*"; exit 1
 }
 # A right click empties the field; the text is typed, then Enter comes at once.
 type_and_enter() {  # y text
@@ -71,11 +71,11 @@ run() {  # what the run is called
   xdotool mousemove --window "$window" 640 700
   sleep 1.5
   hold_key F1
-  wait_for_bright 20 116 50 10  # "Object list" in the main palette: the editor is open
+  wait_for_palette 14 112 8 12 "< 0.32"  # "Object list" in the main palette: the editor is open
   rclick "$stone_x" "$stone_y"
   sleep 0.5
   click "$edit_x" "$edit_y"
-  wait_for_bright 400 $((size_x_y - 6)) 120 12
+  wait_for_palette 400 $((size_x_y - 6)) 120 12 "> 0.65"
   type_and_enter "$size_x_y" 3.75
   sleep 0.5
   type_and_enter "$name_y" "$name"

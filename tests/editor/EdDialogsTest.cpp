@@ -3,6 +3,7 @@
 #include "editor/dialogs/EdDlgMessageBoxBhv.h"
 #include "editor/dialogs/EdDlgPrefabPickerBhv.h"
 #include "editor/prefabs/PrefabOperations.h"
+#include "editor/recovery/UnsavedSummary.h"
 #include "editor/recovery/UnsavedWorkGuard.h"
 #include "editor/widgets/EdFieldBhv.h"
 #include "editor/widgets/EdListItemBhv.h"
@@ -262,6 +263,30 @@ TEST_F(EdDialogsTest, QuittingWithUnsavedWorkAsksAndASecondRequestQuits) {
     // A removed prefab whose file is still on disk is unsaved work too.
     manager.Release("Seed");
     EXPECT_TRUE(UnsavedWorkGuard(dir / "Recovery", [] { return nullptr; }).HasUnsavedWork());
+}
+
+TEST_F(EdDialogsTest, TheQuitQuestionNamesFiveUnsavedThingsThenHowManyMoreAndNoneOfAnEarlierQuestion) {
+    EXPECT_EQ(FirstNames({"a", "b"}), (std::vector<std::string>{"a", "b"}));
+    for (const char* name : {"Gamma", "Alpha", "Lvl_Beach", "Delta", "Epsilon", "Zeta", "Eta"}) {
+        AddPrefab(name, R"({"Components": "", "AutoCreate": ""})")->IsModified = true;
+    }
+    manager.Release("Eta");  // its file is still there: a save all deletes it
+    UnsavedWorkGuard guard(dir / "Recovery", [] { return nullptr; });
+    EXPECT_EQ(guard.UnsavedWork(), (std::vector<std::string>{"Alpha", "Delta", "Epsilon", "Eta (removed)", "Gamma",
+                                                             "Lvl_Beach", "Zeta"}));
+    EXPECT_EQ(UnsavedSummary(manager, "", false), "Unsaved: 6 prefabs, 1 level");
+    ASSERT_TRUE(guard.KeepRunningToAsk());
+    Frame();
+    std::vector<std::string> lines;
+    for (const GameObject* child : box->Owner()->Children()) {
+        if (child->Name == "Line") lines.push_back(child->GetComponent<EdListItemBhv>()->Label);
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"Alpha", "Delta", "Epsilon", "Eta (removed)", "Gamma", "and 2 more"}));
+    EXPECT_EQ(box->Owner()->Children().back()->Name, "Buttons") << "the lines stand above the answers";
+
+    Type("c");
+    box->Open("Another?", {"OK"}, nullptr);
+    EXPECT_EQ(box->Owner()->FindChild("Line"), nullptr);
 }
 
 TEST_F(EdDialogsTest, UnsavedWorkComesBackFromTheRecoveryDirectoryAsModified) {

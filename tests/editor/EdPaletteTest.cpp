@@ -108,6 +108,41 @@ TEST_F(EdPaletteTest, RowsShowTheEntriesFromTheOffsetAndTheDownButtonStepsWhileH
     EXPECT_EQ(list_->Rows()[0]->Label, "");
 }
 
+TEST_F(EdPaletteTest, TheWheelScrollsTheListUnderThePointerAndAGrowingListFillsTheRoomBelowIt) {
+    list_->Entries = std::vector<std::string>(200, "x");
+    Frame();
+    const Rect bounds = window_->ScreenBounds();
+    input.WheelNotches = -2;  // towards the user: down the list
+    input.Cursor = Vector2(bounds.x + bounds.width + 5, bounds.y + 5);
+    Frame();
+    EXPECT_EQ(list_->ScrollOffset, 0u) << "the pointer is beside the palette";
+    input.Cursor = Vector2(bounds.x + 5, bounds.y + 5);
+    Frame();
+    EXPECT_EQ(list_->ScrollOffset, 2u * EdListPaletteBhv::WheelStep);
+    input.WheelNotches = 10;
+    Frame();
+    EXPECT_EQ(list_->ScrollOffset, 0u);
+    input.WheelNotches = 0;
+
+    // Grown down to the window's bottom (720), then only to a palette shown below it.
+    list_->FillsRoomBelow = true;
+    for (int frame = 0; frame < 3; ++frame) Frame();
+    const float bottom = window_->TopLeft.y + window_->PaletteHeight();
+    EXPECT_GT(list_->Rows().size(), 20u);
+    EXPECT_LE(bottom, 710.0f);
+    EXPECT_GT(bottom, 710.0f - 20.0f);
+    auto* below = new GameObject();
+    root.AddChild(below);
+    auto* other = new EdPaletteBhv();
+    below->AddComponent(other);
+    other->TopLeft = Vector2(window_->TopLeft.x + 10.0f, 300.0f);
+    for (int frame = 0; frame < 3; ++frame) Frame();
+    EXPECT_LE(window_->TopLeft.y + window_->PaletteHeight(), 290.0f);
+    other->TopLeft.y = window_->TopLeft.y + 1.0f;  // so near the top that three rows stay
+    for (int frame = 0; frame < 3; ++frame) Frame();
+    EXPECT_EQ(list_->Rows().size(), EdListPaletteBhv::MinRows);
+}
+
 TEST_F(EdPaletteTest, APrefabEditIsUndoneAndRedoneExactly) {
     EditorState state;
     Prefab* ant = AddPrefab("Ant", R"({"Components": {"AllValuesComponent": {"Int": "3"}},

@@ -6,6 +6,7 @@
 #include "editor/widgets/EdRowMultiContainerBhv.h"
 #include "editor/widgets/EdTitleBarBhv.h"
 #include "editor/widgets/EdToggleBhv.h"
+#include "editor/widgets/EdWidgetParts.h"
 #include "game/TreePasses.h"
 #include "graphics/BitmapFont.h"
 #include "graphics/Graphics.h"
@@ -117,7 +118,7 @@ TEST_F(EdWidgetsTest, AButtonLooksPressedOnlyWhileHeldWithTheMouseInside) {
     EXPECT_EQ(background->Size, Vector2(200, 20));
 }
 
-TEST_F(EdWidgetsTest, AToggleFlipsReportsAndDarkensItsBackground) {
+TEST_F(EdWidgetsTest, AToggleFlipsReportsAndHighlightsItsBackground) {
     auto* toggle = Make<EdToggleBhv>("EdToggle");
     GameObject* background = toggle->Owner()->FindChild("Background");
     background->Tint()->Tint = Color(200, 100, 255, 255);
@@ -126,7 +127,7 @@ TEST_F(EdWidgetsTest, AToggleFlipsReportsAndDarkensItsBackground) {
     toggle->OnChanged = [&](bool value) { reported.push_back(value); };
     ClickAt(inside);
     EXPECT_EQ(reported, std::vector<bool>{true});
-    EXPECT_EQ(background->Tint()->Tint, Color(200 * 0x59 / 255, 100 * 0x59 / 255, 0x59, 255));
+    EXPECT_EQ(background->Tint()->Tint, EdWidgetParts::Highlight);
     EXPECT_EQ(toggle->Owner()->FindChild("Text")->Tint()->Tint, Color(255, 255, 255, 255));
     ClickAt(inside);
     EXPECT_EQ(reported, (std::vector<bool>{true, false}));

@@ -159,11 +159,16 @@ TEST_F(LevelEditorTest, ListLevelsSkipsSortOrderZeroAndSwitchingWrapsAndClearsTh
 TEST_F(LevelEditorTest, SavingWritesOnlyTheListedPropertiesInChildOrderAndRefusesUnlistedObjects) {
     const std::string original = LevelFile();
     Tap(KeyS, {KeyAlt});
+    EXPECT_EQ(warnings.back(), "editor: Nothing to save");
+    Level()->GetComponent<LevelBhv>()->IsModified = true;
+    Tap(KeyS, {KeyAlt});
     EXPECT_EQ(LevelFile(), original) << "an unchanged level saves byte for byte";
+    EXPECT_EQ(warnings.back(), "editor: Saved Lvl_TestLevel2.json");
 
     Rock(1)->Pos2d()->Pos = {5.5f, 0.0f};
     Rock(1)->Sprite()->Size = {9.0f, 9.0f};  // not listed: not stored
     Rock(0)->MoveAmongSiblings(1);
+    Level()->GetComponent<LevelBhv>()->IsModified = true;  // as the editor's own changes do
     Tap(KeyS, {KeyAlt});
     const Prefab& saved = *manager.Find("Lvl_TestLevel2");
     ASSERT_EQ(saved.AutoCreates.size(), 3u);
@@ -174,6 +179,7 @@ TEST_F(LevelEditorTest, SavingWritesOnlyTheListedPropertiesInChildOrderAndRefuse
     auto* stranger = new GameObject("Pebble");
     stranger->Name = "Stranger";
     Level()->AddChild(stranger);
+    Level()->GetComponent<LevelBhv>()->IsModified = true;
     const std::string before = LevelFile();
     Tap(KeyS, {KeyAlt});
     EXPECT_EQ(LevelFile(), before);
@@ -276,3 +282,35 @@ TEST_F(LevelEditorTest, TheLockedGroundIsNotPickedBoxSelectedOrSelectedByAUntilU
 }
 
 }  // namespace
+
+TEST_F(LevelEditorTest, ThePalettesFollowEveryChangeOfTheSelectionAndNeverShowAStrayObject) {
+    editor.SelectedObject = screen->Owner();  // chosen in the object list earlier
+    editor.SelectedPrefabName = "Rock";
+    PointAtWorld({-9.0f, -9.0f});
+    Tap(KeyLeftMouse);
+    GameObject* placed = Level()->Children().back();
+    EXPECT_EQ(editor.SelectedObject, placed) << "a placement";
+
+    Tap(KeyD, {KeyShift});
+    Tap(KeyOemEnter);
+    EXPECT_EQ(editor.SelectedObject, Level()->Children().back()) << "a duplicate";
+    EXPECT_NE(editor.SelectedObject, placed);
+
+    Tap(KeyZ, {KeyCtrl});
+    Tap(KeyZ, {KeyCtrl});
+    EXPECT_EQ(editor.SelectedObject, nullptr) << "the undone duplicate left nothing selected";
+
+    SelectAt({-4.0f, 0.0f});
+    Tap(KeyA);  // with a selection, A clears it
+    Tap(KeyA);  // and then selects all three rocks and the placed one
+    EXPECT_EQ(editor.SelectedObject, nullptr);
+    EXPECT_EQ(editor.LevelSelectionCount, 4u);
+
+    SelectAt({4.0f, 0.0f});
+    EXPECT_EQ(editor.SelectedObject, Rock(1));
+    Tap(KeyS, {KeyAlt});
+    Tap(KeyRightBracket, {KeyCtrl});
+    ASSERT_EQ(Level()->PrefabName, "Lvl_Second");
+    EXPECT_EQ(editor.SelectedObject, nullptr) << "a switch of level leaves no object of the old one, nor the screen";
+    EXPECT_EQ(editor.ListRoot, screen->Owner());
+}

@@ -129,6 +129,20 @@ TEST_F(InputPollTest, MouseButtonsAreKeys) {
     EXPECT_TRUE(input.IsKeyDown(KeyMiddleMouse));
 }
 
+TEST_F(InputPollTest, WheelNotchesAddUpWithinAPollAndAFlippedWheelCountsTheWayTheUserTurnedIt) {
+    for (const auto& [y, flipped] : {std::pair{1, false}, std::pair{2, false}, std::pair{1, true}}) {
+        SDL_Event event{};
+        event.type = SDL_MOUSEWHEEL;
+        event.wheel.y = y;
+        event.wheel.direction = flipped ? SDL_MOUSEWHEEL_FLIPPED : SDL_MOUSEWHEEL_NORMAL;
+        ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+    }
+    ASSERT_TRUE(input.Poll());
+    EXPECT_EQ(input.WheelNotches, 2);
+    ASSERT_TRUE(input.Poll());
+    EXPECT_EQ(input.WheelNotches, 0) << "notches belong to one poll";
+}
+
 TEST_F(InputPollTest, TapWithinOnePollIsDownForThatFrameAndUpAtTheNext) {
     PushKey(SDL_SCANCODE_F12, true);
     PushKey(SDL_SCANCODE_F12, false);

@@ -7,9 +7,11 @@
 #include "editor/EditorState.h"
 #include "editor/dialogs/EdDialogBhv.h"
 #include "editor/widgets/EdButtonBhv.h"
+#include "editor/widgets/EdListItemBhv.h"
 #include "editor/widgets/EdTitleBarBhv.h"
 #include "input/InputManager.h"
 
+#include <algorithm>
 #include <cctype>
 #include <utility>
 
@@ -26,7 +28,8 @@ void EdDlgMessageBoxBhv::Start() {
     EnterSlot(&EditorState::MessageBox, this);
 }
 
-void EdDlgMessageBoxBhv::Open(const std::string& title, const std::vector<std::string>& answers, Callback callback) {
+void EdDlgMessageBoxBhv::Open(const std::string& title, const std::vector<std::string>& answers, Callback callback,
+                              const std::vector<std::string>& lines) {
     if (GameObject* bar = FindChild("TitleBar")) {
         if (auto* titleBar = bar->GetComponent<EdTitleBarBhv>()) {
             titleBar->Title = title;
@@ -34,6 +37,7 @@ void EdDlgMessageBoxBhv::Open(const std::string& title, const std::vector<std::s
     }
     answers_ = answers;
     callback_ = std::move(callback);
+    MakeLines(lines);
     MakeButtons();
     if (dialog_ != nullptr) {
         dialog_->Show();
@@ -54,6 +58,26 @@ void EdDlgMessageBoxBhv::MakeButtons() {
         if (auto* widget = button->GetComponent<EdButtonBhv>()) {
             widget->Title = answer;
             widget->OnClick = [this, answer] { Choose(answer); };
+        }
+    }
+}
+
+void EdDlgMessageBoxBhv::MakeLines(const std::vector<std::string>& lines) {
+    if (Owner() == nullptr) {
+        return;
+    }
+    while (GameObject* old = FindChild("Line")) {
+        old->Destroy();
+    }
+    const auto& children = Owner()->Children();
+    const GameObject* buttons = FindChild("Buttons");
+    std::size_t at = static_cast<std::size_t>(std::find(children.begin(), children.end(), buttons) - children.begin());
+    for (const std::string& line : lines) {
+        auto* row = new GameObject("EdListItem");
+        row->Name = "Line";
+        Owner()->InsertChild(at++, row);
+        if (auto* item = row->GetComponent<EdListItemBhv>()) {
+            item->Label = line;
         }
     }
 }

@@ -8,9 +8,10 @@
 
 class EdDialogBhv;
 
-// A question with one button per answer in its "Buttons" row. Enter chooses the first
-// answer, Esc the last, a typed letter the first answer starting with it. Choosing
-// hides the box and then calls the callback once with the answer.
+// A question with one button per answer in its "Buttons" row, and optional lines of
+// text ("Line" rows) above it. Enter chooses the first answer, Esc the last, a typed
+// letter the first answer starting with it. Choosing hides the box and then calls the
+// callback once with the answer.
 class EdDlgMessageBoxBhv : public Behavior {
 public:
     using Callback = std::function<void(const std::string&)>;
@@ -19,8 +20,10 @@ public:
     void Start() override;
     void HandleInput() override;
 
-    // Replaces the buttons and the pending callback of any earlier question.
-    void Open(const std::string& title, const std::vector<std::string>& answers, Callback callback);
+    // Replaces the buttons, the lines and the pending callback of any earlier question;
+    // each of `lines` is a row of its own between the title and the buttons.
+    void Open(const std::string& title, const std::vector<std::string>& answers, Callback callback,
+              const std::vector<std::string>& lines = {});
     void Choose(const std::string& answer);
     // Hides the box without answering (the callback is dropped).
     void Dismiss();
@@ -30,6 +33,7 @@ public:
 
 private:
     void MakeButtons();
+    void MakeLines(const std::vector<std::string>& lines);
 
     EdDialogBhv* dialog_ = nullptr;
     std::vector<std::string> answers_;

@@ -278,7 +278,11 @@ void EdLevelEditorBhv::HandleIdleCommands() {
         if (Pressed(KeyY) || (Pressed(KeyZ) && ShiftDown())) Redo();
     }
     if (Down(KeyAlt) && Pressed(KeyS)) {
-        Session.SaveCurrent();
+        if (Session.HasUnsavedLevel()) {
+            Session.SaveCurrent();
+        } else {
+            TellUser("Nothing to save");
+        }
     }
     if (Pressed(KeyF1)) {
         CloseForPlayTest();
@@ -328,7 +332,12 @@ void EdLevelEditorBhv::CycleSource(int step) {
 void EdLevelEditorBhv::Place(Vector2 mouse) {
     const std::string& name = Engine::EditorState->SelectedPrefabName;
     GameObject* level = CurrentLevel();
-    if (FindSourceEntry(SourcesPrefab(), name) == nullptr || level == nullptr) {
+    if (level == nullptr) {
+        return;
+    }
+    if (FindSourceEntry(SourcesPrefab(), name) == nullptr) {
+        TellUser(name.empty() ? "Choose what a click places with [ or ]"
+                              : "Cannot place " + name + ": Lvl_Sources does not list it (choose with [ or ])");
         return;
     }
     auto* object = new GameObject(name);
@@ -349,19 +358,9 @@ void EdLevelEditorBhv::Pick(Vector2 mouse) {
         }
     } else if (hit != nullptr) {
         Selection.Set({hit});
-        ShowInPalettes(hit);
     } else {
         Selection.Clear();
     }
-}
-
-// An object picked alone is the one the edit palette shows and the object list lists.
-void EdLevelEditorBhv::ShowInPalettes(GameObject* object) {
-    EditorState& state = *Engine::EditorState;
-    state.SelectedObject = object;
-    state.ListRoot = object->Parent();
-    state.SelectedPrefab = nullptr;
-    state.SelectedAutoCreate = nullptr;
 }
 
 // The copies keep every stored value of their originals and follow the mouse.
@@ -429,9 +428,8 @@ void EdLevelEditorBhv::OpenWorkingCopy() {
     }
     EditorState& state = *Engine::EditorState;
     if (state.SelectedObject != nullptr) {
-        state.SelectedObject = state.ListRoot = Engine::GameplayRoot;
-        state.SelectedPrefab = nullptr;
-        state.SelectedAutoCreate = nullptr;
+        state.SelectedObject = nullptr;  // what it was is gone with the level it was in
+        state.ListRoot = Engine::GameplayRoot;
     }
     Selection.Clear();
 }
@@ -441,13 +439,16 @@ void EdLevelEditorBhv::OpenWorkingCopy() {
 void EdLevelEditorBhv::SwitchLevel(int offset) {
     auto* box = InSlot<EdDlgMessageBoxBhv>(&EditorState::MessageBox);
     if (Session.HasUnsavedLevel() && box != nullptr) {
-        box->Open("Save changes?", {"Yes", "No", "Cancel"}, [this, offset](const std::string& answer) {
-            if (answer == "Yes" && Session.SaveCurrent()) {
-                SwitchLevelNow(offset, false);
-            } else if (answer == "No") {
-                SwitchLevelNow(offset, true);
-            }
-        });
+        box->Open(
+            "Save changes?", {"Yes", "No", "Cancel"},
+            [this, offset](const std::string& answer) {
+                if (answer == "Yes" && Session.SaveCurrent()) {
+                    SwitchLevelNow(offset, false);
+                } else if (answer == "No") {
+                    SwitchLevelNow(offset, true);
+                }
+            },
+            {Session.OwnName()});
         return;
     }
     SwitchLevelNow(offset, false);
@@ -461,7 +462,7 @@ void EdLevelEditorBhv::SwitchLevelNow(int offset, bool dropChanges) {
     EditorState& state = *Engine::EditorState;
     state.History.Clear();
     if (Engine::GameplayScreen != nullptr) {
-        state.SelectedObject = state.ListRoot = Engine::GameplayScreen->Owner();
+        state.ListRoot = Engine::GameplayScreen->Owner();
     }
 }
 
@@ -480,7 +481,29 @@ void EdLevelEditorBhv::CloseForPlayTest() {
 
 void EdLevelEditorBhv::Update() {
     FollowLevelRename();
+    FollowSelectionInPalettes();
     ShowIndicators();
+}
+
+// However the selection changed (a pick, a placement, a duplicate, an undo, a switch of
+// level), the edit palette shows the one object selected, and the object list lists
+// it; with none or several it shows no level object (LevelSelectionCount says which).
+void EdLevelEditorBhv::FollowSelectionInPalettes() {
+    const std::vector<GameObject*> selected = Selected();
+    if (Selection.Changes() == followedChanges_) {
+        return;
+    }
+    followedChanges_ = Selection.Changes();
+    EditorState& state = *Engine::EditorState;
+    state.LevelSelectionCount = selected.size();
+    if (selected.size() == 1) {
+        state.SelectedObject = selected.front();
+        state.ListRoot = selected.front()->Parent();
+        state.SelectedPrefab = nullptr;
+        state.SelectedAutoCreate = nullptr;
+    } else if (state.SelectedObject != nullptr && state.SelectedObject->Parent() == CurrentLevel()) {
+        state.SelectedObject = nullptr;
+    }
 }
 
 // A level prefab renamed in the editor (object list, edit palette) keeps being the

@@ -16,7 +16,8 @@ class Prefab;
 // Edits the current level in place with the mouse and keys (see docs/editor.md):
 // select, grab, rotate, box select, nudge, place, duplicate, delete, undo and redo,
 // save, switch levels and close for a play-test. Every change goes onto the editor's
-// history and marks the level modified. Shows one "EdSelectionIndicator" over each
+// history and marks the level modified. The palettes follow each change of the
+// selection (FollowSelectionInPalettes). Shows one "EdSelectionIndicator" over each
 // selected object (and the selection box) under its child "SelectionRoot".
 class EdLevelEditorBhv : public Behavior {
 public:
@@ -33,7 +34,6 @@ public:
     void SwitchLevel(int offset);
     // Empties the selection and the history: the objects of the old level are gone.
     void SwitchLevelNow(int offset, bool dropChanges);
-    void ShowInPalettes(GameObject* object);
     bool SaveLevelAs(const std::string& name) { return Session.SaveLevelAs(name); }
     std::vector<std::string> ListLevels() const { return Session.ListLevels(); }
     void Undo();
@@ -79,6 +79,7 @@ private:
 
     void ShowIndicators();
     void FollowLevelRename();
+    void FollowSelectionInPalettes();
 
     GameObject* selectionRoot_ = nullptr;
     std::vector<ObjectRef> moving_;
@@ -88,4 +89,5 @@ private:
     Vector2 previousMouse_;
     const Prefab* levelPrefab_ = nullptr;
     std::string levelPrefabName_;
+    unsigned followedChanges_ = 0;
 };

@@ -87,7 +87,12 @@ std::string LevelSession::OwnName() const {
 }
 
 bool LevelSession::SaveCurrent() {
-    return SaveLevelAs(OwnName());
+    if (!SaveLevelAs(OwnName())) {
+        return false;
+    }
+    const Prefab* saved = Engine::Prefabs->Find(OwnName());
+    TellUser("Saved " + (saved != nullptr ? saved->FilePath().filename().string() : OwnName()));
+    return true;
 }
 
 bool LevelSession::SaveLevelAs(const std::string& name) {

@@ -1,11 +1,15 @@
 #include "editor/palettes/EdListPaletteBhv.h"
 
 #include "core/GameObject.h"
+#include "editor/palettes/EdPaletteBhv.h"
 #include "editor/palettes/EdPaletteParts.h"
 #include "editor/widgets/EdButtonBhv.h"
 #include "editor/widgets/EdListItemBhv.h"
 
 #include <algorithm>
+#include <cmath>
+
+EdListPaletteBhv::EdListPaletteBhv() { AddProperty("FillsRoomBelow", FillsRoomBelow); }
 
 void EdListPaletteBhv::Start() {
     CollectRows();
@@ -44,8 +48,55 @@ void EdListPaletteBhv::HookRow(EdListItemBhv& row, std::size_t rowIndex) {
 }
 
 void EdListPaletteBhv::Update() {
+    FitRowsToRoom();
+    FollowWheel();
     FollowScrollButtons();
     RefreshRows();
+}
+
+void EdListPaletteBhv::FollowWheel() {
+    const int notches = Owner() != nullptr ? WheelNotchesFor(*Owner()) : 0;
+    if (notches == 0) {
+        return;
+    }
+    const long count = static_cast<long>(EntryCount());
+    const long last = std::max(count - static_cast<long>(rows_.size()), 0L);
+    ScrollOffset = static_cast<std::size_t>(std::clamp(static_cast<long>(ScrollOffset) - WheelStep * notches, 0L, last));
+}
+
+void EdListPaletteBhv::FitRowsToRoom() {
+    const auto* palette = Owner() != nullptr ? Owner()->GetComponent<EdPaletteBhv>() : nullptr;
+    if (!FillsRoomBelow || palette == nullptr || rows_.empty() || palette->PaletteHeight() <= 0.0f) {
+        return;
+    }
+    const float rowHeight = std::max(rows_.front()->Height, 1.0f);
+    const Rect bounds = palette->ScreenBounds();
+    const float room = palette->LowestBottom() - (bounds.y + bounds.height);
+    const long wanted = static_cast<long>(rows_.size()) + static_cast<long>(std::floor(room / rowHeight));
+    SetRowCount(static_cast<std::size_t>(std::max(wanted, static_cast<long>(MinRows))));
+}
+
+// New rows are made of the last row's prefab, right after it.
+void EdListPaletteBhv::SetRowCount(std::size_t count) {
+    while (rows_.size() > count) {
+        rows_.back()->Owner()->Destroy();
+        rows_.pop_back();
+    }
+    while (rows_.size() < count) {
+        GameObject& last = *rows_.back()->Owner();
+        const auto& siblings = Owner()->Children();
+        const auto at = std::find(siblings.begin(), siblings.end(), &last);
+        auto* row = new GameObject(last.PrefabName);
+        row->Name = "Row";
+        Owner()->InsertChild(static_cast<std::size_t>(at - siblings.begin()) + 1, row);
+        auto* item = row->GetComponent<EdListItemBhv>();
+        if (item == nullptr) {
+            row->Destroy();
+            return;
+        }
+        HookRow(*item, rows_.size());
+        rows_.push_back(item);
+    }
 }
 
 bool EdListPaletteBhv::CanScrollDown() const { return ScrollOffset + rows_.size() < EntryCount(); }

@@ -79,21 +79,37 @@ void EdPalAutoCreateListBhv::AddChosen(const std::string& ownerName, const std::
 }
 
 void EdPalAutoCreateListBhv::RemoveSelected() {
-    if (AutoCreate* entry = Engine::EditorState != nullptr ? Engine::EditorState->SelectedAutoCreate : nullptr) {
+    if (AutoCreate* entry = PickedTo("remove")) {
         EntryOperations().Remove(*entry);
     }
 }
 
 void EdPalAutoCreateListBhv::DuplicateSelected() {
-    if (AutoCreate* entry = Engine::EditorState != nullptr ? Engine::EditorState->SelectedAutoCreate : nullptr) {
+    if (AutoCreate* entry = PickedTo("copy")) {
         EntryOperations().Duplicate(*entry);
     }
 }
 
 void EdPalAutoCreateListBhv::MoveSelected(int offset) {
-    if (AutoCreate* entry = Engine::EditorState != nullptr ? Engine::EditorState->SelectedAutoCreate : nullptr) {
-        EntryOperations().Move(*entry, offset);
+    AutoCreate* entry = PickedTo("move");
+    const Prefab* owner = entry != nullptr ? entry->Owner : nullptr;
+    if (owner == nullptr) {
+        return;
     }
+    const bool atEnd = (offset < 0 ? owner->AutoCreates.front() : owner->AutoCreates.back()).get() == entry;
+    if (atEnd) {
+        TellUser(std::string("The entry is ") + (offset < 0 ? "first" : "last") + " already");
+        return;
+    }
+    EntryOperations().Move(*entry, offset);
+}
+
+AutoCreate* EdPalAutoCreateListBhv::PickedTo(const std::string& action) {
+    AutoCreate* entry = Engine::EditorState != nullptr ? Engine::EditorState->SelectedAutoCreate : nullptr;
+    if (entry == nullptr) {
+        TellUser("Pick an entry in the list to " + action + " it");
+    }
+    return entry;
 }
 
 void EdPalAutoCreateListBhv::HandleInput() {

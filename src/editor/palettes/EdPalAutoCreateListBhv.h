@@ -4,6 +4,7 @@
 
 #include <string>
 
+class AutoCreate;
 class Prefab;
 
 // The entry list ("PalAutoCreateList"): the AutoCreate entries of the prefab named
@@ -30,4 +31,8 @@ protected:
     std::size_t EntryCount() const override;
     void FillRow(EdListItemBhv& row, std::size_t entry) override;
     void OnRowLeftClick(std::size_t entry) override;
+
+private:
+    // The entry picked in the list, or null after saying that none is.
+    static AutoCreate* PickedTo(const std::string& action);
 };

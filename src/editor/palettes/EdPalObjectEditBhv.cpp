@@ -9,6 +9,7 @@
 #include "editor/dialogs/EdDlgPickerBhv.h"
 #include "editor/level/EngineObjects.h"
 #include "editor/level/LevelKeeping.h"
+#include "editor/palettes/EdPaletteBhv.h"
 #include "editor/palettes/EdPaletteParts.h"
 #include "editor/prefabs/ComponentEdits.h"
 #include "editor/prefabs/PrefabOperations.h"
@@ -34,6 +35,7 @@ namespace {
 
 constexpr float kScrollRepeatDelay = 0.3f;
 constexpr float kScrollRepeatStep = 0.05f;
+constexpr int kWheelStep = 3;
 
 struct FlagToggle {
     const char* Name;
@@ -81,6 +83,13 @@ void WireCheckAndCommit(EdPropertyRowBhv& property, const PropertyRowBinding& bi
             PropertyEdits::Commit(CurrentTarget(), binding, text);
         }
     });
+}
+
+// Says what is shown, or why nothing is.
+std::string TitleOf(const EditTarget& target) {
+    if (target.What != EditTarget::Kind::None) return target.Title();
+    const std::size_t selected = Engine::EditorState != nullptr ? Engine::EditorState->LevelSelectionCount : 0;
+    return selected > 1 ? std::to_string(selected) + " objects selected: pick one to edit" : "Nothing selected";
 }
 
 void PushRename(GameObject& object, const std::string& before, const std::string& after) {
@@ -171,6 +180,9 @@ void EdPalObjectEditBhv::Update() {
     }
     Refresh(target);
     RepeatHeldScroll();
+    if (const int notches = WheelNotchesFor(*Owner())) {
+        Scroll(-kWheelStep * notches);
+    }
 }
 
 void EdPalObjectEditBhv::Rebuild(const EditTarget& target) {
@@ -225,7 +237,7 @@ void EdPalObjectEditBhv::Refresh(const EditTarget& target) {
 
 void EdPalObjectEditBhv::RefreshFixedRows(const EditTarget& target) {
     GameObject& palette = *Owner();
-    if (auto* title = FindWidget<EdTitleBarBhv>(palette, "TitleBar")) title->Title = target.Title();
+    if (auto* title = FindWidget<EdTitleBarBhv>(palette, "TitleBar")) title->Title = TitleOf(target);
     std::string name, prefab;
     if (target.What == EditTarget::Kind::Entry) {
         name = target.Entry->Name;
@@ -295,12 +307,13 @@ void EdPalObjectEditBhv::CommitName(const std::string& text) {
     } else if (target.IsLive()) {
         const std::string before = target.Object->Name;
         if (before == text || RefuseOnEngineObject(target.Object, "Cannot rename") ||
-            Refused(LevelKeeping::RefusalToRename(*target.Object))) {
+            Refused(LevelKeeping::RefusalToRename(*target.Object)) ||
+            Refused(text.empty() ? "Cannot rename " + before + ": an object needs a name" : "")) {
             return;
         }
         target.Object->Name = text;
         PushRename(*target.Object, before, text);
-    } else if (target.What == EditTarget::Kind::Prefab && !text.empty()) {
+    } else if (target.What == EditTarget::Kind::Prefab) {
         PrefabOperations().Rename(*target.StoredIn, text);  // checked, numbered, undoable
     }
 }
@@ -321,14 +334,27 @@ void EdPalObjectEditBhv::SetFlag(bool GameObject::*flag, bool value) {
         [flag, value](GameObject& o) { o.*flag = value; }));
 }
 
+bool EdPalObjectEditBhv::IsComponentChosen() const {
+    if (SelectedComponent == NoComponent) {
+        TellUser("Click a component's name or one of its rows first");
+    }
+    return SelectedComponent != NoComponent;
+}
+
 void EdPalObjectEditBhv::RemoveComponent() {
-    if (SelectedComponent != NoComponent && ComponentEdits::Remove(CurrentTarget(), SelectedComponent)) {
+    if (IsComponentChosen() && ComponentEdits::Remove(CurrentTarget(), SelectedComponent)) {
         SelectedComponent = NoComponent;
     }
 }
 
 void EdPalObjectEditBhv::MoveComponent(int offset) {
-    if (SelectedComponent == NoComponent || !ComponentEdits::Move(CurrentTarget(), SelectedComponent, offset)) return;
+    if (!IsComponentChosen()) return;
+    const std::size_t count = CurrentTarget().Components().size();
+    if ((offset < 0 && SelectedComponent == 0) || (offset > 0 && SelectedComponent + 1 >= count)) {
+        TellUser(offset < 0 ? "The component is first already" : "The component is last already");
+        return;
+    }
+    if (!ComponentEdits::Move(CurrentTarget(), SelectedComponent, offset)) return;
     const long last = static_cast<long>(CurrentTarget().Components().size()) - 1;
     SelectedComponent = static_cast<std::size_t>(std::clamp(static_cast<long>(SelectedComponent) + offset, 0L, last));
 }
@@ -337,7 +363,11 @@ std::vector<std::string> EdPalObjectEditBhv::AddableComponentTypes() { return Co
 
 void EdPalObjectEditBhv::AskForComponent() {
     auto* picker = InSlot<EdDlgPickerBhv>(&EditorState::ComponentPicker);
-    if (picker == nullptr || CurrentTarget().What == EditTarget::Kind::None) return;
+    if (CurrentTarget().What == EditTarget::Kind::None) {
+        TellUser("Select an object, a prefab or an entry to add a component to");
+        return;
+    }
+    if (picker == nullptr) return;
     picker->Open([this](const std::string& type) {
         if (!type.empty()) AddComponentOfType(type);
     });

@@ -68,6 +68,8 @@ private:
 
     void CommitName(const std::string& text);
     void SetFlag(bool GameObject::*flag, bool value);
+    // Says how to choose a component when none is.
+    bool IsComponentChosen() const;
     void RemoveComponent();
     void MoveComponent(int offset);
 

@@ -23,6 +23,15 @@ Prefab* PrefabNamed(const std::string& name) {
     return Engine::Prefabs != nullptr ? Engine::Prefabs->Find(name) : nullptr;
 }
 
+// The prefab picked in the list, or null after saying that none is.
+Prefab* PickedTo(const std::string& action) {
+    Prefab* prefab = Engine::EditorState != nullptr ? PrefabNamed(Engine::EditorState->SelectedPrefabName) : nullptr;
+    if (prefab == nullptr) {
+        TellUser("Pick a prefab in the list to " + action + " it");
+    }
+    return prefab;
+}
+
 }  // namespace
 
 void EdPalPrefabListBhv::Start() {
@@ -130,32 +139,37 @@ CoCommand EdPalPrefabListBhv::FocusNameRow(int resumePoint) {
 }
 
 void EdPalPrefabListBhv::RemoveSelected() {
-    if (Engine::EditorState != nullptr) {
-        PrefabOperations().Remove(Engine::EditorState->SelectedPrefabName);
+    if (const Prefab* prefab = PickedTo("remove")) {
+        PrefabOperations().Remove(prefab->Name);
     }
 }
 
 void EdPalPrefabListBhv::DuplicateEdited() {
     if (Engine::EditorState != nullptr && Engine::EditorState->SelectedPrefab != nullptr) {
         PrefabOperations().Duplicate(*Engine::EditorState->SelectedPrefab);
+    } else {
+        TellUser("Pick a prefab in the list to copy it");
     }
 }
 
 void EdPalPrefabListBhv::RevertSelected() {
-    if (Prefab* prefab = Engine::EditorState != nullptr ? PrefabNamed(Engine::EditorState->SelectedPrefabName) : nullptr) {
+    if (Prefab* prefab = PickedTo("revert")) {
         PrefabOperations().Revert(*prefab);
     }
 }
 
 void EdPalPrefabListBhv::RevertSelectedToShipped() {
-    if (Prefab* prefab = Engine::EditorState != nullptr ? PrefabNamed(Engine::EditorState->SelectedPrefabName) : nullptr) {
+    if (Prefab* prefab = PickedTo("revert")) {
         PrefabOperations().RevertToShipped(*prefab);
     }
 }
 
 void EdPalPrefabListBhv::SaveCurrent() {
-    if (CanSaveCurrent()) {
-        PrefabOperations().Save(*PrefabNamed(Engine::EditorState->SelectedPrefabName));
+    Prefab* prefab = PickedTo("save");
+    if (prefab != nullptr && !prefab->IsModified) {
+        TellUser("Nothing to save: " + prefab->Name + " has no unsaved changes");
+    } else if (prefab != nullptr) {
+        PrefabOperations().Save(*prefab);
     }
 }
 
@@ -166,11 +180,14 @@ void EdPalPrefabListBhv::SaveAll() {
 void EdPalPrefabListBhv::UpdateAll() {
     const Prefab* prefab = Engine::EditorState != nullptr ? Engine::EditorState->SelectedPrefab : nullptr;
     if (prefab == nullptr || Engine::Root == nullptr) {
+        TellUser("Pick a prefab in the list to update its instances");
         return;
     }
     auto command = std::make_unique<UpdateInstancesCommand>(prefab->Name, *Engine::Root, Engine::EditorState->History);
     if (command->Apply()) {
         Engine::EditorState->History.Push(std::move(command));
+    } else {
+        TellUser("No instance of " + prefab->Name + " to update");
     }
 }
 

@@ -21,6 +21,9 @@ public:
     void Drag(Vector2 movement);
     float PaletteHeight() const { return height_; }
     Rect ScreenBounds() const override;
+    // How far down the palette may grow: to the window's bottom, or to the top of the
+    // next shown palette below it that it would cover, less a small gap.
+    float LowestBottom() const;
 
     Vector2 TopLeft{10.0f, 40.0f};
     float Width = 220.0f;
@@ -28,3 +31,7 @@ public:
 private:
     float height_ = 0.0f;
 };
+
+// The mouse wheel's notches of this frame for `window`, 0 unless it and its ancestors
+// take input and, for a palette, the pointer is over it (a dialog is modal: anywhere).
+int WheelNotchesFor(const GameObject& window);

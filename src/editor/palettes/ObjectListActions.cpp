@@ -25,6 +25,14 @@ namespace {
 EditorState& State() { return *Engine::EditorState; }
 GameObject* Selected() { return State().SelectedObject; }
 
+// The selected object, or null after saying that there is none to act on.
+GameObject* SelectedTo(const std::string& action) {
+    if (Selected() == nullptr) {
+        TellUser("Select an object in the list to " + action + " it");
+    }
+    return Selected();
+}
+
 std::vector<std::string> SourceNames(const InstanceSources& sources) {
     std::vector<std::string> names;
     if (sources.Entry != nullptr) names.push_back(sources.Entry->Owner->Name);
@@ -52,9 +60,22 @@ void SaveOrTell(Prefab* prefab) {
     }
     try {
         prefab->Save();
+        TellUser("Saved " + prefab->FilePath().filename().string());
     } catch (const std::exception& e) {
         TellUser("Could not save " + prefab->Name + ".json: " + e.what());
     }
+}
+
+// The object's values written into the prefabs named, as one undo step; false when
+// they held them already.
+bool WriteBack(const GameObject& object, const std::vector<std::string>& names) {
+    auto command = std::make_unique<PrefabEditCommand>(names);
+    UpdatePrefabFromInstance(object);
+    if (!command->Finish()) {
+        return false;
+    }
+    State().History.Push(std::move(command));
+    return true;
 }
 
 }  // namespace
@@ -100,7 +121,7 @@ GameObject* Add(const std::string& prefabName) {
 }
 
 void RemoveSelected() {
-    GameObject* object = Selected();
+    GameObject* object = SelectedTo("remove");
     if (object == nullptr || object->IsQueuedForDeletion() || RefuseOnEngineObject(object, "Cannot remove") ||
         Refused(LevelKeeping::RefusalToTakeOut(*object))) {
         return;
@@ -120,20 +141,28 @@ void RemoveSelected() {
 }
 
 void MoveSelected(int offset) {
-    GameObject* object = Selected();
-    if (object != nullptr && object->Parent() != nullptr &&
-        !Refused(LevelKeeping::RefusalToChangeChildren(*object->Parent()))) {
-        MoveAmongSiblingsWithUndo(*object, offset);
-        NoteChangeUnder(object->Parent());
+    GameObject* object = SelectedTo("move");
+    if (object == nullptr || (object->Parent() == nullptr && RefuseOnEngineObject(object, "Cannot move")) ||
+        Refused(LevelKeeping::RefusalToChangeChildren(*object->Parent()))) {
+        return;
     }
+    const auto& siblings = object->Parent()->Children();
+    const bool atEnd = offset < 0 ? siblings.front() == object : siblings.back() == object;
+    if (atEnd) {
+        TellUser(RowLabel(*object) + (offset < 0 ? " is first already" : " is last already"));
+        return;
+    }
+    MoveAmongSiblingsWithUndo(*object, offset);
+    NoteChangeUnder(object->Parent());
 }
 
 // As GameObject::Reinstance, but the old object leaves the list at once, so that
 // taking the reload back puts it exactly where it stood.
 void ReloadSelected() {
-    GameObject* old = Selected();
-    if (old == nullptr || old->PrefabName.empty() || old->Parent() == nullptr || old->IsQueuedForDeletion() ||
-        RefuseOnEngineObject(old, "Cannot reload") || Refused(LevelKeeping::RefusalToTakeOut(*old))) {
+    GameObject* old = SelectedTo("reload");
+    if (old == nullptr || old->Parent() == nullptr || old->IsQueuedForDeletion() ||
+        RefuseOnEngineObject(old, "Cannot reload") || Refused(LevelKeeping::RefusalToTakeOut(*old)) ||
+        Refused(old->PrefabName.empty() ? "Cannot reload " + old->Name + ": it was not made from a prefab" : "")) {
         return;
     }
     GameObject* parent = old->Parent();
@@ -159,19 +188,20 @@ void ReloadSelected() {
 }
 
 void UpdatePrefabOfSelected() {
-    const GameObject* object = Selected();
+    const GameObject* object = SelectedTo("write into its prefab");
     if (object == nullptr || RefuseOnEngineObject(object, "Cannot write into a prefab")) {
         return;
     }
-    auto command = std::make_unique<PrefabEditCommand>(SourceNames(FindInstanceSources(*object)));
-    UpdatePrefabFromInstance(*object);
-    if (command->Finish()) {
-        State().History.Push(std::move(command));
+    const std::vector<std::string> names = SourceNames(FindInstanceSources(*object));
+    if (names.empty()) {
+        TellUser("Cannot write into a prefab: " + RowLabel(*object) + " was not made from one");
+    } else if (!WriteBack(*object, names)) {
+        TellUser(JoinNames(names) + " already holds the values of " + RowLabel(*object));
     }
 }
 
 void SaveSelected() {
-    const GameObject* object = Selected();
+    const GameObject* object = SelectedTo("save");
     if (object == nullptr || RefuseOnEngineObject(object, "Cannot save")) {
         return;
     }
@@ -180,15 +210,16 @@ void SaveSelected() {
         TellUser("Nothing to save: " + RowLabel(*object) + " was not made from a prefab");
         return;
     }
-    UpdatePrefabOfSelected();
+    WriteBack(*object, SourceNames(sources));
     SaveOrTell(sources.Entry != nullptr ? sources.Entry->Owner : nullptr);
     SaveOrTell(sources.OwnPrefab);
 }
 
 void EditPrefabOfSelected() {
-    const GameObject* object = Selected();
+    const GameObject* object = SelectedTo("edit the prefab of");
     Prefab* prefab = object != nullptr && Engine::Prefabs != nullptr ? Engine::Prefabs->Find(object->PrefabName) : nullptr;
     if (prefab == nullptr) {
+        if (object != nullptr) TellUser(RowLabel(*object) + " was not made from a prefab");
         return;
     }
     State().SelectedObject = nullptr;

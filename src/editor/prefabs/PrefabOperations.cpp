@@ -345,6 +345,12 @@ bool PrefabOperations::Save(Prefab& prefab) {
 }
 
 bool PrefabOperations::SaveAll() {
+    const auto& all = prefabs_.Prefabs();
+    const bool modified = std::any_of(all.begin(), all.end(), [](const auto& entry) { return entry.second->IsModified; });
+    if (!modified && prefabs_.PendingRemovals().empty()) {
+        TellUser("Nothing to save");
+        return true;
+    }
     const std::vector<std::string> failures = prefabs_.SaveAll();
     for (const std::string& failure : failures) {
         TellUser(failure);

@@ -9,6 +9,7 @@
 #include "editor/dialogs/EdDlgMessageBoxBhv.h"
 #include "editor/level/CurrentLevel.h"
 #include "editor/level/EdLevelEditorBhv.h"
+#include "editor/recovery/UnsavedSummary.h"
 #include "editor/undo/PrefabEditCommand.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudMessageFlashBhv.h"
@@ -73,10 +74,16 @@ void UnsavedWorkGuard::ReloadRecoveredLevel(const std::vector<std::string>& rest
     }
 }
 
-bool UnsavedWorkGuard::HasUnsavedWork() const {
-    // A removed prefab whose file is still there counts too: saving would delete that file.
-    return !CurrentMark().Unsaved.empty() ||
-           (Engine::Prefabs != nullptr && !Engine::Prefabs->PendingRemovals().empty());
+// A removed prefab whose file is still there counts too: saving would delete that file.
+bool UnsavedWorkGuard::HasUnsavedWork() const { return !UnsavedWork().empty(); }
+
+std::vector<std::string> UnsavedWorkGuard::UnsavedWork() const {
+    if (Engine::Prefabs == nullptr) {
+        return {};
+    }
+    const EdLevelEditorBhv* editor = levelEditor_ ? levelEditor_() : nullptr;
+    const bool levelUnsaved = editor != nullptr && editor->Session.HasUnsavedLevel();
+    return UnsavedNames(*Engine::Prefabs, levelUnsaved ? editor->Session.OwnName() : "", levelUnsaved);
 }
 
 bool UnsavedWorkGuard::KeepRunningToAsk() {
@@ -88,16 +95,19 @@ bool UnsavedWorkGuard::KeepRunningToAsk() {
         return false;  // a second request: the box must never trap the player
     }
     asking_ = true;
-    box->Open("Save changes?", {"Yes", "No", "Cancel"}, [this](const std::string& answer) {
-        asking_ = false;
-        if (answer == "No") {
-            discarded_ = true;
-            store_.Discard();
-        }
-        if ((answer == "Yes" && SaveEverything()) || answer == "No") {
-            Quit();
-        }
-    });
+    box->Open(
+        "Save changes?", {"Yes", "No", "Cancel"},
+        [this](const std::string& answer) {
+            asking_ = false;
+            if (answer == "No") {
+                discarded_ = true;
+                store_.Discard();
+            }
+            if ((answer == "Yes" && SaveEverything()) || answer == "No") {
+                Quit();
+            }
+        },
+        FirstNames(UnsavedWork()));
     return true;
 }
 

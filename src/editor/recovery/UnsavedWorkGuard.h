@@ -37,6 +37,8 @@ public:
     void Recover();
 
     bool HasUnsavedWork() const;
+    // What holds it, by name (UnsavedNames); the quit question lists the first five.
+    std::vector<std::string> UnsavedWork() const;
     bool HasRecoveryOffer() const { return !store_.Offer().empty(); }
     RecoveryStore& Store() { return store_; }
 

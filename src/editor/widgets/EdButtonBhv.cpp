@@ -35,8 +35,7 @@ void EdButtonBhv::HandleInput() {
 void EdButtonBhv::SetRect(float left, float top, float width, float height) {
     Bounds = Rect(left, top, width, height);
     using namespace EdWidgetParts;
-    // Dark on the light button, as a toggle that is off: white read at 2 : 1 there.
-    LayOutTitle(text_, Bounds, Title, IsGrayedOut ? Gray : Black);
+    LayOutTitle(text_, Bounds, Title, IsGrayedOut ? Gray : White);
     LayOutBackground(background_, Bounds, false);
 }
 

@@ -5,10 +5,6 @@
 #include "editor/widgets/EdWidgetParts.h"
 #include "input/InputManager.h"
 
-namespace {
-constexpr Color HighlightTint = EdWidgetParts::FromArgb(0xFF8C4733);
-}
-
 EdListItemBhv::EdListItemBhv() {
     AddProperty("Label", Label);
     AddProperty("Margin", Margin);
@@ -38,7 +34,7 @@ void EdListItemBhv::SetRect(float left, float top, float width, float height) {
     using namespace EdWidgetParts;
     Bounds = Rect(left, top, width, height);
     LayOutBackground(background_, Bounds, false);
-    SetTint(background_, IsSelected || IsHighlighted ? HighlightTint : normalTint_);
+    SetTint(background_, IsSelected || IsHighlighted ? Highlight : normalTint_);
     PlaceAt(text_, Vector2(left + Margin, top + height * 0.5f));
     SetText(text_, IsSelected ? Label + "   <--" : Label);
 }

@@ -26,9 +26,11 @@ void EdPropertyRowBhv::SetRect(float left, float top, float width, float height)
         label_->IsGrayedOut = IsLabelGrayed;
         label_->SetRect(left, top, width, height);
         // The button spans the row, but the field covers its right half: its title is
-        // centred in the half that shows.
-        EdWidgetParts::LayOutTitle(label_->Owner()->FindChild("Text"), Rect(left, top, width * 0.5f, height), Label,
+        // centred in the half that shows, clear of the palette's border and the field.
+        GameObject* text = label_->Owner()->FindChild("Text");
+        EdWidgetParts::LayOutTitle(text, Rect(left, top, width * 0.5f, height), Label,
                                    IsLabelGrayed ? EdWidgetParts::Gray : EdWidgetParts::White);
+        EdWidgetParts::FitToWidth(text, width * 0.5f - 2.0f * LabelMargin);
     }
     if (value_ != nullptr) {
         value_->IsEditable = IsEditable;

@@ -29,6 +29,8 @@ public:
     std::string ValueText;
     bool IsEditable = true;
     bool IsLabelGrayed = false;
+    // Pixels kept free on each side of the label.
+    static constexpr float LabelMargin = 6.0f;
 
     EdButtonBhv* LabelButton() const { return label_; }
     EdFieldBhv* ValueField() const { return value_; }

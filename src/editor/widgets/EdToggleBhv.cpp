@@ -29,7 +29,7 @@ void EdToggleBhv::HandleInput() {
 
 void EdToggleBhv::Update() {
     using namespace EdWidgetParts;
-    LayOutTitle(text_, Bounds, Title, Value ? White : Black);
-    SetTint(background_, Value ? backgroundTint_ * Gray : backgroundTint_);
+    LayOutTitle(text_, Bounds, Title, White);
+    SetTint(background_, Value ? Highlight : backgroundTint_);
     LayOutBackground(background_, Bounds, Value);
 }

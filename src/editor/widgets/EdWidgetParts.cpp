@@ -1,10 +1,14 @@
 #include "editor/widgets/EdWidgetParts.h"
 
+#include "core/Engine.h"
 #include "core/GameObject.h"
+#include "graphics/FontManager.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
 #include "graphics/TextComponent.h"
 #include "graphics/TintComponent.h"
+
+#include <algorithm>
 
 namespace EdWidgetParts {
 
@@ -58,6 +62,24 @@ void LayOutTitle(GameObject* text, const Rect& rect, const std::string& title, C
     CentreIn(text, rect);
     SetText(text, title);
     SetTint(text, colour);
+}
+
+void FitToWidth(GameObject* object, float width) {
+    constexpr float smallSize = 12.0f;
+    TextComponent* text = object != nullptr ? object->Text() : nullptr;
+    if (text == nullptr || text->Font == nullptr || text->FontSize <= smallSize || Engine::Fonts == nullptr) {
+        return;
+    }
+    TextStyle style = text->Style();
+    style.BoxSize = Vector2();
+    const std::vector<float> widths = TextLayout::BreakLines(*text->Font, text->Text, style).Widths;
+    if (widths.empty() || *std::max_element(widths.begin(), widths.end()) <= width) {
+        return;
+    }
+    if (BitmapFont* small = Engine::Fonts->GetFont("DejaVuSans12")) {
+        text->Font = small;
+        text->FontSize = smallSize;
+    }
 }
 
 }  // namespace EdWidgetParts

@@ -22,7 +22,10 @@ constexpr Color FromArgb(std::uint32_t argb) {
 
 inline constexpr Color White = FromArgb(0xFFFFFFFF);
 inline constexpr Color Black = FromArgb(0xFF000000);
-inline constexpr Color Gray = FromArgb(0xFF595959);
+// Text on the widgets' dark backgrounds: white, or light gray for what is grayed out,
+// both at least 4.5 : 1 against them; the highlight of a chosen row or toggle.
+inline constexpr Color Gray = FromArgb(0xFFC4C4C4);
+inline constexpr Color Highlight = FromArgb(0xFF8C4733);
 
 void PlaceAt(GameObject* object, Vector2 position);
 void CentreIn(GameObject* object, const Rect& rect);
@@ -38,5 +41,8 @@ Color TintOf(const GameObject* object);
 void LayOutBackground(GameObject* background, const Rect& rect, bool pressed);
 // A title centred in the rectangle.
 void LayOutTitle(GameObject* text, const Rect& rect, const std::string& title, Color colour);
+// Sets the text in the small font ("DejaVuSans12") when its widest line is wider than
+// `width` in its own font, so a long label keeps clear of the row's edges.
+void FitToWidth(GameObject* text, float width);
 
 }  // namespace EdWidgetParts
