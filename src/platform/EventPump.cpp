@@ -41,7 +41,7 @@ void PumpEvents(const std::function<void(const InputEvent&)>& handle) {
             case SDL_MOUSEWHEEL: {
                 const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
                 if (notches != 0) {
-                    handle({InputEvent::Kind::Wheel, KeyNone, notches});
+                    handle({InputEvent::Kind::Wheel, KeyNone, {}, notches});
                 }
                 break;
             }
