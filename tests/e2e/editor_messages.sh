@@ -39,10 +39,10 @@ palettes=$(screenshot palettes)
 # Text on the palettes: the main palette's title, a toggle, a list row, a grayed button.
 at_least "$(python3 "$contrast" "$palettes" 80 90 60 20)" 4.5 "contrast of the main palette's title"
 at_least "$(python3 "$contrast" "$palettes" 60 211 100 14)" 4.5 "contrast of the \"Pause game\" toggle"
-at_least "$(python3 "$contrast" "$palettes" 40 356 150 14)" 4.5 "contrast of the object list's first row"
+at_least "$(python3 "$contrast" "$palettes" 40 398 150 14)" 4.5 "contrast of an object list row"
 at_least "$(python3 "$contrast" "$palettes" 1085 310 45 14)" 4.5 "contrast of the prefab list's grayed \"Up\""
 
-click 60 362; settle   # the object list's first row: GameplayRoot
+click 60 404; settle   # the object list's second row: GameplayRoot
 xdotool mousemove --window "$window" 640 500; settle
 xdotool keydown ctrl; hold_key s; xdotool keyup ctrl
 wait_until 30 "the refusal was not told" "grep -q 'editor: Cannot save: GameplayRoot belongs to the engine' '$dir/err'"

@@ -26,9 +26,9 @@ restore() {
 }
 trap restore EXIT
 
-# Window pixels: the prefab list's "Add" (below the filter, twelve rows and the
+# Window pixels: the prefab list's "Add" (below the filter, the rows down to the entry list and the
 # scroll buttons), the edit palette's name field.
-add_x=1077; add_y=358
+add_x=1077; add_y=339
 name_x=465; name_y=123
 settle() { screenshot settled >/dev/null; }
 
