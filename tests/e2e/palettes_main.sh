@@ -29,6 +29,10 @@ open=$(screenshot palettes-open)
 # palette's title, which shows through it, fades first.
 hold_key F11; sleep 0.3; hold_key F11; sleep 2.7
 [ "$(changed "$open" "$(screenshot palettes-reopened)" 200x110+10+88)" -lt 200 ] || { echo "the main palette did not come back"; exit 1; }
+# F11 left the field running: "Pause game" holds the ants still for the pictures below.
+click 110 218
+xdotool mousemove --window "$window" 640 700; sleep 0.3
+open=$(screenshot palettes-paused)
 
 click 110 122  # "Object list"
 xdotool mousemove --window "$window" 640 700; sleep 0.3
