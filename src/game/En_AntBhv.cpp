@@ -15,6 +15,7 @@
 #include "script/Easing.h"
 #include "script/RandomManager.h"
 
+#include <box2d/b2_distance.h>
 #include <box2d/box2d.h>
 
 #include <algorithm>
@@ -52,9 +53,28 @@ B2FixtureComponent* NthFixture(const GameObject& object, int n) {
     return nullptr;
 }
 
+// The point of the fixture's child shape nearest to `from`, in world coordinates.
+b2Vec2 NearestPoint(const b2Fixture& fixture, int child, b2Vec2 from) {
+    b2DistanceInput input;
+    input.proxyA.m_vertices = &from;
+    input.proxyA.m_count = 1;
+    input.proxyA.m_radius = 0.0f;
+    input.proxyB.Set(fixture.GetShape(), child);
+    input.transformA.SetIdentity();
+    input.transformB = fixture.GetBody()->GetTransform();
+    input.useRadii = true;
+    b2SimplexCache cache;
+    cache.count = 0;
+    b2DistanceOutput output;
+    b2Distance(&output, &cache, &input);
+    return output.pointB;
+}
+
 // Where the contact touches, in world coordinates: the first manifold point, or, for a
-// sensor (whose manifold has no points), the centre of the other fixture's box.
-b2Vec2 TouchPoint(b2Contact* contact, const b2Fixture& other) {
+// sensor (whose manifold has no points), the other fixture's point nearest to the ant.
+// Not the centre of that fixture's box: a long wall's centre may lie on the other side
+// of the ant's heading from where the feeler met it, and the ant would turn into it.
+b2Vec2 TouchPoint(b2Contact* contact, const b2Fixture& other, const b2Body& ant) {
     if (contact != nullptr && contact->GetManifold()->pointCount > 0) {
         b2WorldManifold manifold;
         contact->GetWorldManifold(&manifold);
@@ -64,9 +84,7 @@ b2Vec2 TouchPoint(b2Contact* contact, const b2Fixture& other) {
     if (contact != nullptr) {
         child = contact->GetFixtureA() == &other ? contact->GetChildIndexA() : contact->GetChildIndexB();
     }
-    b2AABB box;
-    other.GetShape()->ComputeAABB(&box, other.GetBody()->GetTransform(), child);
-    return box.GetCenter();
+    return NearestPoint(other, child, ant.GetPosition());
 }
 
 // The ant's forward direction: local +y.
@@ -188,9 +206,43 @@ void En_AntBhv::Update() {
             Grow(*body);
             break;
         default:
+            TurnAwayFromLeftoverObstacle();
             Move(*body);
             break;
     }
+}
+
+// A begin-contact comes once: a feeler still in a wall when the ant walks again (the
+// back-off did not clear it, or it touched while the ant grew) would otherwise press
+// into the wall for good.
+void En_AntBhv::TurnAwayFromLeftoverObstacle() {
+    if (State != AntWalking) {
+        return;
+    }
+    const B2FixtureComponent* feeler = NthFixture(*Owner(), 1);
+    const b2Body* body = Body();
+    if (feeler == nullptr || feeler->Fixture() == nullptr || body == nullptr) {
+        return;
+    }
+    for (const b2ContactEdge* edge = body->GetContactList(); edge != nullptr; edge = edge->next) {
+        b2Contact* contact = edge->contact;
+        b2Fixture* other = contact->GetFixtureA() == feeler->Fixture() ? contact->GetFixtureB()
+                           : contact->GetFixtureB() == feeler->Fixture() ? contact->GetFixtureA()
+                                                                         : nullptr;
+        if (other != nullptr && contact->IsTouching() && !other->IsSensor() && !IsJoinedTo(*other->GetBody())) {
+            TurnAwayFrom(contact, *other);
+            return;
+        }
+    }
+}
+
+bool En_AntBhv::IsJoinedTo(const b2Body& other) const {
+    for (const b2JointEdge* edge = Body()->GetJointList(); edge != nullptr; edge = edge->next) {
+        if (edge->other == &other) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Velocity writes on a static body do nothing (Box2D ignores them).
@@ -283,15 +335,19 @@ void En_AntBhv::OnFeelerContact(b2Contact* contact, b2Fixture* other) {
     if (State == AntGestating || State == AntGrowing || other == nullptr) {
         return;
     }
-    const b2Body* body = Body();
-    const float side = body != nullptr ? body->GetLocalPoint(TouchPoint(contact, *other)).x : 0.0f;
-    TurnAwayRate = side > 0.0f ? TurnAwaySpeed : -TurnAwaySpeed;
     if (B2FixtureComponent* touched = FixtureComponentOf(other); touched != nullptr && touched->Owner() != nullptr) {
         if (touched->Owner()->GetComponent<SeedBhv>() != nullptr && !pendingJoint_) {
             RecordSeed(*touched->Owner(), *other);
         }
         RecordIgnition(*touched->Owner());
     }
+    TurnAwayFrom(contact, *other);
+}
+
+void En_AntBhv::TurnAwayFrom(b2Contact* contact, const b2Fixture& obstacle) {
+    const b2Body* body = Body();
+    const float side = body != nullptr ? body->GetLocalPoint(TouchPoint(contact, obstacle, *body)).x : 0.0f;
+    TurnAwayRate = side > 0.0f ? TurnAwaySpeed : -TurnAwaySpeed;
     StopCoroutine(&En_AntBhv::Wander);
     StopCoroutine(&En_AntBhv::Steer);
     State = AntHalted;

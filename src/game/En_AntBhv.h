@@ -27,7 +27,8 @@ enum AntState : int {
 
 // An ant ("En_Ant"): wanders in idle and walking phases, steers with small random
 // angular impulses (toward the mouse while the light tool is in use), backs off when
-// its feeler (the object's second fixture component) touches something, carries a
+// its feeler (the object's second fixture component) touches something (again when it
+// walks with the feeler still touching, turning the short way off it), carries a
 // seed it touches, eats it over a few idle phases and gives birth; the magnifying
 // glass hurts it until it smokes, burns, sets the ants it touches on fire and dies.
 // It moves only through its body's velocities and impulses.
@@ -115,6 +116,9 @@ private:
     CoCommand Die(int resumePoint);
 
     void ApplySteeringImpulse();
+    void TurnAwayFrom(b2Contact* contact, const b2Fixture& obstacle);
+    void TurnAwayFromLeftoverObstacle();
+    bool IsJoinedTo(const b2Body& other) const;
     void Move(b2Body& body);
     void Grow(b2Body& body);
     void EatStep();

@@ -163,6 +163,30 @@ TEST_F(AntTest, AFeelerContactHaltsThenBacksOffTurningAwayThenIdles) {
     EXPECT_EQ(left->State, AntIdle);
 }
 
+// A long wall met at a slant, its middle far off on the other side of the ant's
+// heading: the ant turns the short way off the wall, not toward the wall's middle.
+TEST_F(AntTest, TurnsAwayFromWhereALongWallIsTouchedNotFromItsMiddle) {
+    En_AntBhv* ant = AddAnt({0.0f, 0.0f}, 0.3f);  // heading up and a little to the left
+    AddSolid(Child("Level"), "Wall", {-19.0f, 1.5f}, "Box 20 0.5");
+    Run(kFrame);
+    ASSERT_EQ(ant->State, AntHalted);
+    EXPECT_EQ(ant->TurnAwayRate, 2.0f) << "turns left, further off the wall";
+}
+
+// The feeler began touching while contacts are ignored (a growing newborn), so no new
+// contact comes when the ant walks: it still halts and backs off instead of pressing on.
+TEST_F(AntTest, AnAntWhoseFeelerIsStillInAWallWhenItWalksTurnsAway) {
+    En_AntBhv* ant = AddAnt({0.0f, 0.0f});
+    ant->StartGrowing();
+    AddSolid(Child("Level"), "Wall", {0.0f, 1.5f}, "Box 0.9 0.5");  // over the feeler only
+    Run(2.0f - kFrame);
+    EXPECT_EQ(ant->State, AntIdle) << "the contact began while growing";
+    Run(2.0f * kFrame);
+    EXPECT_EQ(ant->State, AntHalted);
+    Run(0.75f);
+    ExpectNear(Velocity(ant), {std::sin(BodyOf(ant).GetAngle()), -std::cos(BodyOf(ant).GetAngle())});
+}
+
 TEST_F(AntTest, CarriesASeedAtSeedOffsetEatsItAfterTheIdlesAndGivesBirthBehind) {
     En_AntBhv* ant = AddAnt({0.0f, 0.0f}, kPi / 2.0f);  // facing -x, the feeler over x -0.8 ... -1.2
     GameObject* seed = AddSeed({-1.3f, 0.0f});

@@ -58,8 +58,9 @@ struct Box {
     float left, bottom, right, top;
 };
 
-// The level's soil covers the whole view with no gap, and four walls just outside
-// it close every side, so nothing that moves can leave the screen.
+// The level's soil covers the whole view with no gap, and four walls close every
+// side one unit inside it (half an ant's sprite), so an ant pressed against a wall is
+// still wholly on screen and nothing that moves can leave it.
 TEST(ShippedPrefabsTest, TheLevelCoversTheViewAndIsWalledIn) {
     const pt::ptree level = ReadPrefab("Lvl_TestLevel2");
     EXPECT_NE(level.get<int>("Components.LevelBhv.SortOrder", 0), 0) << "level switching would skip it";
@@ -94,7 +95,7 @@ TEST(ShippedPrefabsTest, TheLevelCoversTheViewAndIsWalledIn) {
                 return true;
         return false;
     };
-    const float w = kViewHalfWidth, h = kViewHalfHeight;
+    const float w = kViewHalfWidth - 1.0f, h = kViewHalfHeight - 1.0f;
     EXPECT_TRUE(closes([&](Box b) { return b.right <= -w && b.right > -w - 0.5f; },
                        [&](Box b) { return b.bottom <= -h && b.top >= h; })) << "left";
     EXPECT_TRUE(closes([&](Box b) { return b.left >= w && b.left < w + 0.5f; },
