@@ -47,7 +47,7 @@ sanitize: deps
 	  ctest --output-on-failure -j $(JOBS) -E '^(e2e\.|content\.|packaging\.|layers$$)'
 
 bench: build
-	cd $(BUILD_DIR) && ./vellimor_bench && ./vellimor_pacing_bench
+	cd $(BUILD_DIR) && ./vellimor_bench && ./vellimor_pacing_bench && ./vellimor_ant_spread
 	bash scripts/bench-sprites.sh $(BUILD_DIR)
 
 # libFuzzer over the content readers (clang); not part of make test or CI.
