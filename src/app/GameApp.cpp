@@ -235,8 +235,10 @@ void GameApp::CreateGameplayRoot() {
 
 void GameApp::CreateWindow() {
     Graphics& graphics = *Engine::Graphics;
-    graphics.MainWindow = std::make_unique<Window>("Vellimor", graphics.Width, graphics.Height);
-    if (PlayerSettings::Load().Fullscreen) {
+    // The frame stays Width x Height whatever size the window has.
+    const PlayerSettings settings = PlayerSettings::Load();
+    graphics.MainWindow = std::make_unique<Window>("Vellimor", settings.WindowWidth, settings.WindowHeight);
+    if (settings.Fullscreen) {
         graphics.MainWindow->SetFullscreen(true);
     }
 }
@@ -350,6 +352,7 @@ void GameApp::ShutDownContent() {
     textures.UnloadAllBanks();
     stats_->Detach();
     Engine::Graphics->Device->ReleaseGraphicsDevice();
+    Engine::Graphics->RememberWindowSize();
     Engine::Graphics->MainWindow.reset();
 }
 

@@ -24,3 +24,13 @@ void Graphics::SetFullscreen(bool on) {
 bool Graphics::IsFullscreen() const {
     return MainWindow != nullptr && MainWindow->IsFullscreen();
 }
+
+void Graphics::RememberWindowSize() const {
+    if (MainWindow == nullptr || !MainWindow->WasResized()) {
+        return;
+    }
+    PlayerSettings settings = PlayerSettings::Load();
+    settings.WindowWidth = MainWindow->WindowedWidth();
+    settings.WindowHeight = MainWindow->WindowedHeight();
+    settings.Save();
+}

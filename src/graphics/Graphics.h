@@ -8,8 +8,8 @@
 class GraphicsDevice;
 class Window;
 
-// Display settings and the objects that reach the screen. Window size, frame rate
-// and frame skip are fixed here, not configurable.
+// Display settings and the objects that reach the screen. The frame's size, frame
+// rate and frame skip are fixed here, not configurable; the window may have any size.
 class Graphics {
 public:
     Graphics();
@@ -40,4 +40,7 @@ public:
     // window with its aspect kept, and the cursor is mapped back into it.
     void SetFullscreen(bool on);
     bool IsFullscreen() const;
+    // Keeps the window's size out of fullscreen in the player's settings when the
+    // player changed it, so the next start opens the window at that size.
+    void RememberWindowSize() const;
 };

@@ -7,7 +7,16 @@
 // variable is unset). Separate from the game's content: an installed copy may sit in
 // a read-only directory.
 struct PlayerSettings {
+    static constexpr int DefaultWindowWidth = 1280;
+    static constexpr int DefaultWindowHeight = 720;
+    // Larger than any screen; a remembered size beyond it is a broken file.
+    static constexpr int MaxWindowSide = 16384;
+
     bool Fullscreen = false;
+    // The window's client size out of fullscreen. A missing pair is the default; a
+    // bad or half-missing one too, with one warning, the other settings kept.
+    int WindowWidth = DefaultWindowWidth;
+    int WindowHeight = DefaultWindowHeight;
 
     // Empty when neither XDG_CONFIG_HOME nor HOME is set: the settings then live only
     // as long as the game runs.

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -22,6 +23,17 @@ void RequestCoreContext() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+}
+
+// A size remembered on a larger screen still fits on this one.
+void ClampToScreen(int& width, int& height) {
+    width = std::max(width, Window::MinimumWidth);
+    height = std::max(height, Window::MinimumHeight);
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+        width = std::min(width, usable.w);
+        height = std::min(height, usable.h);
+    }
 }
 
 }  // namespace
@@ -47,8 +59,9 @@ Window::Window(const std::string& title, int width, int height) {
         FailStartup("cannot open a display for the game window");
     }
     RequestCoreContext();
+    ClampToScreen(width, height);
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
-                               SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+                               SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
     if (window_ == nullptr) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         FailStartup("cannot create the game window");
@@ -61,6 +74,9 @@ Window::Window(const std::string& title, int width, int height) {
     }
     // Presenting never waits for the display; some drivers cannot switch it off.
     SDL_GL_SetSwapInterval(0);
+    SDL_SetWindowMinimumSize(window_, MinimumWidth, MinimumHeight);
+    openedWidth_ = windowedWidth_ = width;
+    openedHeight_ = windowedHeight_ = height;
 }
 
 Window::~Window() {
@@ -110,9 +126,24 @@ int Window::ClientHeight() const {
 }
 
 bool Window::SetFullscreen(bool on) {
+    if (on && !IsFullscreen()) {
+        SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
+    }
     return SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
 }
 
 bool Window::IsFullscreen() const {
     return (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) == SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+
+int Window::WindowedWidth() const {
+    return IsFullscreen() ? windowedWidth_ : ClientWidth();
+}
+
+int Window::WindowedHeight() const {
+    return IsFullscreen() ? windowedHeight_ : ClientHeight();
+}
+
+bool Window::WasResized() const {
+    return WindowedWidth() != openedWidth_ || WindowedHeight() != openedHeight_;
 }

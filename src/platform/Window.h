@@ -6,13 +6,19 @@
 
 struct SDL_Window;
 
-// The game's one window with its OpenGL 3.3 core context. Fixed client size, not
-// resizable by the user; fullscreen on request. Construction throws StartupError naming what could not be created.
+// The game's one window with its OpenGL 3.3 core context. The player may resize and
+// maximise it; fullscreen on request. Construction throws StartupError naming what
+// could not be created.
 class Window {
 public:
     // The reverse-DNS name the desktop entry, icons and metainfo are installed under.
     static constexpr const char* ApplicationId = "org.vellimor.Vellimor";
 
+    // Smaller than this the HUD and the editor's text can no longer be read.
+    static constexpr int MinimumWidth = 640;
+    static constexpr int MinimumHeight = 360;
+
+    // The client size asked for is clamped to the screen's usable area and the minimum.
     Window(const std::string& title, int width, int height);
     ~Window();
 
@@ -40,7 +46,18 @@ public:
     bool SetFullscreen(bool on);
     bool IsFullscreen() const;
 
+    // The client size the window has, or returns to, out of fullscreen.
+    int WindowedWidth() const;
+    int WindowedHeight() const;
+    // Whether that size differs from the one the window opened at.
+    bool WasResized() const;
+
 private:
     SDL_Window* window_ = nullptr;
     void* glContext_ = nullptr;
+    int openedWidth_ = 0;
+    int openedHeight_ = 0;
+    // Kept on entering fullscreen, as SDL reports only the screen's size meanwhile.
+    int windowedWidth_ = 0;
+    int windowedHeight_ = 0;
 };

@@ -28,3 +28,18 @@ TEST(LetterboxTest, WindowPointsMapBackIntoTheFrame) {
     EXPECT_FLOAT_EQ(button.y, 48.0f);
     EXPECT_LT(box.ToFrame({10.0f, 10.0f}, 1280, 720).y, 0.0f);  // on the top bar: outside
 }
+
+// A window resized to 1600 x 1000: scale 1.25, bars of 50 pixels above and below.
+TEST(LetterboxTest, AResizedWindowsPointerLandsOnTheButtonsItIsOver) {
+    const Letterbox box = Letterbox::Fit(1280, 720, 1600, 1000);
+    EXPECT_EQ(box.Width, 1600);
+    EXPECT_EQ(box.Height, 900);
+    EXPECT_EQ(box.Y, 50);
+    const Vector2 feed = box.ToFrame({160.0f, 110.0f}, 1280, 720);  // the feed button's centre
+    EXPECT_FLOAT_EQ(feed.x, 128.0f);
+    EXPECT_FLOAT_EQ(feed.y, 48.0f);
+    const Vector2 corner = box.ToFrame({1599.0f, 949.0f}, 1280, 720);  // the picture's last pixel
+    EXPECT_LT(corner.x, 1280.0f);
+    EXPECT_LT(corner.y, 720.0f);
+    EXPECT_GE(box.ToFrame({800.0f, 990.0f}, 1280, 720).y, 720.0f);  // on the bottom bar: outside
+}

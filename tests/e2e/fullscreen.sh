@@ -8,33 +8,7 @@ game="$1"
 xclose="$2"
 source "$(dirname "$0")/support/game.bash"
 scratch_game "$game" content
-# Fullscreen is the window manager's to grant; a desktop always has one.
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm 2>/dev/null || true; end_scratch_game' EXIT
-for _ in $(seq 1 50); do  # the game must find the window manager running
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-
-geometry() { xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}'; }
-is_geometry() {  # size: waits up to 5 s for the window to have it
-  for _ in $(seq 1 50); do
-    [ "$(geometry)" = "$1" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-# Alt+Enter until the window has the size (the key may be lost while focus settles
-# on a loaded machine).
-alt_enter_until() {
-  for _ in 1 2 3; do
-    xdotool windowfocus --sync "$window" || true
-    xdotool keydown alt+Return; sleep 0.1; xdotool keyup alt+Return
-    is_geometry "$1" && return 0
-  done
-  echo "the window is $(geometry), expected $1 after Alt+Enter"; exit 1
-}
+start_window_manager
 settings="$XDG_CONFIG_HOME/vellimor/settings.json"
 
 start_game
@@ -50,7 +24,7 @@ changed=$(feed_and_count_change 160 60 800 462)
 close_and_expect_clean_exit
 
 start_game
-is_geometry 1600x900 || { echo "the second start is not fullscreen but $(geometry)"; exit 1; }
+has_geometry 1600x900 || { echo "the second start is not fullscreen but $(window_geometry)"; exit 1; }
 sleep 1
 alt_enter_until 1280x720
 grep -q '"Fullscreen": false' "$settings" || { echo "the window mode was not remembered:"; cat "$settings"; exit 1; }

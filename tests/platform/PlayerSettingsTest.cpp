@@ -42,6 +42,39 @@ TEST_F(PlayerSettingsTest, AnUnreadableFileGivesDefaultsAndOneWarningNamingIt) {
     EXPECT_NE(warnings[0].find(File().string() + ": cannot read file"), std::string::npos) << warnings[0];
 }
 
+TEST_F(PlayerSettingsTest, TheWindowSizeIsKeptAndABadOneFallsBackAloneWithOneWarning) {
+    PlayerSettings chosen;
+    chosen.Fullscreen = true;
+    chosen.WindowWidth = 1600;
+    chosen.WindowHeight = 1000;
+    ASSERT_TRUE(chosen.Save(File()));
+    const PlayerSettings read = PlayerSettings::Load(File());
+    EXPECT_EQ(read.WindowWidth, 1600);
+    EXPECT_EQ(read.WindowHeight, 1000);
+
+    // An older file without a size: the default, quietly.
+    WriteFile(File(), "{ \"Fullscreen\": true }");
+    EXPECT_EQ(PlayerSettings::Load(File()).WindowWidth, 1280);
+    EXPECT_TRUE(warnings.empty());
+
+    const std::string sizes[] = {
+        "\"WindowWidth\": 0, \"WindowHeight\": 720",       "\"WindowWidth\": -1600, \"WindowHeight\": 1000",
+        "\"WindowWidth\": 1600.5, \"WindowHeight\": 1000", "\"WindowWidth\": \"wide\", \"WindowHeight\": 1000",
+        "\"WindowWidth\": 1600, \"WindowHeight\": 99999",  "\"WindowWidth\": 1600, \"WindowHeight\": 9999999999",
+        "\"WindowWidth\": 1600",                           "\"WindowWidth\": 1600, \"WindowHeight\": [1000]",
+    };
+    for (const std::string& size : sizes) {
+        warnings.clear();
+        WriteFile(File(), "{ \"Fullscreen\": true, " + size + " }");
+        const PlayerSettings fallback = PlayerSettings::Load(File());
+        EXPECT_EQ(fallback.WindowWidth, 1280) << size;
+        EXPECT_EQ(fallback.WindowHeight, 720) << size;
+        EXPECT_TRUE(fallback.Fullscreen) << size;  // the rest of the file still counts
+        ASSERT_EQ(warnings.size(), 1u) << size;
+        EXPECT_NE(warnings[0].find(File().string()), std::string::npos) << warnings[0];
+    }
+}
+
 TEST_F(PlayerSettingsTest, AFailedSaveWarnsAndReportsIt) {
     std::filesystem::create_directories(dir / "config");
     WriteFile(dir / "config" / "vellimor", "a file where the directory should be");

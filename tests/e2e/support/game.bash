@@ -148,3 +148,32 @@ level_entries() {  # file
 }
 # Alt+S, held as a person does.
 save_level() { xdotool keydown alt; hold_key s; xdotool keyup alt; }
+
+# Starts a window manager in the test's display and waits until it runs: fullscreen,
+# resizing and maximising are its to grant, and a desktop always has one.
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  trap 'kill $wm 2>/dev/null || true; end_scratch_game' EXIT
+  wait_until 30 "the window manager to run" \
+    "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+}
+# The game window's client size, "<w>x<h>".
+window_geometry() { xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}'; }
+has_geometry() {  # size: waits up to 5 s for the window to have it
+  for _ in $(seq 1 50); do
+    [ "$(window_geometry)" = "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Alt+Enter until the window has the size (the key may be lost while focus settles
+# on a loaded machine).
+alt_enter_until() {  # size
+  for _ in 1 2 3; do
+    xdotool windowfocus --sync "$window" || true
+    xdotool keydown alt+Return; sleep 0.1; xdotool keyup alt+Return
+    has_geometry "$1" && return 0
+  done
+  echo "the window is $(window_geometry), expected $1 after Alt+Enter"; exit 1
+}
