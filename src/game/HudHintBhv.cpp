@@ -21,7 +21,7 @@ namespace {
 
 // Between the text and the panel's ends; between the panel, its button and the
 // window's edges.
-constexpr float kPadding = 12.0f;
+constexpr float kPadding = 16.0f;
 constexpr float kGap = 8.0f;
 
 float WidestLine(const TextComponent& text) {
