@@ -65,7 +65,7 @@ void HudHintBhv::Update() {
     if (button != nullptr && Engine::InputManager->IsKeyPressed(KeyLeftMouse)) {
         dismissed_ = true;
     }
-    const bool show = button != nullptr && !dismissed_ && restSeconds_ >= Delay && !button->Hint().empty();
+    const bool show = button != nullptr && !dismissed_ && restSeconds_ >= Delay && !button->HintName.empty();
     if (show && !Owner()->DrawEnabled) {
         ShowFor(*button);
     }
