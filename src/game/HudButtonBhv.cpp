@@ -11,6 +11,17 @@
 HudButtonBhv::HudButtonBhv() {
     AddProperty("SelectedTint", SelectedTint);
     AddProperty("IsHighlighted", IsHighlighted);
+    AddProperty("HintName", HintName);
+    AddProperty("HintKey", HintKey);
+    AddProperty("HintText", HintText);
+}
+
+std::string HudButtonBhv::Hint() const {
+    if (HintName.empty()) {
+        return "";
+    }
+    const std::string key = HintKey.empty() ? "" : " (" + HintKey + ")";
+    return HintName + key + ": " + HintText;
 }
 
 bool HudButtonBhv::Contains(const GameObject& button, Vector2 point) {

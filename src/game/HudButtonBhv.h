@@ -5,9 +5,11 @@
 #include "core/Vector2.h"
 
 #include <functional>
+#include <string>
 
 // A HUD button: a sprite on the screen camera that calls OnClick when the left mouse
-// button is pressed over it, and shows SelectedTint while highlighted.
+// button is pressed over it, and shows SelectedTint while highlighted. Its hint (what
+// HudHintBhv shows while the pointer rests on it) names it, its key and what it does.
 class HudButtonBhv : public Behavior {
 public:
     HudButtonBhv();
@@ -20,7 +22,15 @@ public:
     // bottom edges are outside. False without a sprite.
     static bool Contains(const GameObject& button, Vector2 point);
 
+    // "Name (Key): What it does", or "Name: What it does" without a key; empty without
+    // a name.
+    std::string Hint() const;
+
     Color SelectedTint{255, 255, 255, 255};
     bool IsHighlighted = false;
     std::function<void()> OnClick;
+    // The key is the only place the hint takes it from, so a rebinding can set it.
+    std::string HintName;
+    std::string HintKey;
+    std::string HintText;
 };

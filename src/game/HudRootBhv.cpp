@@ -80,18 +80,19 @@ void HudRootBhv::Update() {
     }
 }
 
-bool HudRootBhv::IsMouseOverHud() const {
-    if (Engine::InputManager == nullptr) {
-        return false;
+bool HudRootBhv::IsMouseOverHud() const { return ButtonUnderCursor() != nullptr; }
+
+HudButtonBhv* HudRootBhv::ButtonUnderCursor() const {
+    if (Engine::InputManager == nullptr || Owner() == nullptr) {
+        return nullptr;
     }
-    const Vector2 cursor = Engine::InputManager->Cursor;
-    for (const char* name : {kDayNightButton, kToolButtons[0].Name, kToolButtons[1].Name, kToolButtons[2].Name}) {
-        const GameObject* button = FindChild(name);
-        if (button != nullptr && HudButtonBhv::Contains(*button, cursor)) {
-            return true;
+    for (const GameObject* child : Owner()->Children()) {
+        auto* button = child->GetComponent<HudButtonBhv>();
+        if (button != nullptr && HudButtonBhv::Contains(*child, Engine::InputManager->Cursor)) {
+            return button;
         }
     }
-    return false;
+    return nullptr;
 }
 
 HudButtonBhv* HudRootBhv::ButtonNamed(const char* name) const {

@@ -18,8 +18,10 @@ public:
     // Highlights the current tool's button; the day/night button keeps its setting.
     void Update() override;
 
-    // The cursor lies on one of the four buttons.
+    // The cursor lies on one of the buttons.
     bool IsMouseOverHud() const;
+    // The button the cursor lies on, or null.
+    HudButtonBhv* ButtonUnderCursor() const;
 
 private:
     struct ToolButton {

@@ -8,6 +8,7 @@
 #include "game/En_AntBhv.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
+#include "game/HudHintBhv.h"
 #include "game/HudMessageFlashBhv.h"
 #include "game/HudRootBhv.h"
 #include "game/TextMenuBhv.h"
@@ -69,6 +70,7 @@ void RegisterRuntimeTypes(PrefabManager& manager) {
     manager.Register<HudButtonBhv>("HudButtonBhv");
     manager.Register<HudRootBhv>("HudRootBhv");
     manager.Register<HudMessageFlashBhv>("HudMessageFlashBhv");
+    manager.Register<HudHintBhv>("HudHintBhv");
     manager.Register<UiMenuRootBhv>("UiMenuRootBhv");
     manager.Register<UiMainMenuBhv>("UiMainMenuBhv");
     manager.Register<UiControlsBhv>("UiControlsBhv");

@@ -1,3 +1,6 @@
+#include "game/HudHintBhv.h"
+#include "game/UiScreen.h"
+#include "graphics/TextComponent.h"
 #include "support/GameplayScene.h"
 
 namespace {
@@ -17,6 +20,18 @@ protected:
         Release(KeyLeftMouse);
         Frame();
     }
+    // The hint as the HUD holds it: a panel with a text child; the feed button's hint.
+    HudHintBhv* AddHint() {
+        Button("BtnFeed")->HintName = "Feed";
+        Button("BtnFeed")->HintKey = "2";
+        Button("BtnFeed")->HintText = "hold the button to drop seeds";
+        GameObject* object = Add(hud, "Hint");
+        Attach<Pos2dComponent>(object);
+        Attach<SpriteComponent>(object)->Size = {100.0f, 34.0f};
+        Attach<TextComponent>(Add(object, "Text"));
+        return Attach<HudHintBhv>(object);
+    }
+    std::string HintText() const { return hud->FindChild("Hint")->FindChild("Text")->Text()->Text; }
 };
 
 TEST_F(HudTest, ClickingExamineSelectsItAndHighlightsOnlyItsButton) {
@@ -69,6 +84,62 @@ TEST_F(HudTest, DayNightClicksOnlyWhenThePhaseChangesAndNothingReactsWithTheEdit
     ClickAt({70.0f, 10.0f});
     ClickAt({10.0f, 10.0f});
     EXPECT_EQ(CuesPlayed("ButtonClick"), 1u);
+}
+
+TEST_F(HudTest, TheHintShowsAfterHalfASecondOnAButtonBelowItAndGoesWithThePointerOrAClick) {
+    HudHintBhv* hint = AddHint();
+    input.Cursor = {90.0f, 30.0f};  // "BtnFeed" spans 64 ... 128
+    for (int i = 0; i < 4; ++i) Frame();
+    EXPECT_FALSE(hint->IsShowing()) << "0.375 s on the button";
+    Frame();
+    ASSERT_TRUE(hint->IsShowing()) << "0.5 s";
+    EXPECT_EQ(HintText(), "Feed (2): hold the button to drop seeds");
+    const Rect panel = hint->Owner()->Sprite()->GetWorldBounds();
+    EXPECT_EQ(panel.x, 64.0f) << "in line with the button";
+    EXPECT_GT(panel.y, 64.0f) << "below it";
+
+    input.Cursor = {90.0f, 200.0f};
+    Frame();
+    EXPECT_FALSE(hint->IsShowing());
+
+    input.Cursor = {100.0f, 30.0f};
+    for (int i = 0; i < 5; ++i) Frame();
+    EXPECT_TRUE(hint->IsShowing()) << "back after another rest";
+    ClickAt({100.0f, 30.0f});
+    for (int i = 0; i < 8; ++i) Frame();
+    EXPECT_FALSE(hint->IsShowing()) << "a click sends it away while the pointer stays";
+
+    input.Cursor = {40.0f, 30.0f};  // the day/night button has no hint
+    for (int i = 0; i < 8; ++i) Frame();
+    EXPECT_FALSE(hint->IsShowing());
+}
+
+TEST_F(HudTest, NoHintWhileTheGameIsPausedOrTheEditorTakesThePointer) {
+    HudHintBhv* hint = AddHint();
+    input.Cursor = {90.0f, 30.0f};
+    UiScreen::PauseGameplay();
+    for (int i = 0; i < 8; ++i) Frame();
+    EXPECT_FALSE(hint->IsShowing()) << "paused by the menu";
+    UiScreen::ResumeGameplay();
+    for (int i = 0; i < 5; ++i) Frame();
+    EXPECT_TRUE(hint->IsShowing());
+
+    above.Pointer = true;  // the open editor
+    Frame();
+    EXPECT_FALSE(hint->IsShowing());
+}
+
+TEST_F(HudTest, AHintOfAButtonAtTheWindowsEdgeStaysInside) {
+    HudHintBhv* hint = AddHint();
+    // A narrow button in the bottom right corner: the panel (24 pixels wide without a
+    // font) would run past both edges of the window from there.
+    AddButton(hud, "BtnCorner", {1266.0f, 690.0f}, {14.0f, 30.0f})->GetComponent<HudButtonBhv>()->HintName = "Corner";
+    input.Cursor = {1270.0f, 710.0f};
+    for (int i = 0; i < 5; ++i) Frame();
+    ASSERT_TRUE(hint->IsShowing());
+    const Rect panel = hint->Owner()->Sprite()->GetWorldBounds();
+    EXPECT_EQ(panel.x + panel.width, 1272.0f) << "8 pixels from the right edge";
+    EXPECT_EQ(panel.y + panel.height, 682.0f) << "8 pixels above the button";
 }
 
 }  // namespace

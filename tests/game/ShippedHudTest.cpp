@@ -3,10 +3,16 @@
 #include "core/GameObject.h"
 #include "core/KeyCode.h"
 #include "game/GameplayScreenBhv.h"
+#include "game/HudHintBhv.h"
+#include "game/HudRootBhv.h"
+#include "graphics/FontManager.h"
+#include "graphics/SpriteComponent.h"
+#include "graphics/TextComponent.h"
 #include "app/GameApp.h"
 #include "game/TreePasses.h"
 #include "graphics/TintComponent.h"
 #include "input/InputManager.h"
+#include "support/TestAtlas.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +51,30 @@ TEST(ShippedHudTest, EachButtonAtItsPlaceDrivesTheScreen) {
     EXPECT_EQ(screen->Phase(), 1) << "night";
     const GameObject* light = screen->Owner()->FindChild("FullScreenLight");
     EXPECT_EQ(light->Tint()->Tint, screen->DayNight.Settings.NightColor);
+}
+
+// The shipped hint, in its font: the feed button's, on a panel around its text, below
+// the buttons and clear of the "Paused" mark's place at the top centre.
+TEST(ShippedHudTest, RestingOnFeedShowsItsHintBelowTheButtons) {
+    GameApp app;
+    app.LoadContent();
+    // The shipped fonts without OpenGL, so the label has a font to measure.
+    delete Engine::Fonts;
+    Engine::Fonts = new FontManager("Content/Fonts", std::make_unique<FakeUploader>());
+    Engine::Fonts->LoadFontBank("Main");
+    app.CreateGameplayRoot();
+    Engine::FrameTime->DeltaSeconds = 0.125f;
+    Engine::InputManager->Cursor = {128.0f, 48.0f};
+    for (int i = 0; i < 5; ++i) {
+        TreePasses::UpdatePass(Engine::Root);
+    }
+    const GameObject* hint = Engine::HudRoot->FindChild("Hint");
+    ASSERT_TRUE(hint->GetComponent<HudHintBhv>()->IsShowing());
+    EXPECT_EQ(hint->FindChild("Text")->Text()->Text, "Feed (2): hold the button to drop seeds");
+    const Rect panel = hint->Sprite()->GetWorldBounds();
+    EXPECT_GT(panel.width, 250.0f) << "as wide as the text";
+    EXPECT_GE(panel.y, 80.0f) << "below the buttons";
+    EXPECT_LT(panel.x + panel.width, 572.0f) << "left of the Paused mark";
 }
 
 }  // namespace
