@@ -26,7 +26,8 @@ constexpr std::array<std::string_view, KeyCodeCount> kKeyNames = {
     "__END"};
 
 constexpr std::array<std::string_view, ActionCount> kActionNames = {
-    "MoveUp", "MoveDown", "MoveLeft", "MoveRight", "MenuConfirm", "MenuCancel"};
+    "MoveUp", "MoveDown", "MoveLeft", "MoveRight", "MenuConfirm", "MenuCancel",
+    "DayNight", "ToolFeed", "ToolExamine", "ToolLight"};
 
 template <std::size_t N>
 int IndexOf(const std::array<std::string_view, N>& names, const std::string& name) {

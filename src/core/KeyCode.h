@@ -27,9 +27,10 @@ enum KeyCode : int {
     KeyCodeEnd  // "__END": one past the last key
 };
 
-// Named actions that menus react to through configurable keys.
+// Named actions that menus and the HUD react to through configurable keys.
 enum ActionCode : int {
     ActionMoveUp = 0, ActionMoveDown, ActionMoveLeft, ActionMoveRight, ActionMenuConfirm, ActionMenuCancel,
+    ActionDayNight, ActionToolFeed, ActionToolExamine, ActionToolLight,
     ActionCount
 };
 

@@ -7,6 +7,7 @@
 #include "game/GameplayScreenBhv.h"
 #include "game/HudButtonBhv.h"
 #include "game/HudMessageFlashBhv.h"
+#include "game/UiScreen.h"
 #include "input/InputManager.h"
 
 namespace {
@@ -43,9 +44,9 @@ void SelectTool(int tool) {
 }  // namespace
 
 const std::array<HudRootBhv::ToolButton, 3> HudRootBhv::kToolButtons{{
-    {"BtnFeed", ToolFeed},
-    {"BtnExamine", ToolExamine},
-    {"BtnLight", ToolLight},
+    {"BtnFeed", ToolFeed, ActionToolFeed},
+    {"BtnExamine", ToolExamine, ActionToolExamine},
+    {"BtnLight", ToolLight, ActionToolLight},
 }};
 
 HudRootBhv::~HudRootBhv() {
@@ -62,6 +63,21 @@ void HudRootBhv::Start() {
     for (const ToolButton& entry : kToolButtons) {
         if (HudButtonBhv* button = ButtonNamed(entry.Name)) {
             button->OnClick = [tool = entry.Tool] { SelectTool(tool); };
+        }
+    }
+}
+
+void HudRootBhv::HandleInput() {
+    const InputManager* input = Engine::InputManager;
+    if (input == nullptr || input->AreKeysTaken() || UiScreen::IsGameplayPaused()) {
+        return;
+    }
+    if (input->IsActionPressed(ActionDayNight)) {
+        ToggleDayNight();
+    }
+    for (const ToolButton& entry : kToolButtons) {
+        if (input->IsActionPressed(entry.Action)) {
+            SelectTool(entry.Tool);
         }
     }
 }

@@ -15,6 +15,9 @@ public:
 
     // Wires the buttons' clicks; a missing button is named in one warning.
     void Start() override;
+    // The keys of "DayNight" and the tools do what their buttons do, while the game
+    // runs and nothing above it takes the keys.
+    void HandleInput() override;
     // Highlights the current tool's button; the day/night button keeps its setting.
     void Update() override;
 
@@ -27,6 +30,7 @@ private:
     struct ToolButton {
         const char* Name;
         int Tool;
+        int Action;
     };
     static const std::array<ToolButton, 3> kToolButtons;
 

@@ -53,6 +53,31 @@ TEST_F(HudTest, ClickingExamineSelectsItAndHighlightsOnlyItsButton) {
     EXPECT_EQ(CuesPlayed("ButtonClick"), 1u) << "held, not pressed again";
 }
 
+TEST_F(HudTest, TheToolKeysChooseLikeTheButtonsButNotWhileTheKeysAreTakenOrTheGameIsPaused) {
+    input.KeyMappings.emplace(ActionToolFeed, KeyOem2);
+    input.KeyMappings.emplace(ActionDayNight, KeyOem1);
+    const auto press = [&](int key) {
+        Hold(key);
+        Frame();
+        Release(key);
+        Frame();
+    };
+    above.Keys = true;  // a field of the open editor
+    press(KeyOem2);
+    EXPECT_EQ(screen->Tool, ToolNone);
+    above.Keys = false;
+    UiScreen::SetPauseReason(UiScreen::PauseReason::Menu, true);
+    press(KeyOem2);
+    EXPECT_EQ(screen->Tool, ToolNone);
+    UiScreen::SetPauseReason(UiScreen::PauseReason::Menu, false);
+
+    press(KeyOem2);
+    EXPECT_EQ(screen->Tool, ToolFeed);
+    EXPECT_TRUE(Button("BtnFeed")->IsHighlighted);
+    press(KeyOem1);
+    EXPECT_EQ(screen->Phase(), PhaseDusk);
+}
+
 TEST_F(HudTest, TheRightAndBottomEdgesAreOutside) {
     const GameObject& light = *hud->FindChild("BtnLight");  // 192 ... 256 by 0 ... 64
     EXPECT_TRUE(HudButtonBhv::Contains(light, {192.0f, 0.0f}));

@@ -160,7 +160,7 @@ TEST_F(KeyMappingsTest, MissingOrMalformedFileStopsStartUpNamingTheFile) {
     }
 }
 
-TEST(ShippedKeyMappingsTest, BindArrowsWasdAndTheMenuKeys) {
+TEST(ShippedKeyMappingsTest, BindArrowsWasdTheMenuKeysAndOneToFourForTheHudButtons) {
     InputManager input;
     // This file is tests/input/ of the source tree.
     const fs::path sources = fs::path(__FILE__).parent_path().parent_path().parent_path();
@@ -169,7 +169,10 @@ TEST(ShippedKeyMappingsTest, BindArrowsWasdAndTheMenuKeys) {
         {ActionMoveUp, KeyUp},         {ActionMoveUp, KeyW},           {ActionMoveDown, KeyDown},
         {ActionMoveDown, KeyS},        {ActionMoveLeft, KeyLeft},      {ActionMoveLeft, KeyA},
         {ActionMoveRight, KeyRight},   {ActionMoveRight, KeyD},        {ActionMenuConfirm, KeyOemEnter},
-        {ActionMenuConfirm, KeySpace}, {ActionMenuCancel, KeyEsc}};
+        {ActionMenuConfirm, KeySpace}, {ActionMenuCancel, KeyEsc},      {ActionDayNight, KeyOem1},
+        {ActionDayNight, KeyKeypad1},  {ActionToolFeed, KeyOem2},       {ActionToolFeed, KeyKeypad2},
+        {ActionToolExamine, KeyOem3},  {ActionToolExamine, KeyKeypad3}, {ActionToolLight, KeyOem4},
+        {ActionToolLight, KeyKeypad4}};
     EXPECT_EQ(input.KeyMappings, expected);
 }
 
