@@ -13,14 +13,6 @@ source "$(dirname "$0")/support/game.bash"
 contrast="$(dirname "$0")/support/contrast.py"
 scratch_game "$game" content
 
-changed() {  # before after box: how many pixels of the box differ
-  local n
-  n=$(compare -metric AE -fuzz 6% -crop "$3" "$1" "$2" null: 2>&1 || true)
-  n=${n%% *}
-  echo "${n%.*}"
-}
-# A screenshot is taken at the end of a frame that began after every earlier event.
-settle() { screenshot settled >/dev/null; }
 at_least() {  # value minimum what
   python3 -c 'import sys; sys.exit(0 if float(sys.argv[1]) >= float(sys.argv[2]) else 1)' "$1" "$2" ||
     { echo "$3: $1, below $2"; exit 1; }

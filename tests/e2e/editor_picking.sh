@@ -49,24 +49,7 @@ PY
 count() {  # file prefab: how many entries of the level make that prefab
   python3 -c 'import json,sys; print(sum(e["Prefab"] == sys.argv[2] for e in json.load(open(sys.argv[1]))["AutoCreate"]))' "$1" "$2"
 }
-changed() {  # before after box: how many pixels of the box differ
-  local n
-  n=$(compare -metric AE -fuzz 12% -crop "$3" "$1" "$2" null: 2>&1 || true)
-  n=${n%% *}
-  echo "${n%.*}"
-}
-# A screenshot is taken at the end of a frame that began after every earlier event.
-settle() { screenshot settled >/dev/null; }
-rightclick() {  # x y
-  xdotool mousemove --window "$window" "$1" "$2"; sleep 0.1
-  xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; settle
-}
-# A modifier held a little longer than the key it goes with, as people do: on a
-# loaded machine one frame can see the key go down and both keys come up.
-chord() {  # modifier key
-  xdotool keydown "$1"; sleep 0.3; hold_key "$2"; sleep 0.3; xdotool keyup "$1"
-}
-save() { chord alt s; }
+rightclick() { right_click "$1" "$2"; settle; }
 undo() { chord ctrl z; settle; }
 ants=$(count "$level" En_Ant)
 soil=$(count "$level" Soil)
@@ -81,7 +64,7 @@ settle
 # first kind of object (Stone) back past Wall to Soil; a left click places it.
 for _ in 1 2 3; do hold_key bracketleft; settle; done
 click "$ax" "$ay"; settle
-save
+save_level
 wait_until 20 "a soil tile is placed over the ant and saved" 'test "$(count "$level" Soil)" -eq $((soil + 1))'
 soil=$((soil + 1))
 cp "$level" "$dir/original.json"
@@ -90,9 +73,9 @@ unpicked=$(screenshot editor-unpicked)
 rightclick "$ax" "$ay"
 sleep 3  # only for the picture: the last screenshot's message fades
 picked=$(screenshot editor-picking)
-[ "$(changed "$unpicked" "$picked" 300x400+240+200)" -gt 1000 ] || { echo "the edit palette did not show the ant"; exit 1; }
+[ "$(changed "$unpicked" "$picked" 300x400+240+200 12)" -gt 1000 ] || { echo "the edit palette did not show the ant"; exit 1; }
 hold_key Delete; settle
-save
+save_level
 wait_until 20 "Delete and Alt+S remove the right-clicked ant" 'test "$(count "$level" En_Ant)" -eq $((ants - 1))'
 [ "$(count "$level" Soil)" -eq "$soil" ] || { echo "the right click on the ant picked a soil tile too"; exit 1; }
 python3 - "$dir/original.json" "$level" "$ax" "$ay" <<'PY' || { echo "the deleted ant is not the one clicked"; exit 1; }
@@ -104,14 +87,14 @@ x, y = float(gone[0]["X"]), float(gone[0]["Y"])
 assert len(gone) == 1 and (round(640 + 32 * x), round(360 - 32 * y)) == (int(sys.argv[3]), int(sys.argv[4])), gone
 PY
 undo
-save
+save_level
 wait_until 20 "Ctrl+Z and Alt+S bring the ant back" 'cmp -s "$level" "$dir/original.json"'
 
 # The ant is selected again (the undo selects what it brought back): a right click on
 # bare ground must clear the selection, so Delete finds nothing to delete.
 rightclick "$gx" "$gy"
 hold_key Delete; settle
-save; settle
+save_level; settle
 cmp -s "$level" "$dir/original.json" || { echo "a right click on bare ground selected something"; exit 1; }
 
 before=$(screenshot editor-before-box)
@@ -128,10 +111,10 @@ hold_key Delete
 xdotool mousemove --window "$window" 640 700; settle
 after=$(screenshot editor-box-deleted)
 patch="40x40+$((gx - 20))+$((gy - 20))"
-[ "$(changed "$before" "$after" "$patch")" -lt 160 ] || { echo "the ground under the box changed on screen"; exit 1; }
-[ "$(changed "$before" "$after" "$((bx2 - bx1))x$((by2 - by1))+$bx1+$by1")" -gt 500 ] ||
+[ "$(changed "$before" "$after" "$patch" 12)" -lt 160 ] || { echo "the ground under the box changed on screen"; exit 1; }
+[ "$(changed "$before" "$after" "$((bx2 - bx1))x$((by2 - by1))+$bx1+$by1" 12)" -gt 500 ] ||
   { echo "box select and Delete took nothing away"; exit 1; }
-save
+save_level
 wait_until 20 "Alt+S saves the box's deletion" '! cmp -s "$level" "$dir/original.json"'
 [ "$(count "$level" Soil)" -eq "$soil" ] || { echo "box select and Delete took soil tiles away"; exit 1; }
 [ "$(count "$level" Wall)" -eq "$(count "$dir/original.json" Wall)" ] || { echo "box select and Delete took walls away"; exit 1; }

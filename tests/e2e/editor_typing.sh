@@ -30,7 +30,6 @@ trap restore EXIT
 # scroll buttons), the edit palette's name field.
 add_x=1077; add_y=339
 name_x=465; name_y=123
-settle() { screenshot settled >/dev/null; }
 
 run() {  # layout typed saved-name
   setxkbmap -layout "$1"

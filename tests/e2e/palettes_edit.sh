@@ -24,10 +24,6 @@ json.dump(tree, open(sys.argv[1], "w"), indent=4)
 PY
 cp "$level" "$dir/original.json"
 
-# A screenshot is taken at the end of a frame that began after every earlier event
-# came: the list has followed the last click before the next one lands, however
-# slow the frames.
-settle() { screenshot settled >/dev/null; }
 lclick() { click "$1" "$2"; settle; }
 rclick() { xdotool mousemove --window "$window" "$1" "$2"; xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; settle; }
 start_game

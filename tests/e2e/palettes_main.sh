@@ -11,12 +11,6 @@ source "$(dirname "$0")/support/game.bash"
 scratch_game "$game" content
 scratch_development_content
 
-changed() {  # before after box: how many pixels of the box differ
-  local n
-  n=$(compare -metric AE -fuzz 6% -crop "$3" "$1" "$2" null: 2>&1 || true)
-  n=${n%% *}
-  echo "${n%.*}"
-}
 
 start_game
 xdotool mousemove --window "$window" 640 700

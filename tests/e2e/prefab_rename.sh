@@ -22,17 +22,6 @@ row0_x=1100; row0_y=96
 # The edit palette's name field, at (240, 88) 300 wide: the right half of its first row.
 name_x=465; name_y=123
 
-# A screenshot is taken at the end of a frame that began after every earlier event
-# came, so the palettes have followed them, however slow the frames.
-settle() { screenshot settled >/dev/null; }
-# Waits up to 10 s for a line of the game's standard error.
-wait_for_line() {  # text
-  for _ in $(seq 1 20); do
-    grep -qF "$1" "$dir/err" && return 0
-    sleep 0.5
-  done
-  return 1
-}
 start_game
 sleep 1.5
 hold_key F11; settle
@@ -42,20 +31,13 @@ hold_key Return; settle
 screenshot prefab-list-filtered >/dev/null
 click "$row0_x" "$row0_y"  # Twig, now edited in the edit palette
 settle; settle
-# One xdotool types the name: keys held 0.1 s even when a loaded machine is slow to
-# start the next process (a key held for a second repeats, as it should).
-rename() {  # text: a right click empties the name field; type, Enter
-  xdotool mousemove --window "$window" "$name_x" "$name_y"; sleep 0.1
-  xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; sleep 0.4
-  xdotool type --delay 200 "$1"
-  hold_key Return; settle
-}
+rename() { retype_field "$name_x" "$name_y" "$1"; }
 rename bough
-wait_for_line 'Twig is used by' || { echo "renaming a used prefab did not ask first"; cat "$dir/err"; exit 1; }
+wait_until 10 "renaming a used prefab did not ask first" "grep -qF 'Twig is used by' '$dir/err'"
 [ ! -e "$prefabs/bough.json" ] || { echo "the rename reached the disk before a save"; exit 1; }
 rename bough
 rename ../x
-wait_for_line 'Cannot rename bough to "../x"' || { echo "the name ../x was not refused"; cat "$dir/err"; exit 1; }
+wait_until 10 "the name ../x was not refused" "grep -qF 'Cannot rename bough to \"../x\"' '$dir/err'"
 screenshot prefab-renamed >/dev/null
 xdotool keydown ctrl keydown shift; hold_key s; xdotool keyup shift keyup ctrl
 for _ in $(seq 1 20); do

@@ -27,20 +27,7 @@ filter_x=1215; filter_y=75
 row0_x=1100; row0_y=96
 name_x=465; name_y=123
 
-settle() { screenshot settled >/dev/null; }
-wait_for_line() {  # text: up to 10 s for a line of the game's standard error
-  for _ in $(seq 1 20); do
-    grep -qF "$1" "$dir/err" && return 0
-    sleep 0.5
-  done
-  return 1
-}
-rename() {  # text: a right click empties the name field; type, Enter
-  xdotool mousemove --window "$window" "$name_x" "$name_y"; sleep 0.1
-  xdotool mousedown 3; sleep 0.1; xdotool mouseup 3; sleep 0.4
-  xdotool type --delay 200 "$1"
-  hold_key Return; settle
-}
+rename() { retype_field "$name_x" "$name_y" "$1"; }
 start_game
 sleep 1.5
 hold_key F11; settle
@@ -50,7 +37,7 @@ hold_key Return; settle
 click "$row0_x" "$row0_y"  # Pebble, now edited in the edit palette
 settle; settle
 rename grit
-wait_for_line 'Pebble is used by' || { echo "renaming a used prefab did not ask first"; cat "$dir/err"; exit 1; }
+wait_until 10 "renaming a used prefab did not ask first" "grep -qF 'Pebble is used by' '$dir/err'"
 grep -qF 'press again to rename it there too' "$dir/err" || { echo "the question does not say the entries follow"; cat "$dir/err"; exit 1; }
 screenshot rename-references-asked >/dev/null
 rename grit

@@ -67,6 +67,17 @@ screenshot() {
   if [ -n "${SCREENSHOTS:-}" ]; then cp "$file" "$SCREENSHOTS/$1.png"; fi
   echo "$file"
 }
+# A screenshot taken at the end of a frame that began after every earlier event came:
+# whatever follows sees the game caught up with them, however slow the frames.
+settle() { screenshot settled >/dev/null; }
+# How many pixels of a w x h+x+y box differ between two screenshots, colours within
+# the fuzz (6 % unless given) counting as the same.
+changed() {  # before after box [fuzz%]
+  local n
+  n=$(compare -metric AE -fuzz "${4:-6}%" -crop "$3" "$1" "$2" null: 2>&1 || true)
+  n=${n%% *}
+  echo "${n%.*}"
+}
 # Mean brightness (0..1) of a w x h box at x,y of a screenshot.
 brightness() {
   convert "$1" -crop "$4x$5+$2+$3" -colorspace Gray -format '%[fx:mean]' info:
@@ -76,6 +87,18 @@ click() {  # x y, window pixels; a human click
   sleep 0.1
   xdotool mousedown 1; sleep 0.1; xdotool mouseup 1
   sleep 0.2
+}
+right_click() {  # x y, window pixels
+  xdotool mousemove --window "$window" "$1" "$2"; sleep 0.1
+  xdotool mousedown 3; sleep 0.1; xdotool mouseup 3
+}
+# Types a text into a palette field over what it held: a right click empties the
+# field, one xdotool types the text (keys held 0.1 s even when a loaded machine is slow
+# to start the next process), Enter commits it.
+retype_field() {  # x y text
+  right_click "$1" "$2"; sleep 0.4
+  xdotool type --delay 200 "$3"
+  hold_key Return; settle
 }
 # Chooses the feed tool by a click at (bx, by) and holds the left button at (fx, fy)
 # (window pixels) for 1.5 s; prints how many pixels of the frame's 80 x 80 box at
@@ -146,8 +169,13 @@ wait_until() {  # seconds what condition
 level_entries() {  # file
   python3 -c 'import json,sys; d=json.load(open(sys.argv[1])); print(len(d.get("Prefab", d)["AutoCreate"]))' "$1"
 }
+# A modifier held a little longer than the key it goes with, as people do: on a
+# loaded machine one frame can see the key go down and both keys come up.
+chord() {  # modifier key
+  xdotool keydown "$1"; sleep 0.3; hold_key "$2"; sleep 0.3; xdotool keyup "$1"
+}
 # Alt+S, held as a person does.
-save_level() { xdotool keydown alt; hold_key s; xdotool keyup alt; }
+save_level() { chord alt s; }
 
 # Starts a window manager in the test's display and waits until it runs: fullscreen,
 # resizing and maximising are its to grant, and a desktop always has one.
