@@ -243,14 +243,14 @@ void GameApp::CreateWindow() {
     }
 }
 
-// Alt+Enter switches fullscreen and F3 the frame statistics overlay anywhere, menus
+// Alt+Enter switches fullscreen and FrameStats (F3) the frame statistics overlay anywhere, menus
 // and editor included.
 void GameApp::HandleWindowKeys() {
     const InputManager& input = *Engine::InputManager;
     if (input.IsKeyDown(KeyAlt) && input.IsKeyPressed(KeyOemEnter)) {
         Engine::Graphics->SetFullscreen(!Engine::Graphics->IsFullscreen());
     }
-    if (input.IsKeyPressed(KeyF3)) {
+    if (input.IsActionPressed(ActionFrameStats)) {
         stats_->ToggleOverlay();
     }
 }
@@ -304,7 +304,7 @@ void GameApp::Render() {
         return;
     }
     graphics.Device->RenderFrame(Engine::Root);
-    if (Engine::InputManager->IsKeyPressed(KeyF12)) {
+    if (Engine::InputManager->IsActionPressed(ActionScreenshot)) {
         WriteScreenshot();
     }
 }

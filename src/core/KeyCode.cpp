@@ -27,7 +27,8 @@ constexpr std::array<std::string_view, KeyCodeCount> kKeyNames = {
 
 constexpr std::array<std::string_view, ActionCount> kActionNames = {
     "MoveUp", "MoveDown", "MoveLeft", "MoveRight", "MenuConfirm", "MenuCancel",
-    "DayNight", "ToolFeed", "ToolExamine", "ToolLight"};
+    "DayNight", "ToolFeed", "ToolExamine", "ToolLight",
+    "FireStream", "Mute", "FrameStats", "Screenshot"};
 
 template <std::size_t N>
 int IndexOf(const std::array<std::string_view, N>& names, const std::string& name) {

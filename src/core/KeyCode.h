@@ -31,6 +31,7 @@ enum KeyCode : int {
 enum ActionCode : int {
     ActionMoveUp = 0, ActionMoveDown, ActionMoveLeft, ActionMoveRight, ActionMenuConfirm, ActionMenuCancel,
     ActionDayNight, ActionToolFeed, ActionToolExamine, ActionToolLight,
+    ActionFireStream, ActionMute, ActionFrameStats, ActionScreenshot,
     ActionCount
 };
 

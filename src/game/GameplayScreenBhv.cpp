@@ -127,7 +127,7 @@ void GameplayScreenBhv::HandleInput() {
     } else {
         StopCoroutine(&GameplayScreenBhv::DropSeeds);
     }
-    if (input != nullptr && input->IsKeyPressed(KeySpace)) {
+    if (input != nullptr && input->IsActionPressed(ActionFireStream)) {
         LightFire(mouse);
     }
 }

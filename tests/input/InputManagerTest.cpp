@@ -160,7 +160,7 @@ TEST_F(KeyMappingsTest, MissingOrMalformedFileStopsStartUpNamingTheFile) {
     }
 }
 
-TEST(ShippedKeyMappingsTest, BindArrowsWasdTheMenuKeysAndOneToFourForTheHudButtons) {
+TEST(ShippedKeyMappingsTest, BindArrowsWasdTheMenuKeysOneToFourForTheHudButtonsAndTheGameKeys) {
     InputManager input;
     // This file is tests/input/ of the source tree.
     const fs::path sources = fs::path(__FILE__).parent_path().parent_path().parent_path();
@@ -172,7 +172,8 @@ TEST(ShippedKeyMappingsTest, BindArrowsWasdTheMenuKeysAndOneToFourForTheHudButto
         {ActionMenuConfirm, KeySpace}, {ActionMenuCancel, KeyEsc},      {ActionDayNight, KeyOem1},
         {ActionDayNight, KeyKeypad1},  {ActionToolFeed, KeyOem2},       {ActionToolFeed, KeyKeypad2},
         {ActionToolExamine, KeyOem3},  {ActionToolExamine, KeyKeypad3}, {ActionToolLight, KeyOem4},
-        {ActionToolLight, KeyKeypad4}};
+        {ActionToolLight, KeyKeypad4}, {ActionFireStream, KeySpace},   {ActionMute, KeyM},
+        {ActionFrameStats, KeyF3},     {ActionScreenshot, KeyF12}};
     EXPECT_EQ(input.KeyMappings, expected);
 }
 
