@@ -213,7 +213,7 @@ void GameApp::LoadContent() {
     Engine::GameConfig->KeepShippedContent = true;
     Engine::GameConfig->UserContentDirectory = data.empty() ? data : data / "Content";
     RemoveInterruptedSaves();
-    Engine::InputManager->LoadKeyMappings("Content/Config/KeyMappings.json");
+    Engine::InputManager->LoadKeyMappings("Content/Config/KeyMappings.json", KeyBindings::Location());
     Engine::Prefabs->RegisterTypes(RegisterComponentTypes);
 }
 

@@ -41,3 +41,11 @@ inline constexpr int KeyCodeCount = KeyCodeEnd + 1;  // 107 names, "None" to "__
 int FindKeyCode(const std::string& name);
 // The code of an action name, or -1 when no action has that name.
 int FindActionCode(const std::string& name);
+// The names the files use; "" for a code out of range.
+std::string KeyName(int code);
+std::string ActionName(int action);
+// A key as a player reads it on the US layout the codes are named after: "2",
+// "Keypad 2", "Space", "F3", "Left mouse".
+std::string KeyDisplayName(int code);
+// Shift, Ctrl, Alt and the Windows keys: keys that only change another.
+bool IsModifierKey(int code);

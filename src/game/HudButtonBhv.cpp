@@ -12,7 +12,7 @@ HudButtonBhv::HudButtonBhv() {
     AddProperty("SelectedTint", SelectedTint);
     AddProperty("IsHighlighted", IsHighlighted);
     AddProperty("HintName", HintName);
-    AddProperty("HintKey", HintKey);
+    AddProperty("HintAction", HintAction);
     AddProperty("HintText", HintText);
 }
 
@@ -20,7 +20,10 @@ std::string HudButtonBhv::Hint() const {
     if (HintName.empty()) {
         return "";
     }
-    const std::string key = HintKey.empty() ? "" : " (" + HintKey + ")";
+    const InputManager* input = Engine::InputManager;
+    const std::vector<int> keys =
+        input != nullptr ? KeyBindings::KeysOf(input->KeyMappings, FindActionCode(HintAction)) : std::vector<int>{};
+    const std::string key = keys.empty() ? "" : " (" + KeyDisplayName(keys.front()) + ")";
     return HintName + key + ": " + HintText;
 }
 

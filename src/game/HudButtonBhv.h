@@ -22,15 +22,14 @@ public:
     // bottom edges are outside. False without a sprite.
     static bool Contains(const GameObject& button, Vector2 point);
 
-    // "Name (Key): What it does", or "Name: What it does" without a key; empty without
-    // a name.
+    // "Name (Key): What it does", the action's first key as bound now, or "Name: What
+    // it does" when it has none; empty without a name.
     std::string Hint() const;
 
     Color SelectedTint{255, 255, 255, 255};
     bool IsHighlighted = false;
     std::function<void()> OnClick;
-    // The key is the only place the hint takes it from, so a rebinding can set it.
     std::string HintName;
-    std::string HintKey;
+    std::string HintAction;  // an action name, "ToolFeed"
     std::string HintText;
 };

@@ -12,13 +12,16 @@
 #include <algorithm>
 #include <cstdint>
 
-TextMenuBhv::TextMenuBhv() { AddProperty("InactiveAlpha", InactiveAlpha); }
+TextMenuBhv::TextMenuBhv() {
+    AddProperty("InactiveAlpha", InactiveAlpha);
+    AddProperty("ItemPrefab", ItemPrefab);
+}
 
 std::vector<GameObject*> TextMenuBhv::Items() const {
     std::vector<GameObject*> items;
     if (Owner() != nullptr) {
         for (GameObject* child : Owner()->Children()) {
-            if (child->PrefabName == "UiTextMenuItem") {
+            if (child->PrefabName == ItemPrefab) {
                 items.push_back(child);
             }
         }
@@ -29,7 +32,7 @@ std::vector<GameObject*> TextMenuBhv::Items() const {
 void TextMenuBhv::HandleInput() {
     const int count = static_cast<int>(Items().size());
     const InputManager& input = *Engine::InputManager;
-    if (input.AreKeysTaken() || count == 0 || !Engine::Graphics->HasFocus) {
+    if (input.AreKeysTaken() || input.IsCapturing() || count == 0 || !Engine::Graphics->HasFocus) {
         return;
     }
     SelectedIndex = std::clamp(SelectedIndex, 0, count - 1);  // items may have gone

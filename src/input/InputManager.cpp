@@ -81,14 +81,48 @@ const std::vector<KeyStroke>& InputManager::Strokes() const {
     return HasFocus() ? StrokesThisFrame : none;
 }
 
-void InputManager::LoadKeyMappings(const std::string& path) {
+void InputManager::LoadKeyMappings(const std::string& path, const std::filesystem::path& playerFile) {
     const ContentFile file = ContentFile::ReadJson(path);
+    KeyBindings::Table shipped;
     for (const auto& [actionName, value] : file.Root()) {
         const std::string keyName = value.data();
         const int action = CodeOrFirst(FindActionCode(actionName), "action", actionName, path);
         const int key = CodeOrFirst(FindKeyCode(keyName), "key", keyName, path);
-        KeyMappings.emplace(action, key);
+        shipped.emplace(action, key);
     }
+    Bindings = KeyBindings(std::move(shipped), playerFile);
+    KeyMappings = Bindings.Load();
+}
+
+void InputManager::CaptureNextKey(bool on) { capturing_ = on; }
+
+void InputManager::Capture() {
+    captured_ = KeyNone;
+    if (!capturing_) {
+        return;
+    }
+    int modifier = KeyNone;  // Shift+F is F
+    for (int code = KeyNone + 1; code < KeyCodeEnd && captured_ == KeyNone; ++code) {
+        if (!wentDownThisPoll_.test(code)) {
+            continue;
+        }
+        if (!IsModifierKey(code)) {
+            captured_ = code;
+        } else if (modifier == KeyNone) {
+            modifier = code;
+        }
+    }
+    captured_ = captured_ != KeyNone ? captured_ : modifier;
+    if (captured_ == KeyNone) {
+        return;
+    }
+    capturing_ = false;
+    if (IsHeld(captured_)) {
+        swallowed_.set(captured_);
+    }
+    CurrentKeys.reset(captured_);
+    releaseAtNextPoll_.reset(captured_);
+    std::erase_if(StrokesThisFrame, [this](const KeyStroke& stroke) { return stroke.key == captured_; });
 }
 
 void InputManager::Update() {
@@ -135,6 +169,7 @@ bool InputManager::Poll() {
     WheelNotches = 0;
     bool keepRunning = true;
     PumpEvents([&](const InputEvent& event) { keepRunning = Apply(event) && keepRunning; });
+    Capture();
     // Read after the events, so that a click is seen where the pointer is now.
     // In the frame's own pixels, whatever size the window has (fullscreen scales it).
     if (window != nullptr) {
@@ -171,8 +206,15 @@ bool InputManager::AreKeysTaken() const {
 }
 
 bool InputManager::Apply(const InputEvent& event) {
+    if (event.kind == InputEvent::Kind::KeyUp && swallowed_.test(event.key)) {
+        swallowed_.reset(event.key);
+        return true;
+    }
     switch (event.kind) {
         case InputEvent::Kind::KeyDown:
+            if (swallowed_.test(event.key)) {
+                break;  // the captured key's auto-repeat
+            }
             // An auto-repeat of a held key is no new press.
             if (!CurrentKeys.test(event.key)) {
                 wentDownThisPoll_.set(event.key);

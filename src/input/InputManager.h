@@ -2,10 +2,12 @@
 
 #include "core/KeyCode.h"
 #include "core/Vector2.h"
+#include "input/KeyBindings.h"
 #include "input/KeyStroke.h"
 
 #include <array>
 #include <bitset>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -52,8 +54,18 @@ public:
 
     // Reads "action name": "key name" pairs, in file order; a name may repeat to bind
     // several keys. Throws ContentError naming the file when it is missing or not JSON;
-    // unknown names bind code 0 with a warning.
-    void LoadKeyMappings(const std::string& path);
+    // unknown names bind code 0 with a warning. The player's own file, when given, is
+    // read over it (KeyBindings).
+    void LoadKeyMappings(const std::string& path, const std::filesystem::path& playerFile = {});
+
+    // While capturing, the next key to go down (a modifier only when nothing else
+    // went down in that poll) is the asker's alone: it reads as up for everyone until
+    // it is released and pressed again, so a key being bound does not also act.
+    // Capturing stops with the key.
+    void CaptureNextKey(bool on);
+    bool IsCapturing() const { return capturing_; }
+    // The key the last poll captured; KeyNone when none.
+    int CapturedKey() const { return captured_; }
 
     // Once per frame, before the poll: typed keys, the last poll's text, auto-repeat
     // (the first strokes of the frame), and the copy of this frame's state into the
@@ -90,6 +102,7 @@ public:
     KeySet PreviousKeys;
     std::string TypedText;  // UTF-8, as the layout typed it
     std::multimap<int, int> KeyMappings;  // action code -> key code
+    KeyBindings Bindings;                 // the shipped keys and the player's file
     std::array<float, 256> RepeatTimers{};
     KeySet TypedKeys;
     std::vector<KeyStroke> StrokesThisFrame;  // what Strokes answers with the focus
@@ -106,10 +119,15 @@ private:
     // Down as the events stand now: a release held back to the next poll counts as up.
     bool IsHeld(int code) const;
     bool IsShiftHeld() const;
+    void Capture();
 
     std::vector<InputConsumer*> consumers_;
     KeySet wentDownThisPoll_;
     KeySet releaseAtNextPoll_;
     // What the last poll's text events typed, in the order they came.
     std::string typedInPoll_;
+    bool capturing_ = false;
+    int captured_ = KeyNone;
+    // Captured keys still held: their repeats and release are nobody's.
+    KeySet swallowed_;
 };

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A mouse-only player in the pause menu: Esc opens it, a click on Controls shows the
-# controls page, a click on its "Enter or Esc: back" line brings the menu back, a
+# controls page, a click on its "Back" line brings the menu back, a
 # click on Resume plays on (the ants move again). SCREENSHOTS=<dir> keeps the pictures.
 set -euo pipefail
 game="$1"
@@ -23,7 +23,7 @@ hold_key Escape
 wait_until 20 "the pause menu" 'bright "${menu_panel[@]}" menu'
 click 640 370  # "Controls"
 wait_until 20 "the controls page" 'bright "${page_only[@]}" controls'
-click 640 605  # "Enter or Esc: back"
+click 640 650  # "Back"
 wait_until 20 "the controls page to go" 'dark "${page_only[@]}" controls-gone'
 bright "${menu_panel[@]}" menu-back || { echo "the menu did not come back"; exit 1; }
 click 640 310  # "Resume"

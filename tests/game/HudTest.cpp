@@ -23,7 +23,8 @@ protected:
     // The hint as the HUD holds it: a panel with a text child; the feed button's hint.
     HudHintBhv* AddHint() {
         Button("BtnFeed")->HintName = "Feed";
-        Button("BtnFeed")->HintKey = "2";
+        Button("BtnFeed")->HintAction = "ToolFeed";
+        input.KeyMappings = {{ActionToolFeed, KeyOem2}, {ActionToolFeed, KeyKeypad2}};
         Button("BtnFeed")->HintText = "hold the button to drop seeds";
         GameObject* object = Add(hud, "Hint");
         Attach<Pos2dComponent>(object);
@@ -111,7 +112,7 @@ TEST_F(HudTest, DayNightClicksOnlyWhenThePhaseChangesAndNothingReactsWithTheEdit
     EXPECT_EQ(CuesPlayed("ButtonClick"), 1u);
 }
 
-TEST_F(HudTest, TheHintShowsAfterHalfASecondOnAButtonBelowItAndGoesWithThePointerOrAClick) {
+TEST_F(HudTest, TheHintShowsAfterHalfASecondOnAButtonBelowItWithTheKeyBoundNowAndGoesWithThePointerOrAClick) {
     HudHintBhv* hint = AddHint();
     input.Cursor = {90.0f, 30.0f};  // "BtnFeed" spans 64 ... 128
     for (int i = 0; i < 4; ++i) Frame();
@@ -127,9 +128,11 @@ TEST_F(HudTest, TheHintShowsAfterHalfASecondOnAButtonBelowItAndGoesWithThePointe
     Frame();
     EXPECT_FALSE(hint->IsShowing());
 
+    input.KeyMappings = {{ActionToolFeed, KeyF}};
     input.Cursor = {100.0f, 30.0f};
     for (int i = 0; i < 5; ++i) Frame();
     EXPECT_TRUE(hint->IsShowing()) << "back after another rest";
+    EXPECT_EQ(HintText(), "Feed (F): hold the button to drop seeds") << "the key as bound now";
     ClickAt({100.0f, 30.0f});
     for (int i = 0; i < 8; ++i) Frame();
     EXPECT_FALSE(hint->IsShowing()) << "a click sends it away while the pointer stays";

@@ -10,6 +10,8 @@
 #include "graphics/TextComponent.h"
 #include "support/GameplayScene.h"
 
+#include <SDL.h>
+
 namespace {
 
 // The pause menus as the content builds them: a root with the background, the main
@@ -36,15 +38,40 @@ protected:
         }
         menu = Attach<TextMenuBhv>(main);
         Attach<UiMainMenuBhv>(main);
-        GameObject* controls = Add(menus, "UiControls");
-        Attach<UiControlsBhv>(controls);
-        GameObject* back = Add(controls, "Back");
-        Attach<Pos2dComponent>(back)->Pos = {640.0f, 600.0f};
-        Attach<SpriteComponent>(back)->Size = {200.0f, 40.0f};
-        Attach<UiButtonBhv>(back);
+        AddControlsPage(menus);
         menuRoot = Attach<UiMenuRootBhv>(menus);
     }
     ~MenuTest() override { Engine::QuitRequested = false; }
+
+    // The controls page: rows for Flames and Mute, "Reset", and "Back" at y = 600.
+    void AddControlsPage(GameObject* menus) {
+        GameObject* page = Add(menus, "UiControls");
+        const std::pair<const char*, float> rows[] = {
+            {"FireStream", 100.0f}, {"Mute", 150.0f}, {"Reset", 200.0f}, {"Back", 600.0f}};
+        for (const auto& [name, y] : rows) {
+            GameObject* row = Add(page, name);
+            row->PrefabName = "UiControlsRow";
+            Attach<Pos2dComponent>(row)->Pos = {640.0f, y};
+            Attach<SpriteComponent>(row)->Size = {600.0f, 40.0f};
+            Attach<TextComponent>(Add(row, "Keys"));
+        }
+        Attach<TextComponent>(Add(page, "Message"));
+        Attach<TextMenuBhv>(page)->ItemPrefab = "UiControlsRow";
+        controls = Attach<UiControlsBhv>(page);
+    }
+    std::string Keys(const char* row) const { return controls->FindChild(row)->FindChild("Keys")->Text()->Text; }
+    std::string Message() const { return controls->FindChild("Message")->Text()->Text; }
+    // A key as the system sends it: the poll captures it when asked to.
+    void Type(SDL_Scancode scancode) {
+        for (const bool down : {true, false}) {
+            SDL_Event event{};
+            event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+            event.key.keysym.scancode = scancode;
+            SDL_PushEvent(&event);
+            input.Poll();
+            Frame();
+        }
+    }
 
     void Tap(int key) {
         Hold(key);
@@ -58,6 +85,7 @@ protected:
     GameObject* main = nullptr;
     TextMenuBhv* menu = nullptr;
     UiMenuRootBhv* menuRoot = nullptr;
+    UiControlsBhv* controls = nullptr;
 };
 
 TEST_F(MenuTest, EscOpensTheMenuOverAPausedFieldAndEscAgainPlaysOn) {
@@ -124,6 +152,59 @@ TEST_F(MenuTest, ControlsComeAndGoBackToTheMenuAndQuitEndsTheLoop) {
 
     menu->Choose(3);
     EXPECT_TRUE(Engine::QuitRequested);
+}
+
+// Keys typed on the controls page come through SDL's real queue and the poll.
+class ControlsPageTest : public MenuTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+        input.KeyMappings.insert({{ActionFireStream, KeySpace}, {ActionMute, KeyM}});
+        input.Bindings = KeyBindings(input.KeyMappings, {});
+        Tap(KeyEsc);
+        Tap(KeyDown);
+        Tap(KeyOemEnter);
+        ASSERT_TRUE(Shown("UiControls"));
+    }
+    void TearDown() override { SDL_QuitSubSystem(SDL_INIT_EVENTS); }
+    TextMenuBhv* PageMenu() const { return controls->Owner()->GetComponent<TextMenuBhv>(); }
+};
+
+TEST_F(ControlsPageTest, AChosenActionTakesTheNextKeyAloneSwapsItAndEscCancels) {
+    EXPECT_EQ(Keys("FireStream"), "Space");
+    Tap(KeyOemEnter);
+    EXPECT_FALSE(Shown("UiControls")) << "the page opens on Back";
+    Tap(KeyOemEnter);
+    ASSERT_TRUE(Shown("UiControls"));
+
+    Tap(KeyDown);  // round to Flames
+    Tap(KeyOemEnter);
+    EXPECT_EQ(controls->ListeningFor(), ActionFireStream);
+    EXPECT_EQ(Message(), "Press a key for Flames; Esc cancels.");
+    Type(SDL_SCANCODE_ESCAPE);
+    EXPECT_EQ(controls->ListeningFor(), -1);
+    EXPECT_TRUE(Shown("UiControls")) << "Esc only cancelled";
+    EXPECT_EQ(Message(), "Flames keeps Space.");
+
+    Tap(KeyOemEnter);
+    Type(SDL_SCANCODE_LSHIFT);
+    EXPECT_EQ(Message(), "Shift alone cannot be bound; press another key.");
+    Type(SDL_SCANCODE_DOWN);
+    EXPECT_EQ(Keys("FireStream"), "Down");
+    EXPECT_EQ(PageMenu()->SelectedIndex, 0) << "the key bound did not also move the menu";
+    EXPECT_EQ(Message(), "Flames: Down.");
+
+    Tap(KeyDown);  // Mute
+    Tap(KeyOemEnter);
+    Type(SDL_SCANCODE_DOWN);
+    EXPECT_EQ(Keys("Mute"), "Down");
+    EXPECT_EQ(Keys("FireStream"), "M");
+    EXPECT_EQ(Message(), "Down was Flames' key; Flames now has M.");
+
+    Tap(KeyDown);  // Reset
+    Tap(KeyOemEnter);
+    EXPECT_EQ(Keys("FireStream"), "Space");
+    EXPECT_EQ(Keys("Mute"), "M");
 }
 
 TEST_F(MenuTest, TheMousePointsAndClicksOnlyOnPressAndReleaseOverTheSameItem) {

@@ -243,4 +243,41 @@ TEST_F(InputPollTest, QuitEndsTheFrameAfterThePoll) {
     EXPECT_TRUE(input.CurrentKeys.test(KeyB)) << "the whole queue is taken";
 }
 
+TEST_F(InputPollTest, ACapturedKeyIsNobodyElsesUntilPressedAgainAndAModifierOnlyWhenAlone) {
+    input.CaptureNextKey(true);
+    PushKey(SDL_SCANCODE_LSHIFT, true);
+    PushKey(SDL_SCANCODE_F, true);
+    Frame();
+    EXPECT_EQ(input.CapturedKey(), KeyF) << "Shift+F is F";
+    EXPECT_FALSE(input.IsCapturing());
+    EXPECT_FALSE(input.IsKeyDown(KeyF));
+    EXPECT_TRUE(input.IsKeyDown(KeyShift));
+    PushKey(SDL_SCANCODE_F, true);  // the held key's auto-repeat
+    Frame();
+    EXPECT_EQ(input.CapturedKey(), KeyNone);
+    EXPECT_FALSE(input.IsKeyDown(KeyF));
+    PushKey(SDL_SCANCODE_F, false);
+    Frame();
+    PushKey(SDL_SCANCODE_F, true);
+    Frame();
+    EXPECT_TRUE(input.IsKeyPressed(KeyF)) << "pressed again, it is everyone's";
+
+    input.CaptureNextKey(true);
+    PushKey(SDL_SCANCODE_LCTRL, true);
+    PushKey(SDL_SCANCODE_G, true);
+    PushKey(SDL_SCANCODE_G, false);  // a tap within one poll
+    Frame();
+    EXPECT_EQ(input.CapturedKey(), KeyG);
+    EXPECT_FALSE(input.IsKeyDown(KeyG));
+    EXPECT_TRUE(input.Strokes().empty()) << "not even a Ctrl shortcut";
+    PushKey(SDL_SCANCODE_G, true);
+    Frame();
+    EXPECT_TRUE(input.IsKeyPressed(KeyG));
+
+    input.CaptureNextKey(true);
+    PushKey(SDL_SCANCODE_LALT, true);
+    Frame();
+    EXPECT_EQ(input.CapturedKey(), KeyAlt) << "alone, the asker decides";
+}
+
 }  // namespace
