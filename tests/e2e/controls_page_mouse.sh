@@ -23,7 +23,7 @@ hold_key Escape
 wait_until 20 "the pause menu" 'bright "${menu_panel[@]}" menu'
 click 640 370  # "Controls"
 wait_until 20 "the controls page" 'bright "${page_only[@]}" controls'
-click 640 650  # "Back"
+click 640 628  # "Back"
 wait_until 20 "the controls page to go" 'dark "${page_only[@]}" controls-gone'
 bright "${menu_panel[@]}" menu-back || { echo "the menu did not come back"; exit 1; }
 click 640 310  # "Resume"

@@ -19,12 +19,12 @@ bright() {                   # box name: the light panel covers the box
   awk -v b="$(brightness "$(screenshot "$5")" "${box[@]}")" 'BEGIN { exit !(b > 0.55) }'
 }
 # The bar behind the chosen row of the Controls page: row i (0 = Day/night ... 8 =
-# Reset, 9 = Back) is 38 pixels below the one before; its bar's left end shows at x 254.
-row_y() { [ "$1" -lt 9 ] && echo $((124 + 38 * $1)) || echo 650; }
+# Reset, 9 = Back) is 35 pixels below the one before; its bar's left end shows at x 254.
+row_y() { [ "$1" -lt 9 ] && echo $((140 + 35 * $1)) || echo 628; }
 chosen() {  # row name
   local pixel
   pixel=$(convert "$(screenshot "$2")" -format "%[pixel:p{254,$(row_y "$1")}]" info:)
-  [ "$pixel" = "srgb(217,189,134)" ]
+  grep -Eq '^srgba?\(217,189,134[,)]' <<<"$pixel"
 }
 # Flames at the pointer (420, 520) since the picture `before`.
 spot=(420 520)
@@ -45,7 +45,8 @@ keys_in_play() {  # label
   sleep 0.5
   if flames_since "$before" "space-$1"; then echo "$1: Space still lights flames"; exit 1; fi
   hold_key f
-  wait_until 20 "$1: F to light flames at the pointer" 'flames_since "$before" "f-$1"'
+  run=$1
+  wait_until 20 "$1: F to light flames at the pointer" 'flames_since "$before" "f-$run"'
 }
 
 start_game
@@ -69,7 +70,13 @@ for _ in 1 2 3; do
 done
 [ -f "$player" ] || { echo "no $player after F"; cat "$dir/err"; exit 1; }
 grep -q '"FireStream": "F"' "$player" || { echo "the player's file lacks Flames on F:"; cat "$player"; exit 1; }
-screenshot rebound >/dev/null
+rebound=$(screenshot rebound)
+# Dark words on the light panel, and on the chosen row's bar: Flames' row, Mute's, the
+# message below the rows.
+for box in "255 $(($(row_y 4) - 12)) 760 24" "255 $(($(row_y 5) - 12)) 760 24" "400 450 480 20"; do
+  ratio=$(python3 "$(dirname "$0")/support/contrast.py" "$rebound" $box)
+  awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' || { echo "contrast $ratio in the box $box"; exit 1; }
+done
 hold_key Escape
 wait_until 20 "the Controls page to close" '! bright "${page_only[@]}" controls-gone'
 hold_key Escape
