@@ -9,7 +9,7 @@ xclose="$2"
 source "$(dirname "$0")/support/game.bash"
 scratch_game "$game" content
 shipped="$dir/Content/Config/KeyMappings.json"
-shipped_sum=$(sha256sum <"$shipped")
+unchanged() { cmp -s "$shipped" "$(dirname "$game")/Content/Config/KeyMappings.json"; }
 player="$config_dir/KeyMappings.json"
 
 menu_panel=(560 200 160 60)  # the pause menu's panel, around "Paused"
@@ -82,12 +82,12 @@ wait_until 20 "the Controls page to close" '! bright "${page_only[@]}" controls-
 hold_key Escape
 wait_until 20 "play again" '! bright "${menu_panel[@]}" playing'
 keys_in_play first-run
-[ "$(sha256sum <"$shipped")" = "$shipped_sum" ] || { echo "the shipped KeyMappings.json changed"; exit 1; }
+unchanged || { echo "the shipped KeyMappings.json changed"; exit 1; }
 close_and_expect_clean_exit
 
 start_game
 sleep 1
 keys_in_play after-restart
 close_and_expect_clean_exit
-[ "$(sha256sum <"$shipped")" = "$shipped_sum" ] || { echo "the shipped KeyMappings.json changed"; exit 1; }
+unchanged || { echo "the shipped KeyMappings.json changed"; exit 1; }
 echo "rebind: Flames on F through the Controls page, kept after a restart; the shipped file untouched"
