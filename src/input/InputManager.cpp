@@ -96,23 +96,22 @@ void InputManager::LoadKeyMappings(const std::string& path, const std::filesyste
 
 void InputManager::CaptureNextKey(bool on) { capturing_ = on; }
 
-void InputManager::Capture() {
-    captured_ = KeyNone;
-    if (!capturing_) {
-        return;
-    }
-    int modifier = KeyNone;  // Shift+F is F
-    for (int code = KeyNone + 1; code < KeyCodeEnd && captured_ == KeyNone; ++code) {
-        if (!wentDownThisPoll_.test(code)) {
-            continue;
+// A key other than a modifier first: Shift+F is F.
+int InputManager::FirstWentDown() const {
+    int modifier = KeyNone;
+    for (int code = KeyNone + 1; code < KeyCodeEnd; ++code) {
+        if (wentDownThisPoll_.test(code) && !IsModifierKey(code)) {
+            return code;
         }
-        if (!IsModifierKey(code)) {
-            captured_ = code;
-        } else if (modifier == KeyNone) {
+        if (wentDownThisPoll_.test(code) && modifier == KeyNone) {
             modifier = code;
         }
     }
-    captured_ = captured_ != KeyNone ? captured_ : modifier;
+    return modifier;
+}
+
+void InputManager::Capture() {
+    captured_ = capturing_ ? FirstWentDown() : KeyNone;
     if (captured_ == KeyNone) {
         return;
     }

@@ -119,6 +119,8 @@ private:
     // Down as the events stand now: a release held back to the next poll counts as up.
     bool IsHeld(int code) const;
     bool IsShiftHeld() const;
+    int FirstWentDown() const;
+    // Takes the key asked for by CaptureNextKey out of this poll's input.
     void Capture();
 
     std::vector<InputConsumer*> consumers_;
