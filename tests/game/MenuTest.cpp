@@ -61,17 +61,6 @@ protected:
     }
     std::string Keys(const char* row) const { return controls->FindChild(row)->FindChild("Keys")->Text()->Text; }
     std::string Message() const { return controls->FindChild("Message")->Text()->Text; }
-    // A key as the system sends it: the poll captures it when asked to.
-    void Type(SDL_Scancode scancode) {
-        for (const bool down : {true, false}) {
-            SDL_Event event{};
-            event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-            event.key.keysym.scancode = scancode;
-            SDL_PushEvent(&event);
-            input.Poll();
-            Frame();
-        }
-    }
 
     void Tap(int key) {
         Hold(key);
@@ -168,6 +157,17 @@ protected:
     }
     void TearDown() override { SDL_QuitSubSystem(SDL_INIT_EVENTS); }
     TextMenuBhv* PageMenu() const { return controls->Owner()->GetComponent<TextMenuBhv>(); }
+    // A key as the system sends it: the poll captures it when asked to.
+    void Type(SDL_Scancode scancode) {
+        for (const bool down : {true, false}) {
+            SDL_Event event{};
+            event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+            event.key.keysym.scancode = scancode;
+            SDL_PushEvent(&event);
+            input.Poll();
+            Frame();
+        }
+    }
 };
 
 TEST_F(ControlsPageTest, AChosenActionTakesTheNextKeyAloneSwapsItAndEscCancels) {
