@@ -47,6 +47,16 @@ void ScreenTiles::Remove(const ScreenTiles& other) {
     }
 }
 
+void ScreenTiles::Keep(const ScreenTiles& other) {
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        cells_[i] &= other.cells_[i];
+    }
+}
+
+bool ScreenTiles::All() const {
+    return std::all_of(cells_.begin(), cells_.end(), [](std::uint8_t cell) { return cell != 0; });
+}
+
 std::vector<PixelRect> ScreenTiles::Rects() const {
     struct Run {
         int first, last, top;

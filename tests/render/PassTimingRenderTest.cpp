@@ -27,8 +27,8 @@ protected:
     std::vector<std::string> reported;
 };
 
-const std::vector<std::string> kPasses = {"background", "lit",      "shadow",  "mask",
-                                          "lights",     "plain",    "overlays", "present"};
+const std::vector<std::string> kPasses = {"survey", "background", "lit",      "shadow", "mask",
+                                          "lights", "plain",      "overlays", "present"};
 
 TEST_F(PassTimingRenderTest, FinishModeReportsEveryPassOfTheFrameInOrderAndChangesNoPixel) {
     const Image untimed = Render();
