@@ -10,14 +10,13 @@ void CellFingerprints::Resize(int width, int height) {
     rows_ = (height + ScreenTiles::kCell - 1) / ScreenTiles::kCell;
     current_.assign(static_cast<std::size_t>(columns_) * rows_, 0);
     previous_ = current_;
-    valid_ = previousValid_ = false;
+    framesSinceResize_ = 0;
 }
 
 void CellFingerprints::BeginFrame() {
     current_.swap(previous_);
     std::fill(current_.begin(), current_.end(), 0);
-    previousValid_ = valid_;
-    valid_ = true;
+    framesSinceResize_ = std::min(framesSinceResize_ + 1, 2);
 }
 
 void CellFingerprints::Fold(float left, float top, float right, float bottom, std::uint64_t value) {
@@ -48,7 +47,7 @@ void CellFingerprints::FoldAll(std::uint64_t value) {
 ScreenTiles CellFingerprints::Changed() const {
     ScreenTiles changed;
     changed.Resize(width_, height_);
-    if (!valid_ || !previousValid_) {
+    if (framesSinceResize_ < 2) {
         changed.Fill();
         return changed;
     }

@@ -7,8 +7,7 @@
 
 // A running hash per cell of the back buffer of everything drawn over it this frame,
 // in the order it is drawn, kept beside the last frame's: a cell whose hash is the
-// same drew the same quads the same way, so its pixels are what they were. Anything
-// that changes a picture without passing through Fold must call Invalidate.
+// same drew the same quads the same way, so its pixels are what they were.
 class CellFingerprints {
 public:
     // Cells over a back buffer of this size; the next frame compares as all changed.
@@ -19,11 +18,9 @@ public:
     void Fold(float left, float top, float right, float bottom, std::uint64_t value);
     // Folds `value` into every cell.
     void FoldAll(std::uint64_t value);
-    // The cells whose hash differs from the last frame's; all of them after Resize or
-    // Invalidate, until a frame has been finished.
+    // The cells whose hash differs from the last frame's; all of them until a frame
+    // has been finished after Resize.
     ScreenTiles Changed() const;
-    // The next Changed (this frame's if it has not been asked yet) answers all.
-    void Invalidate() { valid_ = false; }
 
     // Mixes `value` into `hash` so that the order of values counts.
     static std::uint64_t Mix(std::uint64_t hash, std::uint64_t value);
@@ -35,6 +32,5 @@ private:
     int rows_ = 0;
     std::vector<std::uint64_t> current_;
     std::vector<std::uint64_t> previous_;
-    bool valid_ = false;
-    bool previousValid_ = false;
+    int framesSinceResize_ = 0;
 };

@@ -22,13 +22,23 @@ void FrameDamage::Decide(bool everything) {
         // The mask and the lights read the scene under each pixel they draw.
         screen_.Add(scene_);
     }
-    sceneAll_ = scene_.All();
-    screenAll_ = screen_.All();
-    sceneRects_ = sceneAll_ ? std::vector<PixelRect>{} : scene_.Rects();
-    screenRects_ = screenAll_ ? std::vector<PixelRect>{} : screen_.Rects();
+    Settle(scene_, sceneRects_, sceneAll_);
+    Settle(screen_, screenRects_, screenAll_);
 }
 
-void FrameDamage::RedrawAll() {
-    scenePrints_.Invalidate();
-    screenPrints_.Invalidate();
+// Past some share of the frame, or cut into many pieces, the cells cost more to draw
+// piece by piece (each rectangle sets up every quad that reaches it) than whole.
+void FrameDamage::Settle(ScreenTiles& cells, std::vector<PixelRect>& rects, bool& all) {
+    constexpr std::size_t kMostRects = 96;
+    constexpr float kMostShare = 0.6f;
+    rects.clear();
+    all = cells.Share() > kMostShare;
+    if (!all) {
+        rects = cells.Rects();
+        all = rects.size() > kMostRects;
+    }
+    if (all) {
+        cells.Fill();
+        rects.clear();
+    }
 }

@@ -23,8 +23,6 @@ public:
     // Ends the survey: the cells to draw follow from the fingerprints, or are all of
     // them with `everything`.
     void Decide(bool everything);
-    // The next frame draws every cell.
-    void RedrawAll();
 
     // Scissor rectangles of the cells to draw; null when that is all of them.
     const std::vector<PixelRect>* SceneScissors() const { return sceneAll_ ? nullptr : &sceneRects_; }
@@ -32,11 +30,10 @@ public:
     // Keeps only the cells of `cells` that the scene / the screen draws again.
     void LimitToScene(ScreenTiles& cells) const { cells.Keep(scene_); }
     void LimitToScreen(ScreenTiles& cells) const { cells.Keep(screen_); }
-    bool SceneAll() const { return sceneAll_; }
-    bool ScreenAll() const { return screenAll_; }
-    bool ScreenNone() const { return screenRects_.empty() && !screenAll_; }
 
 private:
+    static void Settle(ScreenTiles& cells, std::vector<PixelRect>& rects, bool& all);
+
     CellFingerprints scenePrints_;
     CellFingerprints screenPrints_;
     ScreenTiles scene_;

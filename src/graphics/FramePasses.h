@@ -38,8 +38,6 @@ public:
     FramePasses& operator=(const FramePasses&) = delete;
 
     void Render(const GameObject* root);
-    // The next frame draws every cell (a content reload, a new window size).
-    void RedrawAll() { damage_.RedrawAll(); }
 
 private:
     // The batches of the frame, in the order they are drawn.

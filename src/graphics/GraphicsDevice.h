@@ -40,9 +40,6 @@ public:
     void InitGraphicsDevice();
     // Draws every pass of one frame from `root` and presents it to the window.
     void RenderFrame(GameObject* root) { passes_.Render(root); }
-    // The next frame draws every pixel again: for what changes the picture outside
-    // the scene tree (a content reload, a window size).
-    void RedrawAll() { passes_.RedrawAll(); }
     void ReleaseGraphicsDevice();
     bool IsInitialized() const { return vertexArray_ != 0; }
 

@@ -53,8 +53,12 @@ void ScreenTiles::Keep(const ScreenTiles& other) {
     }
 }
 
-bool ScreenTiles::All() const {
-    return std::all_of(cells_.begin(), cells_.end(), [](std::uint8_t cell) { return cell != 0; });
+float ScreenTiles::Share() const {
+    if (cells_.empty()) {
+        return 1.0f;
+    }
+    const auto in = std::count_if(cells_.begin(), cells_.end(), [](std::uint8_t cell) { return cell != 0; });
+    return static_cast<float>(in) / static_cast<float>(cells_.size());
 }
 
 std::vector<PixelRect> ScreenTiles::Rects() const {

@@ -31,8 +31,8 @@ public:
     void Remove(const ScreenTiles& other);
     // Leaves only the cells also in `other`.
     void Keep(const ScreenTiles& other);
-    // Every cell is in the set.
-    bool All() const;
+    // The share of the cells in the set, 0 to 1.
+    float Share() const;
 
     bool Has(int column, int row) const { return cells_[Index(column, row)] != 0; }
     int Columns() const { return columns_; }
