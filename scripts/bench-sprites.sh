@@ -2,9 +2,9 @@
 # The frame's benchmarks, all under one Xvfb: the shipped gameplay frame (600 frames
 # of `vellimor --frames`) by day and at night with the flashlight sweeping the field,
 # each drawing only the cells that changed and drawn whole (--full-redraw); the
-# sprite throughput of the engine against two peers drawing the same sprites the same way (SDL2's OpenGL renderer with
-# SDL_RenderGeometry, SFML with one sf::VertexArray); the lit frame against the plain
-# one; and frame time against sprite count for the three, written to
+# sprite throughput of the engine against two peers drawing the same sprites the
+# same way (SDL2's OpenGL renderer with SDL_RenderGeometry, SFML with one
+# sf::VertexArray); the lit frame against the plain one; and frame time against sprite count for the three, written to
 # <build>/sprite-curve.csv and plotted into docs/sprite-curve.png.
 # Installs SFML and gnuplot for this only; CI never runs it.
 # Usage: scripts/bench-sprites.sh [build directory]
