@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The frame's benchmarks, all under one Xvfb: the shipped gameplay frame (600 frames
-# of `vellimor --frames`) by day and at night with the flashlight, each with and
-# without the passes' savings; the sprite throughput of the engine against two peers
-# drawing the same sprites the same way (SDL2's OpenGL renderer with
-# SDL_RenderGeometry, SFML with one sf::VertexArray); the lit frame against the plain
-# one; and frame time against sprite count for the three, written to
+# of `vellimor --frames`) by day and at night with the flashlight sweeping the field,
+# each drawing only the cells that changed and drawn whole (--full-redraw); the
+# sprite throughput of the engine against two peers drawing the same sprites the
+# same way (SDL2's OpenGL renderer with SDL_RenderGeometry, SFML with one
+# sf::VertexArray); the lit frame against the plain one; and frame time against sprite count for the three, written to
 # <build>/sprite-curve.csv and plotted into docs/sprite-curve.png.
 # Installs SFML and gnuplot for this only; CI never runs it.
 # Usage: scripts/bench-sprites.sh [build directory]
@@ -31,9 +31,9 @@ echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 xvfb-run -a -s "-screen 0 1600x900x24" bash -c "
   cd '$build'
   for run in day:'' night:--night; do
-    for passes in saved:'' full:--full-passes; do
-      printf 'gameplay %s %s ' \"\${run%%:*}\" \"\${passes%%:*}\"
-      ./vellimor --frames 600 \${run#*:} \${passes#*:} 2>/dev/null | tail -n 1
+    for redraw in tracked:'' whole:--full-redraw; do
+      printf 'gameplay %s %s ' \"\${run%%:*}\" \"\${redraw%%:*}\"
+      ./vellimor --frames 600 \${run#*:} \${redraw#*:} 2>/dev/null | tail -n 1
     done
   done
   ./vellimor_sprite_bench 2>/dev/null

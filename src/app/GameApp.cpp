@@ -3,6 +3,7 @@
 #include "animation/AnimationManager.h"
 #include "app/Edition.h"
 #include "app/FrameStatsMonitor.h"
+#include "app/PointerSweep.h"
 #include "app/Watchdog.h"
 #include "audio/MusicManager.h"
 #include "audio/SoundManager.h"
@@ -182,6 +183,7 @@ void GameApp::StartUp() {
     }
     CreateGameplayRoot();
     Engine::Graphics->Device->PassSavings = !options_.fullPasses;
+    Engine::Graphics->Device->DamageTracking = !options_.fullRedraw;
     if (options_.night) {
         StartAtNight();
     }
@@ -285,6 +287,9 @@ bool GameApp::RunFrame(float deltaSeconds) {
     Engine::MusicManager->Update();
     if (!Engine::InputManager->Poll()) {
         return false;
+    }
+    if (options_.frames > 0 && options_.night) {
+        Engine::InputManager->Cursor = PointerSweep::At(time.TotalSeconds);
     }
     HandleWindowKeys();
     TreePasses::InputPass(Engine::Root);

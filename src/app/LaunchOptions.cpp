@@ -14,15 +14,19 @@ bool ParseFrameCount(const std::string& text, int& count) {
 }  // namespace
 
 const char* LaunchOptions::Usage() {
-    return "usage: vellimor [--frame-stats[=finish|queries]] [--frames N] [--night] [--full-passes] [--version] [--help]\n"
+    return "usage: vellimor [--frame-stats[=finish|queries]] [--frames N] [--night] [--full-redraw] [--full-passes]\n"
+           "               [--version] [--help]\n"
            "  --frame-stats  print frames, mean and 95th-percentile frame time and each pass's time\n"
            "                 once a second; passes are timed with a glFinish after each (=finish,\n"
            "                 the default) or with GL timer queries read a few frames late (=queries)\n"
            "  --frames N     run N frames as fast as possible with a fixed random seed, print the\n"
-           "                 statistics of the whole run and exit\n"
+           "                 statistics of the whole run and exit; at night the pointer sweeps\n"
+           "                 the field with the flashlight\n"
            "  --night        start at night with the flashlight in hand\n"
+           "  --full-redraw  draw the whole frame every frame instead of only the cells that\n"
+           "                 changed (the same picture, slower; for measuring)\n"
            "  --full-passes  draw every pass over the whole frame instead of only where it\n"
-           "                 changes pixels (the same picture, slower; for measuring)\n"
+           "                 changes pixels; implies --full-redraw (the same picture, slower)\n"
            "  --version      print the name and version and exit\n"
            "  --help         print this and exit\n";
 }
@@ -44,6 +48,8 @@ LaunchOptions::Result LaunchOptions::Parse(const std::vector<std::string>& argum
             options.passTiming = PassTiming::Queries;
         } else if (argument == "--night") {
             options.night = true;
+        } else if (argument == "--full-redraw") {
+            options.fullRedraw = true;
         } else if (argument == "--full-passes") {
             options.fullPasses = true;
         } else if (argument == "--frames" || argument.starts_with("--frames=")) {

@@ -21,6 +21,8 @@ struct LaunchOptions {
     // --full-passes: every pass of the frame covers the whole frame, for comparing
     // the frame's cost with and without the passes' savings (the picture is the same).
     bool fullPasses = false;
+    // --full-redraw: every frame is drawn whole, not only the cells that changed.
+    bool fullRedraw = false;
     bool help = false;
     bool version = false;
 

@@ -1,12 +1,19 @@
 #include "graphics/FramePasses.h"
 
+#include "core/Color.h"
+#include "core/Engine.h"
+#include "graphics/BatchFingerprint.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsDevice.h"
+#include "graphics/TextureManager.h"
+#include "platform/Window.h"
 
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -19,17 +26,9 @@ using StageFilter = GraphicsDevice::StageFilter;
 
 void FramePasses::Render(const GameObject* root) {
     root_ = root;
-    if (sceneDirty_.Columns() * ScreenTiles::kCell < graphics_.Width ||
-        sceneDirty_.Rows() * ScreenTiles::kCell < graphics_.Height) {
-        for (ScreenTiles* tiles :
-             {&backgroundLit_, &foregroundLit_, &opaque_, &shadow_, &sceneDirty_, &foregroundDirty_}) {
-            tiles->Resize(graphics_.Width, graphics_.Height);
-        }
-        cover_.Resize(graphics_.Width, graphics_.Height);
-        sceneDirty_.Fill();
-        foregroundDirty_.Fill();
-    }
+    ResizeCells();
     device_.PassTimes.BeginFrame();
+    Timed("survey", &FramePasses::Survey);
     Timed("background", &FramePasses::DrawBackground);
     Timed("lit", &FramePasses::DrawLitLayers);
     Timed("shadow", &FramePasses::DrawShadow);
@@ -50,33 +49,101 @@ void FramePasses::Render(const GameObject* root) {
     root_ = nullptr;
 }
 
+void FramePasses::ResizeCells() {
+    if (sceneDirty_.Columns() * ScreenTiles::kCell >= graphics_.Width &&
+        sceneDirty_.Rows() * ScreenTiles::kCell >= graphics_.Height) {
+        return;
+    }
+    for (ScreenTiles* tiles : {&backgroundLit_, &foregroundLit_, &opaque_, &shadow_, &sceneDirty_, &foregroundDirty_}) {
+        tiles->Resize(graphics_.Width, graphics_.Height);
+    }
+    cover_.Resize(graphics_.Width, graphics_.Height);
+    damage_.Resize(graphics_.Width, graphics_.Height);
+    sceneDirty_.Fill();
+    foregroundDirty_.Fill();
+}
+
 void FramePasses::Timed(const char* name, void (FramePasses::*pass)()) {
     device_.PassTimes.Begin(name);
     (this->*pass)();
     device_.PassTimes.End();
 }
 
-bool FramePasses::BatchLayer(DrawLayer layer) {
-    return device_.DrawLayerBatch(root_, LayerBit(layer));
+// The batches are made in the order the passes draw them, so each object's depth is
+// the one it would get drawn pass by pass.
+void FramePasses::Survey() {
+    damage_.BeginFrame();
+    device_.Batch.DepthCounter = 1.0f;
+    CellFingerprints& scene = damage_.ScenePrints();
+    CellFingerprints& screen = damage_.ScreenPrints();
+    const Camera2d& world = graphics_.WorldCamera;
+    const Camera2d& ui = graphics_.ScreenCamera;
+    Build(kBackground, DrawLayer::Background, world, screen);
+    Build(kBackgroundLit, DrawLayer::BackgroundLit, world, scene);
+    // The shadow reads the foreground as far as its spread (and a texel of filtering).
+    const float spread = std::fabs(graphics_.ShadowSpread);
+    Build(kForegroundLit, DrawLayer::ForegroundLit, world, scene, std::min(std::ceil(spread) + 2.0f, 4096.0f));
+    scene.FoldAll(std::uint64_t{std::bit_cast<std::uint32_t>(graphics_.ShadowSpread)} << 32 |
+                  std::bit_cast<std::uint32_t>(graphics_.ShadowDarkness));
+    shadowDepth_ = TakeFullScreenDepth();
+    maskDepth_ = TakeFullScreenDepth();
+    Build(kLights, DrawLayer::SpriteLights, world, screen);
+    Build(kForegroundAdd, DrawLayer::ForegroundAdd, world, screen);
+    Build(kForeground, DrawLayer::Foreground, world, screen);
+    Build(kUi, DrawLayer::Ui, ui, screen);
+    Build(kEditorSelection, DrawLayer::EditorSelection, world, screen);
+    Build(kEditor, DrawLayer::Editor, ui, screen);
+    Build(kEditorText, DrawLayer::EditorText, ui, screen);
+    Build(kEditor2, DrawLayer::Editor2, ui, screen);
+    Build(kEditorText2, DrawLayer::EditorText2, ui, screen);
+    screen.FoldAll(graphics_.BackgroundColor.ToArgb());
+    // A new window size or a fullscreen switch: the frame is drawn whole again.
+    if (const Window* window = graphics_.MainWindow.get()) {
+        screen.FoldAll(static_cast<std::uint64_t>(window->ClientWidth()) << 32 |
+                       static_cast<std::uint32_t>(window->ClientHeight()));
+    }
+    // What is drawn by callbacks, and an oversized shadow, cannot be accounted for.
+    const bool unaccounted = graphics_.ShowPhysics || device_.StatsOverlayDraw || !(spread < 4096.0f);
+    damage_.Decide(!device_.PassSavings || !device_.DamageTracking || unaccounted);
+}
+
+void FramePasses::Build(Slot slot, DrawLayer layer, const Camera2d& camera, CellFingerprints& prints, float grow) {
+    device_.SetCamera(camera);
+    device_.BeginBatch();
+    device_.DrawTree(root_, LayerBit(layer), kWhite, Vector2());
+    // A reloaded texture may keep its GL names: its bank's generation tells.
+    const std::uint64_t textures = Engine::TextureManager != nullptr ? Engine::TextureManager->Generation() : 0;
+    const std::uint64_t salt = CellFingerprints::Mix(static_cast<std::uint64_t>(slot) + 1, textures);
+    if (device_.CameraCanDraw()) {
+        FoldBatch(device_.Batch, device_.Mapping(), salt, grow, prints);
+    }
+    const float depth = device_.Batch.DepthCounter;
+    std::swap(device_.Batch, kept_[slot]);
+    device_.Batch.DepthCounter = depth;
+}
+
+float FramePasses::TakeFullScreenDepth() {
+    float& depth = device_.Batch.DepthCounter;
+    const float taken = depth;
+    depth = std::max(depth - 0.000001f, 0.0f);
+    return taken;
+}
+
+void FramePasses::SwapIn(Slot slot) {
+    const float depth = device_.Batch.DepthCounter;
+    std::swap(device_.Batch, kept_[slot]);
+    device_.Batch.DepthCounter = depth;
+}
+
+void FramePasses::DrawKept(Slot slot, const std::vector<PixelRect>* scissors) {
+    SwapIn(slot);
+    device_.EndBatch(scissors);
+    SwapIn(slot);
 }
 
 void FramePasses::DrawBackground() {
     device_.Targets.Bind(RenderTargets::Binding::BackBuffer);
-    const Color& c = graphics_.BackgroundColor;
-    glClearColor(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, c.a / 255.0f);
-    glClearDepth(1.0);
-    glClearStencil(0);
-    glDepthMask(GL_TRUE);
-    // Depth is written only by batches of several groups: without one since the last
-    // clear, the buffer is still clear.
-    GLbitfield clear = GL_COLOR_BUFFER_BIT;
-    if (device_.DepthWritten || !device_.PassSavings) {
-        clear |= GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
-        device_.DepthWritten = false;
-    }
-    glClear(clear);
-    device_.Batch.DepthCounter = 1.0f;
-
+    ClearBackBuffer();
     device_.UseProgram(Program::Sprite);
     glEnable(GL_BLEND);
     glBlendEquation(GL_FUNC_ADD);
@@ -86,7 +153,30 @@ void FramePasses::DrawBackground() {
     device_.ResetStageFilters();
 
     device_.SetCamera(graphics_.WorldCamera);
-    BatchLayer(DrawLayer::Background);
+    DrawKept(kBackground, damage_.ScreenScissors());
+}
+
+void FramePasses::ClearBackBuffer() {
+    const Color& c = graphics_.BackgroundColor;
+    glClearColor(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, c.a / 255.0f);
+    glClearDepth(1.0);
+    glClearStencil(0);
+    glDepthMask(GL_TRUE);
+    if (const std::vector<PixelRect>* scissors = damage_.ScreenScissors()) {
+        // Cells drawn again start as a full frame does; depth written in cells not
+        // drawn since is no longer tracked, so it is cleared every time.
+        device_.ForEachScissor(*scissors, [] { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT); });
+        device_.DepthWritten = false;
+        return;
+    }
+    // Depth is written only by batches of several groups: without one since the last
+    // clear, the buffer is still clear.
+    GLbitfield clear = GL_COLOR_BUFFER_BIT;
+    if (device_.DepthWritten || !device_.PassSavings) {
+        clear |= GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
+        device_.DepthWritten = false;
+    }
+    glClear(clear);
 }
 
 void FramePasses::DrawLitLayers() {
@@ -96,21 +186,20 @@ void FramePasses::DrawLitLayers() {
     device_.UseProgram(Program::Lit);
     device_.DrawOpaqueUnblended = true;
 
-    // The batch is made first: what it covers decides what needs clearing.
-    device_.BeginBatch();
-    device_.DrawTree(root_, LayerBit(DrawLayer::BackgroundLit), kWhite, Vector2());
+    // What the batch covers decides what needs clearing.
+    SwapIn(kBackgroundLit);
     backgroundLitDrawn_ = device_.Batch.GroupCount() > 0;
     backgroundLit_.Clear();
     cover_.Clear();
     device_.MarkBatchCoverage(backgroundLit_, &cover_);
     cover_.FullCells(opaque_);
     ClearLitTargets();
-    device_.EndBatch();
+    device_.EndBatch(damage_.SceneScissors());
+    SwapIn(kBackgroundLit);
 
     RenderTargets& targets = device_.Targets;
     targets.Bind(RenderTargets::Binding::ForegroundLit);
-    device_.BeginBatch();
-    device_.DrawTree(root_, LayerBit(DrawLayer::ForegroundLit), kWhite, Vector2());
+    SwapIn(kForegroundLit);
     foregroundLitDrawn_ = device_.Batch.GroupCount() > 0;
     foregroundLit_.Clear();
     // The shadow reaches its spread (and a texel of filtering) beyond the foreground.
@@ -120,7 +209,8 @@ void FramePasses::DrawLitLayers() {
     if (!(spread < 4096.0f) && foregroundLitDrawn_) {
         shadow_.Fill();
     }
-    device_.EndBatch();
+    device_.EndBatch(damage_.SceneScissors());
+    SwapIn(kForegroundLit);
     device_.DrawOpaqueUnblended = false;
     targets.GBufferClear = !backgroundLitDrawn_ && !foregroundLitDrawn_;
 }
@@ -146,11 +236,14 @@ void FramePasses::ClearLitTargets() {
         return;
     }
     targets.Bind(RenderTargets::Binding::ForegroundLit);
-    device_.ForEachScissor(foregroundDirty_.Rects(), [] { RenderTargets::ClearToTransparent(0); });
+    ScreenTiles foreground = foregroundDirty_;
+    damage_.LimitToScene(foreground);
+    device_.ForEachScissor(foreground.Rects(), [] { RenderTargets::ClearToTransparent(0); });
     targets.Bind(RenderTargets::Binding::BackgroundLit);
     // An opaque sprite replaces all three targets' pixels, whatever they held.
     ScreenTiles scene = sceneDirty_;
     scene.Remove(opaque_);
+    damage_.LimitToScene(scene);
     device_.ForEachScissor(scene.Rects(), clearScene);
 }
 
@@ -164,13 +257,16 @@ void FramePasses::DrawShadow() {
         shadow.SetVector("g_Spread", graphics_.ShadowSpread / static_cast<float>(graphics_.Width),
                          graphics_.ShadowSpread / static_cast<float>(graphics_.Height));
         shadow.SetFloat("g_Darkness", graphics_.ShadowDarkness);
-        const std::vector<PixelRect> rects = shadow_.Rects();
+        ScreenTiles cells = shadow_;
+        damage_.LimitToScene(cells);
+        const std::vector<PixelRect> rects = cells.Rects();
+        device_.Batch.DepthCounter = shadowDepth_;
         device_.DrawFullScreen(targets.ForegroundColorTarget, kWhite, device_.PassSavings ? &rects : nullptr);
     } else {
         shadow_.Clear();
-        SkipFullScreen();
     }
-    // What the next frame finds in the targets.
+    // What the next frame finds in the targets: where this frame drew, and elsewhere
+    // what an earlier frame drew for the same quads.
     sceneDirty_ = backgroundLit_;
     sceneDirty_.Add(foregroundLit_);
     sceneDirty_.Add(shadow_);
@@ -181,10 +277,10 @@ void FramePasses::DrawMask() {
     RenderTargets& targets = device_.Targets;
     targets.Bind(RenderTargets::Binding::BackBuffer);
     if (!backgroundLitDrawn_ && !foregroundLitDrawn_) {
-        SkipFullScreen();
         return;
     }
     device_.UseProgram(Program::Mask);
+    device_.Batch.DepthCounter = maskDepth_;
     if (!device_.PassSavings) {
         device_.DrawFullScreen(targets.SceneExtrasTarget, Color(0, 0, 0, 255));
         return;
@@ -193,6 +289,7 @@ void FramePasses::DrawMask() {
     ScreenTiles lit = backgroundLit_;
     lit.Add(foregroundLit_);
     lit.Remove(opaque_);
+    damage_.LimitToScreen(lit);
     const std::vector<PixelRect> rects = lit.Rects();
     device_.DrawFullScreen(targets.SceneExtrasTarget, Color(0, 0, 0, 255), &rects, true);
 }
@@ -200,12 +297,9 @@ void FramePasses::DrawMask() {
 // Under a coverage of one the mask leaves black, whatever the back buffer held.
 void FramePasses::ClearMaskedToBlack() {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    device_.ForEachScissor(opaque_.Rects(), [] { glClear(GL_COLOR_BUFFER_BIT); });
-}
-
-void FramePasses::SkipFullScreen() {
-    float& depth = device_.Batch.DepthCounter;
-    depth = std::max(depth - 0.000001f, 0.0f);
+    ScreenTiles cells = opaque_;
+    damage_.LimitToScreen(cells);
+    device_.ForEachScissor(cells.Rects(), [] { glClear(GL_COLOR_BUFFER_BIT); });
 }
 
 void FramePasses::DrawLights() {
@@ -213,7 +307,9 @@ void FramePasses::DrawLights() {
     device_.UseProgram(Program::Light);
     glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE, GL_SRC_ALPHA, GL_DST_ALPHA);
     device_.SetCamera(graphics_.WorldCamera);
-    device_.DrawLightBatch(root_, LayerBit(DrawLayer::SpriteLights));
+    SwapIn(kLights);
+    device_.DrawLightBatch(damage_.ScreenScissors());
+    SwapIn(kLights);
 }
 
 void FramePasses::DrawPlainLayers() {
@@ -221,9 +317,9 @@ void FramePasses::DrawPlainLayers() {
     device_.BindImage(3, 0);
     device_.UseProgram(Program::Sprite);
     device_.SetCamera(graphics_.WorldCamera);
-    BatchLayer(DrawLayer::ForegroundAdd);
+    DrawKept(kForegroundAdd, damage_.ScreenScissors());
     glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA, GL_DST_ALPHA);
-    BatchLayer(DrawLayer::Foreground);
+    DrawKept(kForeground, damage_.ScreenScissors());
 }
 
 void FramePasses::DrawPhysicsView() {
@@ -240,24 +336,25 @@ void FramePasses::DrawPhysicsView() {
 }
 
 void FramePasses::DrawOverlays() {
+    const std::vector<PixelRect>* scissors = damage_.ScreenScissors();
     device_.SetStage0Filter(StageFilter::Point);
     device_.SetCamera(graphics_.ScreenCamera);
-    BatchLayer(DrawLayer::Ui);
+    DrawKept(kUi, scissors);
 
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     device_.SetCamera(graphics_.WorldCamera);
-    BatchLayer(DrawLayer::EditorSelection);
+    DrawKept(kEditorSelection, scissors);
     device_.SetCamera(graphics_.ScreenCamera);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
 
     device_.SetStage0Filter(StageFilter::Linear);
-    BatchLayer(DrawLayer::Editor);
+    DrawKept(kEditor, scissors);
     device_.SetStage0Filter(StageFilter::Point);
-    BatchLayer(DrawLayer::EditorText);
+    DrawKept(kEditorText, scissors);
     device_.SetStage0Filter(StageFilter::Linear);
-    BatchLayer(DrawLayer::Editor2);
+    DrawKept(kEditor2, scissors);
     device_.SetStage0Filter(StageFilter::Point);
-    BatchLayer(DrawLayer::EditorText2);
+    DrawKept(kEditorText2, scissors);
 }
 
 // Over everything else, whatever the depth buffer holds; the next frame's passes

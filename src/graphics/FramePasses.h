@@ -1,9 +1,14 @@
 #pragma once
 
 #include "core/DrawLayer.h"
+#include "graphics/FrameDamage.h"
 #include "graphics/OpaqueCover.h"
 #include "graphics/ScreenTiles.h"
+#include "graphics/SpriteBatch.h"
 
+#include <array>
+
+class Camera2d;
 class GameObject;
 class Graphics;
 class GraphicsDevice;
@@ -20,6 +25,12 @@ class GraphicsDevice;
 // cleared only where the last frame wrote and no opaque lit sprite covers them now,
 // the shadow is drawn only near the foreground, and the mask clears to black where
 // opaque lit sprites hide the background and runs only where lit sprites are.
+//
+// With the device's DamageTracking on as well, the frame's targets are kept from one
+// frame to the next and every pass draws only the cells whose picture can have
+// changed (FrameDamage): a survey first makes every batch of the frame and folds its
+// quads into per-cell fingerprints, then the passes draw the kept batches inside
+// the changed cells. The present still copies the whole kept frame.
 class FramePasses {
 public:
     FramePasses(GraphicsDevice& device, const Graphics& graphics) : device_(device), graphics_(graphics) {}
@@ -29,7 +40,29 @@ public:
     void Render(const GameObject* root);
 
 private:
+    // The batches of the frame, in the order they are drawn.
+    enum Slot {
+        kBackground, kBackgroundLit, kForegroundLit, kLights, kForegroundAdd, kForeground,
+        kUi, kEditorSelection, kEditor, kEditorText, kEditor2, kEditorText2, kSlotCount
+    };
+
+    void ResizeCells();
+    // Makes every batch of the frame and decides which cells to draw.
+    void Survey();
+    // Makes the slot's batch of the tree's `layer` under `camera` and folds it into
+    // `prints`, its quads' areas widened by `grow` pixels.
+    void Build(Slot slot, DrawLayer layer, const Camera2d& camera, CellFingerprints& prints, float grow = 0.0f);
+    // The depth step of a full-screen pass, taken whether or not it draws.
+    float TakeFullScreenDepth();
+    // Draws the slot's kept batch with the current program and state, inside
+    // `scissors` (all of the frame when null).
+    void DrawKept(Slot slot, const std::vector<PixelRect>* scissors);
+    // Swaps the slot's kept batch with the device's: the passes draw and mark the
+    // device's batch.
+    void SwapIn(Slot slot);
+
     void DrawBackground();
+    void ClearBackBuffer();
     void DrawLitLayers();
     // Clears the G-buffer targets before the lit layers draw into them.
     void ClearLitTargets();
@@ -38,20 +71,21 @@ private:
     void Timed(const char* name, void (FramePasses::*pass)());
     void DrawShadow();
     void DrawMask();
-    // The full-screen object's step of depth, as if it had been drawn.
-    void SkipFullScreen();
     void DrawLights();
     void DrawPlainLayers();
     void DrawPhysicsView();
     void DrawOverlays();
     void DrawStatsOverlay();
     void Present();
-    // One batch of the tree for that layer; true when any quad was submitted.
-    bool BatchLayer(DrawLayer layer);
 
     GraphicsDevice& device_;
     const Graphics& graphics_;
     const GameObject* root_ = nullptr;
+    std::array<SpriteBatch, kSlotCount> kept_;
+    // The depth counter the shadow's and the mask's full-screen quads take.
+    float shadowDepth_ = 1.0f;
+    float maskDepth_ = 1.0f;
+    FrameDamage damage_;
     // What the lit passes drew this frame.
     bool backgroundLitDrawn_ = false;
     bool foregroundLitDrawn_ = false;

@@ -110,6 +110,7 @@ void GraphicsDevice::CreateBuffers() {
     glGenBuffers(1, &vertexBuffer_);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
     glBufferData(GL_ARRAY_BUFFER, kVertexBufferBytes, nullptr, GL_STREAM_DRAW);
+    glGenBuffers(1, &cullIndexBuffer_);
     glGenBuffers(1, &indexBuffer_);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(SpriteBatch::QuadCapacity) * 12, nullptr,
@@ -136,6 +137,7 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
         glBindSampler(static_cast<GLuint>(unit), 0);
     }
     glDeleteBuffers(1, &indexBuffer_);
+    glDeleteBuffers(1, &cullIndexBuffer_);
     glDeleteBuffers(1, &vertexBuffer_);
     glDeleteVertexArrays(1, &vertexArray_);
     const GLuint samplers[] = {linear_.mip, linear_.plain, point_.mip, point_.plain, pointClamp_, linearClamp_};
@@ -146,7 +148,7 @@ void GraphicsDevice::ReleaseGraphicsDevice() {
         program->Release();
     }
     Targets.Release();
-    vertexArray_ = vertexBuffer_ = indexBuffer_ = 0;
+    vertexArray_ = vertexBuffer_ = indexBuffer_ = cullIndexBuffer_ = 0;
     linear_ = point_ = Filter{};
     pointClamp_ = linearClamp_ = 0;
     currentProgram_ = nullptr;
@@ -284,7 +286,7 @@ void GraphicsDevice::EndBatch(const std::vector<PixelRect>* scissors) {
             glBufferData(GL_ARRAY_BUFFER, kVertexBufferBytes, nullptr, GL_STREAM_DRAW);
             glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(SpriteVertex)),
                             vertices.data() + first);
-            DrawElements(static_cast<int>(count / 4 * 6), scissors);
+            DrawElements(vertices.data() + first, static_cast<int>(count / 4), scissors);
         }
         if (unblended) {
             glEnable(GL_BLEND);
@@ -293,12 +295,43 @@ void GraphicsDevice::EndBatch(const std::vector<PixelRect>* scissors) {
     BindGroupFilters(true);
 }
 
-void GraphicsDevice::DrawElements(int count, const std::vector<PixelRect>* scissors) const {
+void GraphicsDevice::DrawElements(const SpriteVertex* quads, int count, const std::vector<PixelRect>* scissors) {
     if (scissors == nullptr) {
-        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_SHORT, nullptr);
+        glDrawElements(GL_TRIANGLES, count * 6, GL_UNSIGNED_SHORT, nullptr);
         return;
     }
-    ForEachScissor(*scissors, [count] { glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_SHORT, nullptr); });
+    // Inside each rectangle only the quads that can reach it: a batch over the whole
+    // frame drawn once a rectangle would cost its triangles' set-up that many times.
+    const ScreenMapping mapping = Mapping();
+    std::vector<ScreenMapping::Area> areas(static_cast<std::size_t>(count));
+    for (int quad = 0; quad < count; ++quad) {
+        areas[static_cast<std::size_t>(quad)] = mapping.QuadArea(quads + 4 * quad);
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, cullIndexBuffer_);
+    glEnable(GL_SCISSOR_TEST);
+    std::vector<std::uint16_t> indices;
+    for (const PixelRect& r : *scissors) {
+        indices.clear();
+        for (int quad = 0; quad < count; ++quad) {
+            const ScreenMapping::Area& a = areas[static_cast<std::size_t>(quad)];
+            if (a.left < static_cast<float>(r.x + r.width) && a.right > static_cast<float>(r.x) &&
+                a.top < static_cast<float>(r.y + r.height) && a.bottom > static_cast<float>(r.y)) {
+                // The two triangles of SpriteBatch::QuadIndices.
+                for (const int corner : {0, 1, 2, 1, 3, 2}) {
+                    indices.push_back(static_cast<std::uint16_t>(quad * 4 + corner));
+                }
+            }
+        }
+        if (indices.empty()) {
+            continue;
+        }
+        glScissor(r.x, graphics_.Height - r.y - r.height, r.width, r.height);
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * 2), indices.data(),
+                     GL_STREAM_DRAW);
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_SHORT, nullptr);
+    }
+    glDisable(GL_SCISSOR_TEST);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
 }
 
 void GraphicsDevice::ForEachScissor(const std::vector<PixelRect>& rects, const std::function<void()>& draw) const {
@@ -313,27 +346,17 @@ void GraphicsDevice::ForEachScissor(const std::vector<PixelRect>& rects, const s
     glDisable(GL_SCISSOR_TEST);
 }
 
-bool GraphicsDevice::DrawLayerBatch(const GameObject* root, unsigned layers) {
-    BeginBatch();
-    DrawTree(root, layers, kWhite, Vector2());
-    const bool submitted = Batch.GroupCount() > 0;
-    EndBatch();
-    return submitted;
-}
-
-void GraphicsDevice::DrawLightBatch(const GameObject* root, unsigned layers) {
-    BeginBatch();
-    DrawTree(root, layers, kWhite, Vector2());
+void GraphicsDevice::DrawLightBatch(const std::vector<PixelRect>* scissors) {
     if (!PassSavings || Batch.GroupCount() != 1) {
-        EndBatch();
+        EndBatch(scissors);
         return;
     }
     std::vector<SpriteVertex> pointLights = Batch.SplitOffPointQuads(0);
-    EndBatch();
+    EndBatch(scissors);
     if (!pointLights.empty()) {
         Batch.SetGroupVertices(0, std::move(pointLights));
         UseProgram(lightConstProgram_);
-        EndBatch();
+        EndBatch(scissors);
         UseProgram(lightProgram_);
     }
 }
@@ -357,34 +380,28 @@ void GraphicsDevice::MarkBatchCoverage(ScreenTiles& touched, OpaqueCover* opaque
         return;
     }
     const Rect& v = viewport_;
-    const auto toPixels = [&](const SpriteVertex& vertex) {
-        const float dx = vertex.x - camera_.Pos.x;
-        const float dy = vertex.y - camera_.Pos.y;
-        const float clipX = dx * camera_.RotScale[0][0] + dy * camera_.RotScale[0][1];
-        const float clipY = dx * camera_.RotScale[1][0] + dy * camera_.RotScale[1][1];
-        return Vector2(v.x + (clipX * 0.5f + 0.5f) * v.width, v.y + (0.5f - clipY * 0.5f) * v.height);
-    };
+    const ScreenMapping mapping = Mapping();
     for (std::size_t group = 0; group < Batch.GroupCount(); ++group) {
         const bool opaqueGroup = opaque != nullptr && group == 0 && Batch.GroupIsOpaque(group);
         const std::vector<SpriteVertex>& vertices = Batch.GroupVertices(group);
         for (std::size_t i = 0; i + 3 < vertices.size(); i += 4) {
-            const Vector2 p[4] = {toPixels(vertices[i]), toPixels(vertices[i + 1]), toPixels(vertices[i + 2]),
-                                  toPixels(vertices[i + 3])};
+            const ScreenMapping::Area area = mapping.QuadArea(&vertices[i]);
+            touched.MarkPixels(area.left, area.top, area.right, area.bottom);
+            if (near != nullptr) {
+                near->MarkPixels(area.left - nearPixels, area.top - nearPixels, area.right + nearPixels,
+                                 area.bottom + nearPixels);
+            }
+            if (!opaqueGroup) {
+                continue;
+            }
+            const Vector2 p[4] = {mapping.ToPixels(vertices[i]), mapping.ToPixels(vertices[i + 1]),
+                                  mapping.ToPixels(vertices[i + 2]), mapping.ToPixels(vertices[i + 3])};
             const float left = std::min({p[0].x, p[1].x, p[2].x, p[3].x});
             const float right = std::max({p[0].x, p[1].x, p[2].x, p[3].x});
             const float top = std::min({p[0].y, p[1].y, p[2].y, p[3].y});
             const float bottom = std::max({p[0].y, p[1].y, p[2].y, p[3].y});
-            // A pixel further off than rounding could move an edge.
-            const float x0 = std::max(left, v.x) - 1.0f;
-            const float y0 = std::max(top, v.y) - 1.0f;
-            const float x1 = std::min(right, v.x + v.width) + 1.0f;
-            const float y1 = std::min(bottom, v.y + v.height) + 1.0f;
-            touched.MarkPixels(x0, y0, x1, y1);
-            if (near != nullptr) {
-                near->MarkPixels(x0 - nearPixels, y0 - nearPixels, x1 + nearPixels, y1 + nearPixels);
-            }
             const bool upright = p[0].y == p[1].y && p[2].y == p[3].y && p[0].x == p[2].x && p[1].x == p[3].x;
-            if (opaqueGroup && upright) {
+            if (upright) {
                 // Pixels whose centres lie inside by more than the rasteriser's snapping.
                 constexpr float kSnap = 1.0f / 64.0f;
                 const auto first = [&](float edge, float limit) {

@@ -9,6 +9,7 @@
 #include "graphics/Image.h"
 #include "graphics/PassTimer.h"
 #include "graphics/RenderTargets.h"
+#include "graphics/ScreenMapping.h"
 #include "graphics/ScreenTiles.h"
 #include "graphics/ShaderProgram.h"
 #include "graphics/SpriteBatch.h"
@@ -57,14 +58,11 @@ public:
     void DrawTree(const GameObject* object, unsigned layerMask, Color colour, Vector2 parentOffset) {
         Batch.DrawTree(object, layerMask, colour, parentOffset);
     }
-    // One batch of the tree under `root` for these layers, with the current program,
-    // camera and blend state; true when any quad was submitted.
-    bool DrawLayerBatch(const GameObject* root, unsigned layers);
-    // The light sprites' batch: lights whose image is a single point are drawn apart
-    // with their texels read once a vertex. Lights add up, so their order only
-    // matters between groups, where the depth test restores it: with several groups
-    // the batch is drawn as it is.
-    void DrawLightBatch(const GameObject* root, unsigned layers);
+    // Draws the batch as the light sprites' batch: lights whose image is a single
+    // point are drawn apart with their texels read once a vertex. Lights add up, so
+    // their order only matters between groups, where the depth test restores it:
+    // with several groups the batch is drawn as it is. Changes the batch.
+    void DrawLightBatch(const std::vector<PixelRect>* scissors);
 
     // Draws `image` (a texture of the device) over the whole back buffer with the
     // current shaders and blend state; with `scissors`, only inside those rectangles.
@@ -75,6 +73,9 @@ public:
     // into `opaque` the pixels covered by opaque quads of its first group (the one no
     // other group of the batch can hide from the targets' previous content), and into
     // `near` the cells within `nearPixels` of a quad.
+    // Where the current camera puts vertices on the back buffer.
+    ScreenMapping Mapping() const { return ScreenMapping{camera_, viewport_}; }
+    bool CameraCanDraw() const { return cameraCanDraw_; }
     void MarkBatchCoverage(ScreenTiles& touched, OpaqueCover* opaque, ScreenTiles* near = nullptr,
                            float nearPixels = 0.0f) const;
     // Clears or draws inside each rectangle, in GL's bottom-up scissor coordinates.
@@ -118,6 +119,9 @@ public:
     // can change a pixel: the same picture, less work. Off, every pass covers the whole
     // frame (what the pixel-identity tests compare against).
     bool PassSavings = true;
+    // With the savings on, the frame is kept and only the cells whose picture can have
+    // changed are drawn again; off, every frame is drawn whole (`--full-redraw`).
+    bool DamageTracking = true;
     // Groups of opaque quads are drawn without blending; only right for the "over"
     // blend, where an opaque source replaces the target whatever it held.
     bool DrawOpaqueUnblended = false;
@@ -142,7 +146,8 @@ private:
     void SetStage0Filter(const Filter& filter);
     void BindGroupFilters(bool minified);
     void UploadIndices(int quads);
-    void DrawElements(int count, const std::vector<PixelRect>* scissors) const;
+    // Draws `count` quads of the uploaded chunk starting at `quads`.
+    void DrawElements(const SpriteVertex* quads, int count, const std::vector<PixelRect>* scissors);
 
     Graphics& graphics_;
     FramePasses passes_;
@@ -159,6 +164,8 @@ private:
     unsigned vertexArray_ = 0;
     unsigned vertexBuffer_ = 0;
     unsigned indexBuffer_ = 0;
+    // The indices of the quads that reach one scissor rectangle.
+    unsigned cullIndexBuffer_ = 0;
     int indexedQuads_ = 0;
     Filter linear_;
     Filter point_;

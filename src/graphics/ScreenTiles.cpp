@@ -47,6 +47,20 @@ void ScreenTiles::Remove(const ScreenTiles& other) {
     }
 }
 
+void ScreenTiles::Keep(const ScreenTiles& other) {
+    for (std::size_t i = 0; i < cells_.size(); ++i) {
+        cells_[i] &= other.cells_[i];
+    }
+}
+
+float ScreenTiles::Share() const {
+    if (cells_.empty()) {
+        return 1.0f;
+    }
+    const auto in = std::count_if(cells_.begin(), cells_.end(), [](std::uint8_t cell) { return cell != 0; });
+    return static_cast<float>(in) / static_cast<float>(cells_.size());
+}
+
 std::vector<PixelRect> ScreenTiles::Rects() const {
     struct Run {
         int first, last, top;

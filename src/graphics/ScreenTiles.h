@@ -29,6 +29,10 @@ public:
     void MarkCell(int column, int row) { cells_[Index(column, row)] = 1; }
     void Add(const ScreenTiles& other);
     void Remove(const ScreenTiles& other);
+    // Leaves only the cells also in `other`.
+    void Keep(const ScreenTiles& other);
+    // The share of the cells in the set, 0 to 1.
+    float Share() const;
 
     bool Has(int column, int row) const { return cells_[Index(column, row)] != 0; }
     int Columns() const { return columns_; }

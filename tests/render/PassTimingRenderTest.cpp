@@ -27,8 +27,8 @@ protected:
     std::vector<std::string> reported;
 };
 
-const std::vector<std::string> kPasses = {"background", "lit",      "shadow",  "mask",
-                                          "lights",     "plain",    "overlays", "present"};
+const std::vector<std::string> kPasses = {"survey", "background", "lit",      "shadow", "mask",
+                                          "lights", "plain",      "overlays", "present"};
 
 TEST_F(PassTimingRenderTest, FinishModeReportsEveryPassOfTheFrameInOrderAndChangesNoPixel) {
     const Image untimed = Render();
@@ -43,7 +43,7 @@ TEST_F(PassTimingRenderTest, FinishModeReportsEveryPassOfTheFrameInOrderAndChang
     device.StatsOverlayDraw = [] {};
     Render();
     device.StatsOverlayDraw = nullptr;
-    EXPECT_EQ(reported.at(7), "stats");  // after "overlays", before "present"
+    EXPECT_EQ(reported.at(8), "stats");  // after "overlays", before "present"
     EXPECT_EQ(Render().Rgba, untimed.Rgba);
 }
 
@@ -58,7 +58,7 @@ TEST_F(PassTimingRenderTest, QueryModeReportsEarlierFramesLateAndNeverWaits) {
     // The first frame after the queries are made is dropped; whole frames follow.
     ASSERT_GE(reported.size(), kPasses.size());
     EXPECT_EQ(reported.size() % kPasses.size(), 0u);
-    EXPECT_EQ(std::vector<std::string>(reported.begin(), reported.begin() + 8), kPasses);
+    EXPECT_EQ(std::vector<std::string>(reported.begin(), reported.begin() + 9), kPasses);
 
     reported.clear();
     Time(PassTimer::Mode::Off);

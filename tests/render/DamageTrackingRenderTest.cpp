@@ -1,0 +1,183 @@
+// Drawing only the cells that changed gives every frame the picture a whole redraw
+// gives: scripted play of the shipped game (ants walking and burning, flames, seeds,
+// dusk into night with the flashlight sweeping, the editor opened and closed, the
+// camera moved) is drawn frame by frame with damage tracking, then the same frame
+// again whole, and the two are compared pixel by pixel.
+#include "animation/AnimationManager.h"
+#include "app/GameApp.h"
+#include "core/Engine.h"
+#include "core/GameObject.h"
+#include "game/En_AntBhv.h"
+#include "game/GameplayScreenBhv.h"
+#include "game/TreePasses.h"
+#include "graphics/FontManager.h"
+#include "graphics/Graphics.h"
+#include "graphics/GraphicsDevice.h"
+#include "graphics/ScreenTiles.h"
+#include "graphics/TextureManager.h"
+#include "platform/Window.h"
+#include "script/RandomManager.h"
+#include "support/RenderFixture.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+
+namespace {
+
+LaunchOptions SweepingPointer() {
+    LaunchOptions options;
+    options.frames = 1000000;  // only for the scripted pointer: the test runs the frames
+    options.night = true;
+    return options;
+}
+
+class DamageTrackingRenderTest : public ::testing::Test {
+protected:
+    DamageTrackingRenderTest() {
+        setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        app.LoadContent();
+        graphics.MainWindow = std::make_unique<Window>("Vellimor damage tracking test", graphics.Width, graphics.Height);
+        KeepGlDriverLoaded();
+        device.InitGraphicsDevice();
+        Engine::TextureManager->LoadTextureBank("Main");
+        Engine::Fonts->LoadFontBank("Main");
+        Engine::Animations->LoadAllAnimations();
+        Engine::RandomManager->Seed(GameApp::kBenchmarkSeed);
+        app.CreateGameplayRoot();
+        screen = Engine::GameplayScreen;
+    }
+    ~DamageTrackingRenderTest() override {
+        TreePasses::DeletionPhase();
+        while (!Engine::Root->Children().empty()) {
+            delete Engine::Root->Children().back();
+        }
+        Engine::Animations->UnloadAllAnimations();
+        Engine::Fonts->UnloadAllBanks();
+        Engine::TextureManager->UnloadAllBanks();
+        device.ReleaseGraphicsDevice();
+        graphics.MainWindow.reset();
+    }
+
+    // One frame of play drawn with damage tracking, then drawn again whole.
+    void PlayFrame() {
+        ++frame_;
+        // SDL's off-screen window never has the keyboard focus: the game is told it has.
+        SDL_Event focus{};
+        focus.type = SDL_WINDOWEVENT;
+        focus.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+        SDL_PushEvent(&focus);
+        device.DamageTracking = true;
+        app.RunFrame(1.0f / 60.0f);
+        const Image tracked = device.ReadBackBuffer();
+        device.DamageTracking = false;
+        device.RenderFrame(Engine::Root);
+        const Image whole = device.ReadBackBuffer();
+        device.DamageTracking = true;
+        if (tracked.Rgba != whole.Rgba && failures_++ < 3) {
+            ADD_FAILURE() << "frame " << frame_ << " (" << scene_ << "): " << FirstDifference(tracked, whole);
+        }
+    }
+    void Play(int frames, const std::string& scene) {
+        scene_ = scene;
+        for (int i = 0; i < frames; ++i) {
+            PlayFrame();
+        }
+    }
+
+    static std::string FirstDifference(const Image& tracked, const Image& whole) {
+        for (int y = 0; y < whole.Height; ++y) {
+            for (int x = 0; x < whole.Width; ++x) {
+                const std::uint8_t* a = tracked.Pixel(x, y);
+                const std::uint8_t* b = whole.Pixel(x, y);
+                if (!std::equal(a, a + 4, b)) {
+                    std::ostringstream out;
+                    out << "first in cell (" << x / ScreenTiles::kCell << ", " << y / ScreenTiles::kCell
+                        << ") at pixel (" << x << ", " << y << "): " << int(a[0]) << "," << int(a[1]) << ","
+                        << int(a[2]) << " instead of " << int(b[0]) << "," << int(b[1]) << "," << int(b[2]);
+                    return out.str();
+                }
+            }
+        }
+        return "sizes differ";
+    }
+
+    static void PushKey(SDL_Scancode key, bool down) {
+        SDL_Event event{};
+        event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.scancode = key;
+        SDL_PushEvent(&event);
+    }
+    static void PushLeftButton(bool down) {
+        SDL_Event event{};
+        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        SDL_PushEvent(&event);
+    }
+    // A key held for six frames.
+    void Tap(SDL_Scancode key, const std::string& scene) {
+        PushKey(key, true);
+        Play(6, scene);
+        PushKey(key, false);
+        Play(1, scene);
+    }
+
+    static void IgniteAnts(GameObject* object, int& count) {
+        for (Behavior* behaviour : object->Behaviors()) {
+            if (auto* ant = dynamic_cast<En_AntBhv*>(behaviour); ant != nullptr && count > 0) {
+                ant->Ignite();
+                --count;
+            }
+        }
+        for (GameObject* child : object->Children()) {
+            IgniteAnts(child, count);
+        }
+    }
+
+    GameApp app{SweepingPointer()};
+    Graphics& graphics = *Engine::Graphics;
+    GraphicsDevice& device = *Engine::Graphics->Device;
+    GameplayScreenBhv* screen = nullptr;
+    int frame_ = 0;
+    int failures_ = 0;
+    std::string scene_;
+};
+
+TEST_F(DamageTrackingRenderTest, EveryFrameOfScriptedPlayIsTheWholeRedraw) {
+    ASSERT_NE(screen, nullptr);
+    ASSERT_NE(Engine::EditorRoot, nullptr) << "the editor's build has the editor";
+    screen->DayNight.Settings.DuskTransitionTime = 0.75f;
+    screen->DayNight.Settings.NightTransitionTime = 0.75f;
+    Play(40, "ants walking by day");
+
+    Tap(SDL_SCANCODE_SPACE, "a stream of flames");
+    Play(20, "flames burning");
+    screen->Tool = ToolFeed;
+    PushLeftButton(true);
+    Play(40, "seeds dropping");
+    PushLeftButton(false);
+    int burning = 3;
+    IgniteAnts(Engine::GameplayRoot, burning);
+    ASSERT_EQ(burning, 0) << "the shipped level has enough ants";
+    Play(30, "ants burning");
+
+    ASSERT_TRUE(screen->ToggleDayNight());
+    Play(100, "dusk into night");
+    screen->Tool = ToolLight;
+    Play(40, "the flashlight sweeping at night");
+
+    Tap(SDL_SCANCODE_F11, "the editor opening");
+    Play(15, "the editor open");
+    Tap(SDL_SCANCODE_F11, "the editor closing");
+    Play(10, "after the editor");
+
+    graphics.WorldCamera.Position = graphics.WorldCamera.Position + Vector2(3.5f, -1.25f);
+    Play(10, "the camera moved");
+    EXPECT_EQ(failures_, 0) << "of " << frame_ << " frames";
+}
+
+}  // namespace
