@@ -300,18 +300,22 @@ void GraphicsDevice::DrawElements(const SpriteVertex* quads, int count, const st
         glDrawElements(GL_TRIANGLES, count * 6, GL_UNSIGNED_SHORT, nullptr);
         return;
     }
+    if (count <= 4) {
+        ForEachScissor(*scissors, [count] { glDrawElements(GL_TRIANGLES, count * 6, GL_UNSIGNED_SHORT, nullptr); });
+        return;
+    }
     // Inside each rectangle only the quads that can reach it: a batch over the whole
     // frame drawn once a rectangle would cost its triangles' set-up that many times.
+    // All rectangles' indices go up in one buffer: a software rasteriser may finish
+    // every draw queued before it can refill a buffer one of them reads.
     const ScreenMapping mapping = Mapping();
     std::vector<ScreenMapping::Area> areas(static_cast<std::size_t>(count));
     for (int quad = 0; quad < count; ++quad) {
         areas[static_cast<std::size_t>(quad)] = mapping.QuadArea(quads + 4 * quad);
     }
-    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, cullIndexBuffer_);
-    glEnable(GL_SCISSOR_TEST);
     std::vector<std::uint16_t> indices;
+    std::vector<std::size_t> ends;
     for (const PixelRect& r : *scissors) {
-        indices.clear();
         for (int quad = 0; quad < count; ++quad) {
             const ScreenMapping::Area& a = areas[static_cast<std::size_t>(quad)];
             if (a.left < static_cast<float>(r.x + r.width) && a.right > static_cast<float>(r.x) &&
@@ -322,13 +326,23 @@ void GraphicsDevice::DrawElements(const SpriteVertex* quads, int count, const st
                 }
             }
         }
-        if (indices.empty()) {
-            continue;
+        ends.push_back(indices.size());
+    }
+    if (indices.empty()) {
+        return;
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, cullIndexBuffer_);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * 2), indices.data(), GL_STREAM_DRAW);
+    glEnable(GL_SCISSOR_TEST);
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < scissors->size(); ++i) {
+        const PixelRect& r = (*scissors)[i];
+        if (ends[i] > begin) {
+            glScissor(r.x, graphics_.Height - r.y - r.height, r.width, r.height);
+            glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(ends[i] - begin), GL_UNSIGNED_SHORT,
+                           reinterpret_cast<const void*>(begin * 2));
         }
-        glScissor(r.x, graphics_.Height - r.y - r.height, r.width, r.height);
-        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size() * 2), indices.data(),
-                     GL_STREAM_DRAW);
-        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(indices.size()), GL_UNSIGNED_SHORT, nullptr);
+        begin = ends[i];
     }
     glDisable(GL_SCISSOR_TEST);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer_);
