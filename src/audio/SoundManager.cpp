@@ -1,8 +1,11 @@
 #include "audio/SoundManager.h"
 
 #include "audio/ChannelPool.h"
+#include "audio/VolumeLevels.h"
 #include "core/ContentLog.h"
 #include "platform/AudioDevice.h"
+
+#include <AL/al.h>
 
 namespace {
 
@@ -77,4 +80,13 @@ SoundChannel SoundManager::Play(const Sound& sound, bool paused) {
         return {};
     }
     return channels_->Start(sound, paused);
+}
+
+void SoundManager::ApplyLevels(const VolumeLevels& levels) {
+    levels_ = levels;
+    if (device_ == nullptr) {
+        return;
+    }
+    alListenerf(AL_GAIN, levels.ListenerGain());
+    channels_->SetEffectsGain(levels.EffectsGain());
 }
