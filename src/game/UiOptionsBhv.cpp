@@ -46,8 +46,6 @@ bool IsVolume(UiOptionsBhv::Row row) {
 
 Window* GameWindow() { return Engine::Graphics != nullptr ? Engine::Graphics->MainWindow.get() : nullptr; }
 
-bool IsVSyncOffered() { return GameWindow() != nullptr && GameWindow()->IsVSyncOffered(); }
-
 std::string OnOff(bool on) { return on ? "On" : "Off"; }
 
 void StepWindowSize(int step) {
@@ -131,9 +129,9 @@ UiOptionsBhv::Row UiOptionsBhv::RowAt(int& part) const {
         }
         const GameObject* less = row->FindChild("Less");
         const GameObject* more = row->FindChild("More");
-        part = less != nullptr && less->DrawEnabled && HudButtonBhv::Contains(*less, cursor)   ? -1
-               : more != nullptr && more->DrawEnabled && HudButtonBhv::Contains(*more, cursor) ? 1
-                                                                                              : 0;
+        part = less != nullptr && HudButtonBhv::Contains(*less, cursor)   ? -1
+               : more != nullptr && HudButtonBhv::Contains(*more, cursor) ? 1
+                                                                          : 0;
         if (part != 0 || HudButtonBhv::Contains(*row, cursor)) {
             return static_cast<Row>(i);
         }
@@ -153,21 +151,18 @@ void UiOptionsBhv::Click(Row row, int part) {
 
 void UiOptionsBhv::Step(Row row, int direction) {
     if (IsVolume(row)) {
-        const int percent = std::clamp(HeardVolume(row) + direction * PlayerSettings::VolumeStep, 0,
-                                       PlayerSettings::MaxVolume);
-        if (percent == HeardVolume(row)) {
-            return;
+        const int percent =
+            std::clamp(HeardVolume(row) + direction * PlayerSettings::VolumeStep, 0, PlayerSettings::MaxVolume);
+        if (percent != HeardVolume(row)) {
+            SetVolume(row, percent);
+            PlayCue("ButtonClick");
         }
-        SetVolume(row, percent);
     } else if (row == WindowSize) {
         StepWindowSize(direction);
+        PlayCue("ButtonClick");
     } else if (row != Back) {
-        Activate(row);
-        return;
-    } else {
-        return;
+        Activate(row);  // a toggle has two values: either way turns it
     }
-    PlayCue("ButtonClick");
 }
 
 void UiOptionsBhv::Activate(Row row) {
@@ -185,10 +180,10 @@ void UiOptionsBhv::Activate(Row row) {
             Engine::Graphics->SetFullscreen(!Engine::Graphics->IsFullscreen());
             break;
         case VSync:
-            if (!IsVSyncOffered()) {
+            if (GameWindow() == nullptr) {
                 return;
             }
-            Engine::Graphics->SetVSync(!GameWindow()->IsVSyncOn());
+            Engine::Graphics->SetVSync(!GameWindow()->IsVSyncWanted());
             break;
         case WindowSize:
             StepWindowSize(+1);
@@ -213,7 +208,10 @@ std::string UiOptionsBhv::ValueText(Row row) {
         case Fullscreen:
             return OnOff(Engine::Graphics != nullptr && Engine::Graphics->IsFullscreen());
         case VSync:
-            return IsVSyncOffered() ? OnOff(window->IsVSyncOn()) : "Not offered";
+            // The choice is kept where the driver refuses it, and counts on another.
+            return window == nullptr         ? "Not offered"
+                   : window->IsVSyncOffered() ? OnOff(window->IsVSyncOn())
+                                              : OnOff(window->IsVSyncWanted()) + " (not offered)";
         case WindowSize:
             return window != nullptr
                        ? std::to_string(window->WindowedWidth()) + " x " + std::to_string(window->WindowedHeight())
@@ -232,13 +230,6 @@ void UiOptionsBhv::Update() {
         }
         if (GameObject* value = object->FindChild("Value"); value != nullptr && value->Text() != nullptr) {
             value->Text()->Text = ValueText(row);
-        }
-        // Nothing to go through when vsync is not offered.
-        const bool arrows = row != VSync || IsVSyncOffered();
-        for (const char* arrow : {"Less", "More"}) {
-            if (GameObject* part = object->FindChild(arrow)) {
-                part->DrawEnabled = arrows;
-            }
         }
         GameObject* highlight = FindChild("Highlight");
         if (row == Selected && highlight != nullptr && highlight->Pos2d() != nullptr && object->Pos2d() != nullptr) {

@@ -26,13 +26,14 @@ bool Graphics::IsFullscreen() const {
 }
 
 bool Graphics::SetVSync(bool on) {
-    if (MainWindow == nullptr || !MainWindow->SetVSync(on)) {
+    if (MainWindow == nullptr) {
         return false;
     }
+    const bool done = MainWindow->SetVSync(on);
     PlayerSettings settings = PlayerSettings::LoadQuietly();
     settings.VSync = on;
     settings.Save();
-    return true;
+    return done;
 }
 
 void Graphics::SetWindowSize(int width, int height) {

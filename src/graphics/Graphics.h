@@ -40,8 +40,8 @@ public:
     // window with its aspect kept, and the cursor is mapped back into it.
     void SetFullscreen(bool on);
     bool IsFullscreen() const;
-    // Turns vsync on or off and keeps the choice; false (nothing kept) when the
-    // driver refused.
+    // Turns vsync on or off and keeps the choice, also when the driver refused it
+    // (false then): it counts again where the driver offers vsync.
     bool SetVSync(bool on);
     // Gives the window that client size out of fullscreen (the size it returns to,
     // while in it) and keeps it in the player's settings.

@@ -115,6 +115,7 @@ void Window::Present() {
 }
 
 bool Window::SetVSync(bool on) {
+    vsyncWanted_ = on;
     vsync_ = on && vsyncOffered_ && SDL_GL_SetSwapInterval(1) == 0;
     if (!vsync_) {
         // Some drivers cannot switch it off either; then the swap still waits.

@@ -40,9 +40,10 @@ public:
     void Present();
 
     // Asks the driver to wait for the display's refresh before each frame is shown;
-    // false when it refused (vsync stays off). Off always succeeds.
+    // false when it refused (vsync stays off, but the wish is kept). Off always succeeds.
     bool SetVSync(bool on);
     bool IsVSyncOn() const { return vsync_; }
+    bool IsVSyncWanted() const { return vsyncWanted_; }
     // Whether the driver accepted vsync when the window was made.
     bool IsVSyncOffered() const { return vsyncOffered_; }
 
@@ -75,5 +76,6 @@ private:
     int windowedWidth_ = 0;
     int windowedHeight_ = 0;
     bool vsync_ = false;
+    bool vsyncWanted_ = false;
     bool vsyncOffered_ = false;
 };

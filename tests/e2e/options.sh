@@ -53,6 +53,11 @@ wait_until 20 "MusicVolume 0 in settings.json" '[ "$(kept MusicVolume)" = 0 ]'
 silent=$(screenshot music-0)
 [ "$(changed "$full" "$silent" "${music_value[2]}x${music_value[3]}+${music_value[0]}+${music_value[1]}")" -gt 30 ] ||
   { echo "the music row did not change on the screen"; exit 1; }
+# Dark text at least 4.5 : 1 on the panel, on the chosen row's highlight too.
+for box in "300 228 200 34" "300 173 200 34" "780 228 120 34"; do
+  ratio=$(python3 "$(dirname "$0")/support/contrast.py" "$silent" $box)
+  awk -v r="$ratio" 'BEGIN { exit !(r >= 4.5) }' || { echo "text contrast $ratio below 4.5 in $box"; exit 1; }
+done
 click 400 300  # the "Effects volume" row: a step past 100 is 0
 wait_until 20 "EffectsVolume 0 in settings.json" '[ "$(kept EffectsVolume)" = 0 ]'
 [ "$(kept MusicVolume)" = 0 ] || { echo "the effects change lost the music's"; cat "$settings"; exit 1; }
