@@ -29,7 +29,6 @@ public:
     // Scales every channel, playing or not, now and from then on (the player's
     // effects level).
     void SetEffectsGain(float gain);
-    float EffectsGain() const { return effectsGain_; }
     void SetLooping(SoundChannel channel, bool looping);
     void SetPaused(SoundChannel channel, bool paused);
     void Stop(SoundChannel channel);

@@ -1,7 +1,6 @@
 #include "audio/SoundManager.h"
 
 #include "audio/ChannelPool.h"
-#include "audio/VolumeLevels.h"
 #include "core/ContentLog.h"
 #include "platform/AudioDevice.h"
 

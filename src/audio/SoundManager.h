@@ -39,8 +39,8 @@ public:
     ChannelPool* Channels() const { return channels_.get(); }
 
     // The master level (or silence while muted) on the listener, the effects level
-    // on every channel; the music's level is the music manager's.
-    // Kept when running silent too, so the options screen shows what was chosen.
+    // on every channel; the music's level is the music manager's. The levels are kept
+    // when running silent too, so the options screen shows what was chosen.
     void ApplyLevels(const VolumeLevels& levels);
     const VolumeLevels& Levels() const { return levels_; }
 

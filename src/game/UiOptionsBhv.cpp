@@ -170,8 +170,9 @@ void UiOptionsBhv::Activate(Row row) {
         case MasterVolume:
         case MusicVolume:
         case EffectsVolume:
-            SetVolume(row, HeardVolume(row) >= PlayerSettings::MaxVolume ? 0
-                                                                          : HeardVolume(row) + PlayerSettings::VolumeStep);
+            // Past the loudest back to silence, so Enter alone reaches every level.
+            SetVolume(row,
+                      HeardVolume(row) >= PlayerSettings::MaxVolume ? 0 : HeardVolume(row) + PlayerSettings::VolumeStep);
             break;
         case Mute:
             SoundOptions::Change([](PlayerSettings& settings) { settings.Mute = !settings.Mute; });

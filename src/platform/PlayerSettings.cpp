@@ -37,9 +37,9 @@ void ReadWindowSize(const ContentFile& read, PlayerSettings& settings, Warn warn
     const int h = height ? PlainValue<int>(*height).value_or(0) : 0;
     if (!IsWindowSide(w) || !IsWindowSide(h)) {
         warn(read.Path().string() + ": the window size \"" + (width ? width->data() : "") + "\" x \"" +
-                            (height ? height->data() : "") + "\" is no size; using " +
-                            std::to_string(PlayerSettings::DefaultWindowWidth) + " x " +
-                            std::to_string(PlayerSettings::DefaultWindowHeight));
+             (height ? height->data() : "") + "\" is no size; using " +
+             std::to_string(PlayerSettings::DefaultWindowWidth) + " x " +
+             std::to_string(PlayerSettings::DefaultWindowHeight));
         return;
     }
     settings.WindowWidth = w;
@@ -63,8 +63,8 @@ void ReadValue(const ContentFile& read, const char* key, T& value, const std::st
         value = *found;
         return;
     }
-    warn(read.Path().string() + ": \"" + key + "\" is not " + wanted + ": \"" + node->data() +
-                        "\"; using " + Text(value));
+    warn(read.Path().string() + ": \"" + key + "\" is not " + wanted + ": \"" + node->data() + "\"; using " +
+         Text(value));
 }
 
 void ReadFlag(const ContentFile& read, const char* key, bool& value, Warn warn) {
