@@ -29,8 +29,9 @@ float FramePacer::WaitForFrame() {
 
 void FramePacer::SleepUntilDue(std::int64_t& now) {
     const std::int64_t period = settings_.timerPeriodMilliseconds;
-    while (now < deadline_) {
-        std::int64_t milliseconds = (deadline_ - now) * 1000 / settings_.ticksPerSecond;
+    const std::int64_t due = deadline_ - (swapWaits_ ? ticksPerStep_ : 0);
+    while (now < due) {
+        std::int64_t milliseconds = (due - now) * 1000 / settings_.ticksPerSecond;
         milliseconds -= milliseconds % period;
         sleep_(static_cast<unsigned>(milliseconds));
         now = now_();

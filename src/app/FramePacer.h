@@ -37,6 +37,15 @@ public:
     // the game time the frame covers (a whole number of intervals).
     float WaitForFrame();
 
+    // With vsync on, showing a frame waits for the display's refresh, which need not
+    // fall on the pacer's grid: sleeping to the deadline and then waiting for the
+    // refresh could cost two refreshes a frame. The swap then does the waiting, and
+    // the pacer only keeps the loop from running ahead of the grid (a display faster
+    // than FrameRate, or a swap that does not wait after all): a frame may start up to
+    // one interval before its deadline. The grid stays where it is, so the game still
+    // takes FrameRate steps a second, whatever the display's rate.
+    void SetSwapWaits(bool waits) { swapWaits_ = waits; }
+
     int IntervalsThisFrame() const { return intervals_; }
     float DeltaSeconds() const { return delta_; }
     // The deadline the current frame was due at, and the one the next frame waits for.
@@ -58,4 +67,5 @@ private:
     std::int64_t frameDeadline_ = 0;
     int intervals_ = 0;
     float delta_ = 0.0f;
+    bool swapWaits_ = false;
 };

@@ -19,6 +19,7 @@
 #include "core/StartupError.h"
 #include "game/GameplayScreenBhv.h"
 #include "game/HudMessageFlashBhv.h"
+#include "game/SoundOptions.h"
 #include "game/TreePasses.h"
 #include "graphics/FontManager.h"
 #include "graphics/Graphics.h"
@@ -165,12 +166,17 @@ float GameApp::NextFrameDelta() {
     if (options_.frames > 0) {
         return 1.0f / static_cast<float>(Engine::Graphics->FrameRate);
     }
+    const Window* window = Engine::Graphics->MainWindow.get();
+    pacer_->SetSwapWaits(window != nullptr && window->IsVSyncOn());
     return pacer_->WaitForFrame();
 }
 
 void GameApp::StartUp() {
     LoadContent();
-    CreateWindow();
+    // Read once here, so a bad value is one warning however many parts use it.
+    const PlayerSettings settings = PlayerSettings::Load();
+    SoundOptions::Apply(settings);
+    CreateWindow(settings);
     Engine::Graphics->Device->InitGraphicsDevice();
     LoadTextures();
     LoadFonts();
@@ -235,20 +241,25 @@ void GameApp::CreateGameplayRoot() {
     }
 }
 
-void GameApp::CreateWindow() {
+void GameApp::CreateWindow(const PlayerSettings& settings) {
     Graphics& graphics = *Engine::Graphics;
     // The frame stays Width x Height whatever size the window has.
-    const PlayerSettings settings = PlayerSettings::Load();
     graphics.MainWindow = std::make_unique<Window>("Vellimor", settings.WindowWidth, settings.WindowHeight);
     if (settings.Fullscreen) {
         graphics.MainWindow->SetFullscreen(true);
     }
+    // A measured run (--frames) goes as fast as it can, never at the display's rate.
+    graphics.MainWindow->SetVSync(settings.VSync && options_.frames == 0);
 }
 
 // Alt+Enter switches fullscreen and FrameStats (F3) the frame statistics overlay anywhere, menus
-// and editor included.
+// and editor included; Mute the sound in play and in the menus, unless something above the
+// game takes the keys.
 void GameApp::HandleWindowKeys() {
     const InputManager& input = *Engine::InputManager;
+    if (!input.AreKeysTaken() && input.IsActionPressed(ActionMute)) {
+        SoundOptions::ToggleMute();
+    }
     if (input.IsKeyDown(KeyAlt) && input.IsKeyPressed(KeyOemEnter)) {
         Engine::Graphics->SetFullscreen(!Engine::Graphics->IsFullscreen());
     }

@@ -10,6 +10,7 @@ class B2MainContactListener;
 class FrameStatsMonitor;
 class GameObject;
 class Watchdog;
+struct PlayerSettings;
 
 // The application: creates the managers in a fixed order (and destroys them in a
 // fixed order), runs start-up, the paced frame loop and shut-down.
@@ -45,7 +46,7 @@ private:
     void CreatePhysicsWorld();
     void DestroyPhysicsWorld();
     void StartUp();
-    void CreateWindow();
+    void CreateWindow(const PlayerSettings& settings);
     void HandleWindowKeys();
     // The game time of the next frame: paced, or one interval at once with --frames.
     float NextFrameDelta();

@@ -55,8 +55,9 @@ SoundChannel ChannelPool::Start(const Sound& sound, bool paused) {
     alSourceStop(slot.source);
     alSourcei(slot.source, AL_BUFFER, static_cast<ALint>(sound.Buffer()));
     alSourcef(slot.source, AL_PITCH, 1.0f);
-    alSourcef(slot.source, AL_GAIN, 1.0f);
+    alSourcef(slot.source, AL_GAIN, effectsGain_);
     alSourcei(slot.source, AL_LOOPING, AL_FALSE);
+    slot.volume = 1.0f;
     ++slot.generation;
     slot.looping = false;
     slot.startOrder = ++starts_;
@@ -92,7 +93,15 @@ void ChannelPool::SetPitch(SoundChannel channel, float ratio) {
 
 void ChannelPool::SetVolume(SoundChannel channel, float volume) {
     if (Slot* slot = Resolve(channel)) {
-        alSourcef(slot->source, AL_GAIN, volume);
+        slot->volume = volume;
+        alSourcef(slot->source, AL_GAIN, volume * effectsGain_);
+    }
+}
+
+void ChannelPool::SetEffectsGain(float gain) {
+    effectsGain_ = gain;
+    for (const Slot& slot : slots_) {
+        alSourcef(slot.source, AL_GAIN, slot.volume * effectsGain_);
     }
 }
 

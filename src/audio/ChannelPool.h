@@ -24,7 +24,11 @@ public:
     bool IsPlaying(SoundChannel channel) const;
     // Playback rate relative to the sound's own frequency.
     void SetPitch(SoundChannel channel, float ratio);
+    // The sound's own volume; what is heard is that times the effects gain.
     void SetVolume(SoundChannel channel, float volume);
+    // Scales every channel, playing or not, now and from then on (the player's
+    // effects level).
+    void SetEffectsGain(float gain);
     void SetLooping(SoundChannel channel, bool looping);
     void SetPaused(SoundChannel channel, bool paused);
     void Stop(SoundChannel channel);
@@ -37,6 +41,7 @@ private:
         std::uint32_t generation = 0;
         bool startPending = false;
         bool looping = false;
+        float volume = 1.0f;
         std::uint64_t startOrder = 0;
     };
 
@@ -47,4 +52,5 @@ private:
 
     std::array<Slot, kChannelCount> slots_{};
     std::uint64_t starts_ = 0;
+    float effectsGain_ = 1.0f;
 };

@@ -150,6 +150,12 @@ void MusicManager::Update() {
     }
 }
 
+void MusicManager::SetGain(float gain) {
+    if (audible_) {
+        alSourcef(source_, AL_GAIN, gain);
+    }
+}
+
 bool MusicManager::IsPlaying() const {
     if (!audible_ || stream_ == nullptr) {
         return false;

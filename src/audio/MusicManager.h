@@ -30,6 +30,9 @@ public:
     // Refills the buffers the device has finished with.
     void Update();
 
+    // The music's gain (the player's music level), kept across tracks.
+    void SetGain(float gain);
+
     const std::map<std::string, MusicMetadata>& Tracks() const { return tracks_; }
     bool IsPlaying() const;
 

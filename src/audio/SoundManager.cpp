@@ -4,6 +4,8 @@
 #include "core/ContentLog.h"
 #include "platform/AudioDevice.h"
 
+#include <AL/al.h>
+
 namespace {
 
 std::unique_ptr<AudioDevice> OpenDefaultOrSayWhy() {
@@ -77,4 +79,13 @@ SoundChannel SoundManager::Play(const Sound& sound, bool paused) {
         return {};
     }
     return channels_->Start(sound, paused);
+}
+
+void SoundManager::ApplyLevels(const VolumeLevels& levels) {
+    levels_ = levels;
+    if (device_ == nullptr) {
+        return;
+    }
+    alListenerf(AL_GAIN, levels.ListenerGain());
+    channels_->SetEffectsGain(levels.EffectsGain());
 }

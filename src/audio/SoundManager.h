@@ -2,6 +2,7 @@
 
 #include "audio/SoundBank.h"
 #include "audio/SoundChannel.h"
+#include "audio/VolumeLevels.h"
 
 #include <filesystem>
 #include <map>
@@ -37,6 +38,12 @@ public:
     AudioDevice* Device() const { return device_.get(); }
     ChannelPool* Channels() const { return channels_.get(); }
 
+    // The master level (or silence while muted) on the listener, the effects level
+    // on every channel; the music's level is the music manager's. The levels are kept
+    // when running silent too, so the options screen shows what was chosen.
+    void ApplyLevels(const VolumeLevels& levels);
+    const VolumeLevels& Levels() const { return levels_; }
+
     // Starts `sound` on a free channel; an invalid channel when running silent.
     SoundChannel Play(const Sound& sound, bool paused);
 
@@ -45,4 +52,5 @@ private:
     std::unique_ptr<ChannelPool> channels_;
     std::filesystem::path soundsDirectory_;
     std::map<std::string, std::unique_ptr<SoundBank>> banks_;
+    VolumeLevels levels_;
 };

@@ -14,6 +14,7 @@
 #include "game/TextMenuBhv.h"
 #include "game/UiButtonBhv.h"
 #include "game/UiControlsBhv.h"
+#include "game/UiOptionsBhv.h"
 #include "game/UiMainMenuBhv.h"
 #include "game/UiMenuRootBhv.h"
 #include "game/UiMessageBoxBhv.h"
@@ -74,6 +75,7 @@ void RegisterRuntimeTypes(PrefabManager& manager) {
     manager.Register<UiMenuRootBhv>("UiMenuRootBhv");
     manager.Register<UiMainMenuBhv>("UiMainMenuBhv");
     manager.Register<UiControlsBhv>("UiControlsBhv");
+    manager.Register<UiOptionsBhv>("UiOptionsBhv");
     manager.Register<TextMenuBhv>("TextMenuBhv");
     manager.Register<UiButtonBhv>("UiButtonBhv");
     manager.Register<UiMessageBoxBhv>("UiMessageBoxBhv");

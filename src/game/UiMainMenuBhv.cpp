@@ -39,9 +39,9 @@ void UiMainMenuBhv::HandleInput() {
 
 void UiMainMenuBhv::Select(const std::string& item) {
     PlayCue("ButtonClick");
-    if (item == "Controls" && Engine::MenuRoot != nullptr) {
+    if ((item == "Controls" || item == "Options") && Engine::MenuRoot != nullptr) {
         UiScreen::Hide(Owner());
-        Engine::MenuRoot->OpenMenu("UiControls");
+        Engine::MenuRoot->OpenMenu("Ui" + item);
     } else if (item == "Fullscreen") {
         Engine::Graphics->SetFullscreen(!Engine::Graphics->IsFullscreen());
     } else if (item == "Quit") {

@@ -16,7 +16,7 @@ void Graphics::SetFullscreen(bool on) {
     if (MainWindow == nullptr || !MainWindow->SetFullscreen(on)) {
         return;
     }
-    PlayerSettings settings = PlayerSettings::Load();
+    PlayerSettings settings = PlayerSettings::LoadQuietly();
     settings.Fullscreen = on;
     settings.Save();
 }
@@ -25,11 +25,33 @@ bool Graphics::IsFullscreen() const {
     return MainWindow != nullptr && MainWindow->IsFullscreen();
 }
 
+bool Graphics::SetVSync(bool on) {
+    if (MainWindow == nullptr) {
+        return false;
+    }
+    const bool done = MainWindow->SetVSync(on);
+    PlayerSettings settings = PlayerSettings::LoadQuietly();
+    settings.VSync = on;
+    settings.Save();
+    return done;
+}
+
+void Graphics::SetWindowSize(int width, int height) {
+    if (MainWindow == nullptr) {
+        return;
+    }
+    MainWindow->SetWindowedSize(width, height);
+    PlayerSettings settings = PlayerSettings::LoadQuietly();
+    settings.WindowWidth = MainWindow->WindowedWidth();
+    settings.WindowHeight = MainWindow->WindowedHeight();
+    settings.Save();
+}
+
 void Graphics::RememberWindowSize() const {
     if (MainWindow == nullptr || !MainWindow->WasResized()) {
         return;
     }
-    PlayerSettings settings = PlayerSettings::Load();
+    PlayerSettings settings = PlayerSettings::LoadQuietly();
     settings.WindowWidth = MainWindow->WindowedWidth();
     settings.WindowHeight = MainWindow->WindowedHeight();
     settings.Save();

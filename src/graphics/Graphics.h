@@ -40,6 +40,12 @@ public:
     // window with its aspect kept, and the cursor is mapped back into it.
     void SetFullscreen(bool on);
     bool IsFullscreen() const;
+    // Turns vsync on or off and keeps the choice, also when the driver refused it
+    // (false then): it counts again where the driver offers vsync.
+    bool SetVSync(bool on);
+    // Gives the window that client size out of fullscreen (the size it returns to,
+    // while in it) and keeps it in the player's settings.
+    void SetWindowSize(int width, int height);
     // Keeps the window's size out of fullscreen in the player's settings when the
     // player changed it, so the next start opens the window at that size.
     void RememberWindowSize() const;

@@ -72,8 +72,9 @@ Window::Window(const std::string& title, int width, int height) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         FailStartup("cannot create an OpenGL 3.3 core context");
     }
-    // Presenting never waits for the display; some drivers cannot switch it off.
-    SDL_GL_SetSwapInterval(0);
+    // Asked once: a driver that has no vsync says so here, and the options screen shows it.
+    vsyncOffered_ = SDL_GL_SetSwapInterval(1) == 0;
+    SetVSync(false);
     SDL_SetWindowMinimumSize(window_, MinimumWidth, MinimumHeight);
     openedWidth_ = windowedWidth_ = width;
     openedHeight_ = windowedHeight_ = height;
@@ -113,6 +114,16 @@ void Window::Present() {
     SDL_GL_SwapWindow(window_);
 }
 
+bool Window::SetVSync(bool on) {
+    vsyncWanted_ = on;
+    vsync_ = on && vsyncOffered_ && SDL_GL_SetSwapInterval(1) == 0;
+    if (!vsync_) {
+        // Some drivers cannot switch it off either; then the swap still waits.
+        SDL_GL_SetSwapInterval(0);
+    }
+    return vsync_ == on;
+}
+
 int Window::ClientWidth() const {
     int w = 0;
     SDL_GetWindowSize(window_, &w, nullptr);
@@ -129,7 +140,15 @@ bool Window::SetFullscreen(bool on) {
     if (on && !IsFullscreen()) {
         SDL_GetWindowSize(window_, &windowedWidth_, &windowedHeight_);
     }
-    return SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) == 0;
+    const bool wasFullscreen = IsFullscreen();
+    if (SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+        return false;
+    }
+    // The size to return to may have been chosen meanwhile.
+    if (!on && wasFullscreen) {
+        SDL_SetWindowSize(window_, windowedWidth_, windowedHeight_);
+    }
+    return true;
 }
 
 bool Window::IsFullscreen() const {
@@ -146,4 +165,28 @@ int Window::WindowedHeight() const {
 
 bool Window::WasResized() const {
     return WindowedWidth() != openedWidth_ || WindowedHeight() != openedHeight_;
+}
+
+void Window::SetWindowedSize(int width, int height) {
+    ClampToScreen(width, height);
+    if (IsFullscreen()) {
+        windowedWidth_ = width;
+        windowedHeight_ = height;
+        return;
+    }
+    // A maximised window keeps its size; it must be restored to take another one.
+    SDL_RestoreWindow(window_);
+    SDL_SetWindowSize(window_, width, height);
+}
+
+void Window::UsableArea(int& width, int& height) const {
+    SDL_Rect usable;
+    const int display = std::max(SDL_GetWindowDisplayIndex(window_), 0);
+    if (SDL_GetDisplayUsableBounds(display, &usable) == 0 && usable.w > 0 && usable.h > 0) {
+        width = usable.w;
+        height = usable.h;
+        return;
+    }
+    width = MinimumWidth;
+    height = MinimumHeight;
 }

@@ -35,8 +35,17 @@ public:
     // True while the window has the keyboard focus.
     bool HasInputFocus() const;
 
-    // Shows what was drawn into the window's framebuffer, without waiting for the display.
+    // Shows what was drawn into the window's framebuffer; with vsync on, at the
+    // display's next refresh.
     void Present();
+
+    // Asks the driver to wait for the display's refresh before each frame is shown;
+    // false when it refused (vsync stays off, but the wish is kept). Off always succeeds.
+    bool SetVSync(bool on);
+    bool IsVSyncOn() const { return vsync_; }
+    bool IsVSyncWanted() const { return vsyncWanted_; }
+    // Whether the driver accepted vsync when the window was made.
+    bool IsVSyncOffered() const { return vsyncOffered_; }
 
     int ClientWidth() const;
     int ClientHeight() const;
@@ -51,6 +60,12 @@ public:
     int WindowedHeight() const;
     // Whether that size differs from the one the window opened at.
     bool WasResized() const;
+    // Sets that size, clamped like the size the window opens at: at once out of
+    // fullscreen, as the size to return to in it.
+    void SetWindowedSize(int width, int height);
+    // The part of the screen a window can take (without panels and docks); the
+    // minimum size when the system does not say.
+    void UsableArea(int& width, int& height) const;
 
 private:
     SDL_Window* window_ = nullptr;
@@ -60,4 +75,7 @@ private:
     // Kept on entering fullscreen, as SDL reports only the screen's size meanwhile.
     int windowedWidth_ = 0;
     int windowedHeight_ = 0;
+    bool vsync_ = false;
+    bool vsyncWanted_ = false;
+    bool vsyncOffered_ = false;
 };

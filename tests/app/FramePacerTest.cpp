@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -109,6 +110,51 @@ TEST_F(FramePacerTest, GameTimeOnlyAdvancesInWholeIntervals) {
         const float intervals = total * 60.0f;
         EXPECT_NEAR(intervals, std::round(intervals), 1e-3);
         EXPECT_GT(pacer.NextDeadline(), now);
+    }
+}
+
+// GameApp's loop with vsync on: the frame waits, works `work(frame)` ticks, and its
+// swap returns at the display's next refresh (every `refresh` ticks from `phase`).
+struct SwappedRun {
+    int frames = 0;
+    int intervals = 0;
+    // Frames whose wait for the pacer and the swap together passed one refresh.
+    int doubleWaits = 0;
+};
+
+SwappedRun RunWithVSync(std::int64_t refresh, std::int64_t phase, const std::function<std::int64_t(int)>& work) {
+    std::int64_t now = 0;
+    FramePacer pacer({kTicksPerSecond, 60, 5, 1}, [&] { return now; },
+                     [&](unsigned ms) { now += ms == 0 ? 1 : static_cast<std::int64_t>(ms) * kTicksPerSecond / 1000; });
+    pacer.SetSwapWaits(true);
+    pacer.Start();
+    SwappedRun run;
+    while (now < 10 * kTicksPerSecond) {
+        const std::int64_t begun = now;
+        pacer.WaitForFrame();
+        run.intervals += pacer.IntervalsThisFrame();
+        const std::int64_t worked = work(run.frames);
+        now += worked;
+        now = phase + ((now - phase) / refresh + 1) * refresh;
+        run.doubleWaits += now - begun > worked + refresh;
+        ++run.frames;
+    }
+    return run;
+}
+
+TEST(FramePacerVSyncTest, ThePacerAndTheSwapNeverWaitMoreThanARefreshBetweenThemFromTheStartOrAfterAStall) {
+    for (std::int64_t phase = 0; phase < kInterval; phase += 100) {
+        const SwappedRun run = RunWithVSync(kInterval, phase, [](int frame) { return frame == 30 ? 3000 : 900; });
+        EXPECT_EQ(run.doubleWaits, 0) << "refreshes at " << phase;
+        EXPECT_NEAR(run.intervals, 600, 2) << "refreshes at " << phase;
+    }
+}
+
+TEST(FramePacerVSyncTest, TheGameKeepsSixtyStepsASecondOnFasterAndSlowerDisplays) {
+    for (std::int64_t refresh : {417, 800, 1001}) {  // 144 Hz, 75 Hz, 59.94 Hz
+        const SwappedRun run = RunWithVSync(refresh, 0, [](int) { return 200; });
+        EXPECT_NEAR(run.intervals, 600, 2) << "a refresh every " << refresh << " ticks";
+        EXPECT_LE(run.frames, 601) << "no frame covers no game time";
     }
 }
 

@@ -21,12 +21,12 @@ xdotool mousemove --window "$window" 640 700
 sleep 1.5
 hold_key Escape
 wait_until 20 "the pause menu" 'bright "${menu_panel[@]}" menu'
-click 640 370  # "Controls"
+click 640 340  # "Controls"
 wait_until 20 "the controls page" 'bright "${page_only[@]}" controls'
 click 640 628  # "Back"
 wait_until 20 "the controls page to go" 'dark "${page_only[@]}" controls-gone'
 bright "${menu_panel[@]}" menu-back || { echo "the menu did not come back"; exit 1; }
-click 640 310  # "Resume"
+click 640 280  # "Resume"
 wait_until 20 "the menu to close" 'dark "${menu_panel[@]}" resumed'
 before=$(screenshot playing)
 for _ in 1 2 3; do

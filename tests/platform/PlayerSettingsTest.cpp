@@ -75,6 +75,49 @@ TEST_F(PlayerSettingsTest, TheWindowSizeIsKeptAndABadOneFallsBackAloneWithOneWar
     }
 }
 
+TEST_F(PlayerSettingsTest, TheSoundAndVSyncChoicesAreKeptAndEachBadOneFallsBackAloneWithOneWarning) {
+    PlayerSettings chosen;
+    chosen.MasterVolume = 70;
+    chosen.MusicVolume = 0;
+    chosen.EffectsVolume = 100;
+    chosen.Mute = true;
+    chosen.VSync = false;
+    ASSERT_TRUE(chosen.Save(File()));
+    const PlayerSettings read = PlayerSettings::Load(File());
+    EXPECT_EQ(read.MasterVolume, 70);
+    EXPECT_EQ(read.MusicVolume, 0);
+    EXPECT_EQ(read.EffectsVolume, 100);
+    EXPECT_TRUE(read.Mute);
+    EXPECT_FALSE(read.VSync);
+
+    // An older file without them: the defaults, quietly.
+    WriteFile(File(), "{ \"Fullscreen\": true }");
+    const PlayerSettings older = PlayerSettings::Load(File());
+    EXPECT_EQ(older.MusicVolume, 100);
+    EXPECT_FALSE(older.Mute);
+    EXPECT_TRUE(older.VSync);
+    EXPECT_TRUE(warnings.empty());
+
+    // Each bad value alone: it takes its default, the rest of the file still counts.
+    const std::pair<std::string, std::string> bad[] = {
+        {"MusicVolume", "55"},   {"MusicVolume", "110"},  {"MusicVolume", "-10"}, {"MusicVolume", "40.0"},
+        {"MusicVolume", "\"loud\""}, {"MusicVolume", "[40]"}, {"Mute", "\"yes\""},   {"Mute", "{}"},
+        {"VSync", "2"},
+    };
+    for (const auto& [key, value] : bad) {
+        warnings.clear();
+        WriteFile(File(), "{ \"MasterVolume\": 30, \"EffectsVolume\": 20, \"" + key + "\": " + value + " }");
+        const PlayerSettings fallback = PlayerSettings::Load(File());
+        EXPECT_EQ(fallback.MusicVolume, 100) << key << value;
+        EXPECT_FALSE(fallback.Mute) << key << value;
+        EXPECT_TRUE(fallback.VSync) << key << value;
+        EXPECT_EQ(fallback.MasterVolume, 30) << key << value;
+        EXPECT_EQ(fallback.EffectsVolume, 20) << key << value;
+        ASSERT_EQ(warnings.size(), 1u) << key << value;
+        EXPECT_NE(warnings[0].find(File().string() + ": \"" + key + "\""), std::string::npos) << warnings[0];
+    }
+}
+
 TEST_F(PlayerSettingsTest, AFailedSaveWarnsAndReportsIt) {
     std::filesystem::create_directories(dir / "config");
     WriteFile(dir / "config" / "vellimor", "a file where the directory should be");
