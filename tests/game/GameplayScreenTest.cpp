@@ -209,6 +209,7 @@ TEST_F(GameplayScreenTest, StonesTheHudAndTheOpenEditorBlockADropButAntsDoNot) {
 }
 
 TEST_F(GameplayScreenTest, SpaceLightsAFireStreamAtTheMouseThatBurnsOutOnItsOwn) {
+    Engine::InputManager->KeyMappings.emplace(ActionFireStream, KeySpace);
     AddPrefab("Pcl_FireStream", R"({"Components": {"Pos2dComponent": ""}, "AutoCreate": ""})");
     GameObject* particles = Add(&root, "Particles");
     Attach<ParticleManagerBhv>(particles);
