@@ -150,9 +150,9 @@ protected:
 TEST_F(DamageTrackingRenderTest, EveryFrameOfScriptedPlayIsTheWholeRedraw) {
     ASSERT_NE(screen, nullptr);
     ASSERT_NE(Engine::EditorRoot, nullptr) << "the editor's build has the editor";
-    screen->DayNight.Settings.DuskTransitionTime = 0.75f;
-    screen->DayNight.Settings.NightTransitionTime = 0.75f;
-    Play(40, "ants walking by day");
+    screen->DayNight.Settings.DuskTransitionTime = 0.5f;
+    screen->DayNight.Settings.NightTransitionTime = 0.5f;
+    Play(30, "ants walking by day");
 
     Tap(SDL_SCANCODE_SPACE, "a stream of flames");
     Play(20, "flames burning");
@@ -166,7 +166,7 @@ TEST_F(DamageTrackingRenderTest, EveryFrameOfScriptedPlayIsTheWholeRedraw) {
     Play(30, "ants burning");
 
     ASSERT_TRUE(screen->ToggleDayNight());
-    Play(100, "dusk into night");
+    Play(65, "dusk into night");
     screen->Tool = ToolLight;
     Play(40, "the flashlight sweeping at night");
 
