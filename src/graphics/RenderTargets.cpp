@@ -46,14 +46,10 @@ void RenderTargets::Create(int width, int height) {
     glGenRenderbuffers(1, &depthBuffer_);
     glBindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
     glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+    glGenRenderbuffers(1, &colorBuffer_);
+    glBindRenderbuffer(GL_RENDERBUFFER, colorBuffer_);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
     glBindRenderbuffer(GL_RENDERBUFFER, 0);
-    // Laid out as the window's pixels usually are (blue first), so that the present
-    // can be a plain copy; a software rasteriser otherwise converts every pixel.
-    glGenTextures(1, &colorBuffer_);
-    glBindTexture(GL_TEXTURE_2D, colorBuffer_);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
-    glBindTexture(GL_TEXTURE_2D, 0);
 
     SceneColorTarget = CreateTargetTexture(width, height);
     ForegroundColorTarget = CreateTargetTexture(width, height);
@@ -62,7 +58,7 @@ void RenderTargets::Create(int width, int height) {
 
     glGenFramebuffers(1, &framebuffers_[0]);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffers_[0]);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colorBuffer_, 0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colorBuffer_);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthBuffer_);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
         throw StartupError("the OpenGL driver cannot render into the off-screen back buffer");
@@ -78,7 +74,7 @@ void RenderTargets::Release() {
     glDeleteFramebuffers(4, framebuffers_);
     const GLuint textures[] = {SceneColorTarget, ForegroundColorTarget, SceneNormalTarget, SceneExtrasTarget};
     glDeleteTextures(4, textures);
-    glDeleteTextures(1, &colorBuffer_);
+    glDeleteRenderbuffers(1, &colorBuffer_);
     glDeleteRenderbuffers(1, &depthBuffer_);
     *this = RenderTargets();
 }
