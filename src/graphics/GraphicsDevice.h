@@ -164,7 +164,7 @@ private:
     unsigned vertexArray_ = 0;
     unsigned vertexBuffer_ = 0;
     unsigned indexBuffer_ = 0;
-    // The indices of the quads that reach one scissor rectangle.
+    // Per scissor rectangle, the indices of the quads that reach it, one after another.
     unsigned cullIndexBuffer_ = 0;
     int indexedQuads_ = 0;
     Filter linear_;

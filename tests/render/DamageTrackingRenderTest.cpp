@@ -3,27 +3,11 @@
 // dusk into night with the flashlight sweeping, the editor opened and closed, the
 // camera moved) is drawn frame by frame with damage tracking, then the same frame
 // again whole, and the two are compared pixel by pixel.
-#include "animation/AnimationManager.h"
-#include "app/GameApp.h"
 #include "core/Engine.h"
-#include "core/GameObject.h"
-#include "game/En_AntBhv.h"
-#include "game/GameplayScreenBhv.h"
-#include "game/TreePasses.h"
-#include "graphics/FontManager.h"
-#include "graphics/Graphics.h"
-#include "graphics/GraphicsDevice.h"
-#include "graphics/ScreenTiles.h"
-#include "graphics/TextureManager.h"
-#include "platform/Window.h"
-#include "script/RandomManager.h"
-#include "support/RenderFixture.h"
+#include "support/ShippedGameRender.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <sstream>
 
 namespace {
 
@@ -34,32 +18,9 @@ LaunchOptions SweepingPointer() {
     return options;
 }
 
-class DamageTrackingRenderTest : public ::testing::Test {
+class DamageTrackingRenderTest : public ShippedGameRender {
 protected:
-    DamageTrackingRenderTest() {
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        app.LoadContent();
-        graphics.MainWindow = std::make_unique<Window>("Vellimor damage tracking test", graphics.Width, graphics.Height);
-        KeepGlDriverLoaded();
-        device.InitGraphicsDevice();
-        Engine::TextureManager->LoadTextureBank("Main");
-        Engine::Fonts->LoadFontBank("Main");
-        Engine::Animations->LoadAllAnimations();
-        Engine::RandomManager->Seed(GameApp::kBenchmarkSeed);
-        app.CreateGameplayRoot();
-        screen = Engine::GameplayScreen;
-    }
-    ~DamageTrackingRenderTest() override {
-        TreePasses::DeletionPhase();
-        while (!Engine::Root->Children().empty()) {
-            delete Engine::Root->Children().back();
-        }
-        Engine::Animations->UnloadAllAnimations();
-        Engine::Fonts->UnloadAllBanks();
-        Engine::TextureManager->UnloadAllBanks();
-        device.ReleaseGraphicsDevice();
-        graphics.MainWindow.reset();
-    }
+    DamageTrackingRenderTest() : ShippedGameRender(SweepingPointer()) {}
 
     // One frame of play drawn with damage tracking, then drawn again whole.
     void PlayFrame() {
@@ -77,7 +38,7 @@ protected:
         const Image whole = device.ReadBackBuffer();
         device.DamageTracking = true;
         if (tracked.Rgba != whole.Rgba && failures_++ < 3) {
-            ADD_FAILURE() << "frame " << frame_ << " (" << scene_ << "): " << FirstDifference(tracked, whole);
+            ADD_FAILURE() << "frame " << frame_ << " (" << scene_ << "), " << FirstDifference(tracked, whole);
         }
     }
     void Play(int frames, const std::string& scene) {
@@ -85,23 +46,6 @@ protected:
         for (int i = 0; i < frames; ++i) {
             PlayFrame();
         }
-    }
-
-    static std::string FirstDifference(const Image& tracked, const Image& whole) {
-        for (int y = 0; y < whole.Height; ++y) {
-            for (int x = 0; x < whole.Width; ++x) {
-                const std::uint8_t* a = tracked.Pixel(x, y);
-                const std::uint8_t* b = whole.Pixel(x, y);
-                if (!std::equal(a, a + 4, b)) {
-                    std::ostringstream out;
-                    out << "first in cell (" << x / ScreenTiles::kCell << ", " << y / ScreenTiles::kCell
-                        << ") at pixel (" << x << ", " << y << "): " << int(a[0]) << "," << int(a[1]) << ","
-                        << int(a[2]) << " instead of " << int(b[0]) << "," << int(b[1]) << "," << int(b[2]);
-                    return out.str();
-                }
-            }
-        }
-        return "sizes differ";
     }
 
     static void PushKey(SDL_Scancode key, bool down) {
@@ -126,22 +70,6 @@ protected:
         Play(1, scene);
     }
 
-    static void IgniteAnts(GameObject* object, int& count) {
-        for (Behavior* behaviour : object->Behaviors()) {
-            if (auto* ant = dynamic_cast<En_AntBhv*>(behaviour); ant != nullptr && count > 0) {
-                ant->Ignite();
-                --count;
-            }
-        }
-        for (GameObject* child : object->Children()) {
-            IgniteAnts(child, count);
-        }
-    }
-
-    GameApp app{SweepingPointer()};
-    Graphics& graphics = *Engine::Graphics;
-    GraphicsDevice& device = *Engine::Graphics->Device;
-    GameplayScreenBhv* screen = nullptr;
     int frame_ = 0;
     int failures_ = 0;
     std::string scene_;

@@ -1,58 +1,21 @@
 // The passes' savings leave every pixel as the full-screen passes draw it: the
 // shipped game and the sprite benchmark's lit scene are drawn both ways, frame after
 // frame as the scene moves, and compared pixel by pixel.
-#include "animation/AnimationManager.h"
-#include "app/GameApp.h"
 #include "core/Engine.h"
 #include "core/GameObject.h"
-#include "game/En_AntBhv.h"
-#include "game/GameplayScreenBhv.h"
-#include "game/TreePasses.h"
-#include "graphics/FontManager.h"
-#include "graphics/Graphics.h"
-#include "graphics/GraphicsDevice.h"
 #include "graphics/Pos2dComponent.h"
 #include "graphics/SpriteComponent.h"
-#include "graphics/TextureManager.h"
 #include "input/InputManager.h"
-#include "platform/Window.h"
-#include "script/RandomManager.h"
-#include "support/RenderFixture.h"
+#include "support/ShippedGameRender.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <sstream>
 
 namespace {
 
-class PassSavingsRenderTest : public ::testing::Test {
+class PassSavingsRenderTest : public ShippedGameRender {
 protected:
-    PassSavingsRenderTest() {
-        setenv("SDL_VIDEODRIVER", "offscreen", 1);
-        app.LoadContent();
-        graphics.MainWindow = std::make_unique<Window>("Vellimor pass savings test", graphics.Width, graphics.Height);
-        KeepGlDriverLoaded();
-        device.InitGraphicsDevice();
-        Engine::TextureManager->LoadTextureBank("Main");
-        Engine::Fonts->LoadFontBank("Main");
-        Engine::Animations->LoadAllAnimations();
-        Engine::RandomManager->Seed(GameApp::kBenchmarkSeed);
-        app.CreateGameplayRoot();
-        screen = Engine::GameplayScreen;
-    }
-    ~PassSavingsRenderTest() override {
-        TreePasses::DeletionPhase();
-        while (!Engine::Root->Children().empty()) {
-            delete Engine::Root->Children().back();
-        }
-        Engine::Animations->UnloadAllAnimations();
-        Engine::Fonts->UnloadAllBanks();
-        Engine::TextureManager->UnloadAllBanks();
-        device.ReleaseGraphicsDevice();
-        graphics.MainWindow.reset();
-    }
-
     // Plays `frames` frames, each drawn with the savings, then draws the last one
     // again through the full-screen passes and compares the two pictures.
     void ExpectSamePictureAfter(int frames, const std::string& scene) {
@@ -69,23 +32,7 @@ protected:
     }
 
     static void ExpectSame(const Image& saved, const Image& full, const std::string& scene) {
-        ASSERT_EQ(saved.Rgba.size(), full.Rgba.size());
-        int differing = 0;
-        std::ostringstream first;
-        for (int y = 0; y < full.Height; ++y) {
-            for (int x = 0; x < full.Width; ++x) {
-                const std::uint8_t* a = saved.Pixel(x, y);
-                const std::uint8_t* b = full.Pixel(x, y);
-                if (std::equal(a, a + 4, b)) {
-                    continue;
-                }
-                if (differing++ == 0) {
-                    first << " first at (" << x << ", " << y << "): " << int(a[0]) << "," << int(a[1]) << ","
-                          << int(a[2]) << " instead of " << int(b[0]) << "," << int(b[1]) << "," << int(b[2]);
-                }
-            }
-        }
-        EXPECT_EQ(differing, 0) << scene << ":" << first.str();
+        EXPECT_EQ(FirstDifference(saved, full), "") << scene;
     }
 
     GameObject* AddSprite(Texture* texture, DrawLayer layer, Vector2 pos, Vector2 size, float rotation = 0.0f) {
@@ -103,22 +50,6 @@ protected:
         return object;
     }
 
-    static void IgniteAnts(GameObject* object, int& count) {
-        for (Behavior* behaviour : object->Behaviors()) {
-            if (auto* ant = dynamic_cast<En_AntBhv*>(behaviour); ant != nullptr && count > 0) {
-                ant->Ignite();
-                --count;
-            }
-        }
-        for (GameObject* child : object->Children()) {
-            IgniteAnts(child, count);
-        }
-    }
-
-    GameApp app;
-    Graphics& graphics = *Engine::Graphics;
-    GraphicsDevice& device = *Engine::Graphics->Device;
-    GameplayScreenBhv* screen = nullptr;
 };
 
 TEST_F(PassSavingsRenderTest, ShippedLevelByDayAtNightAndMoved) {

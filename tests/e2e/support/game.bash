@@ -30,13 +30,13 @@ end_scratch_game() {
 }
 
 # Starts the scratch game with its standard error in $dir/err and sets $pid; sets
-# $window once the window titled "Vellimor" exists, and fails after 30 s without it
-# (a loaded machine can take long to load the content).
+# $window once the window titled "Vellimor" exists, and fails after 60 s without it
+# (a loaded machine can take long to load the content: 30 s was once too short).
 start_game() {
   "$dir/vellimor" 2>"$dir/err" &
   pid=$!
   window=""
-  for _ in $(seq 1 300); do
+  for _ in $(seq 1 600); do
     window=$(xdotool search --name '^Vellimor$' 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && return 0
     sleep 0.1
