@@ -252,9 +252,9 @@ void GameApp::CreateWindow(const PlayerSettings& settings) {
     graphics.MainWindow->SetVSync(settings.VSync && options_.frames == 0);
 }
 
-// Alt+Enter switches fullscreen and FrameStats (F3) the frame statistics overlay anywhere, menus
-// and editor included; Mute the sound in play and in the menus, unless something above the
-// game takes the keys.
+// Alt+Enter switches fullscreen and FrameStats (F3) the frame statistics overlay
+// anywhere, menus and editor included; Mute the sound in play and in the menus,
+// unless something above the game takes the keys.
 void GameApp::HandleWindowKeys() {
     const InputManager& input = *Engine::InputManager;
     if (!input.AreKeysTaken() && input.IsActionPressed(ActionMute)) {
