@@ -35,19 +35,22 @@ package: build
 # The test program built with AddressSanitizer and UndefinedBehaviorSanitizer, then
 # every test but the end-to-end and install ones (they need the game, which this
 # build skips).
-# LeakSanitizer ignores only the GL driver's own allocations (scripts/lsan.supp).
-# A failed test runs once more: LeakSanitizer's own tracer has been seen to crash
-# ("Tracer caught signal 11") at the exit of a long GL test on a loaded machine, after
-# the test passed; a real failure fails twice.
+# LeakSanitizer ignores only the GL driver's, the loader's and SDL's own allocations
+# (scripts/lsan.supp).
+# Thread-local storage is not scanned for roots (use_tls=0): in the long GL test of
+# the editor's program, LeakSanitizer's tracer met a dynamic TLS record it could not
+# read and crashed at exit ("Tracer caught signal 11"), after the test had passed.
+# Leaving roots out can only report more, never hide a leak; what the loader and SDL
+# keep only there is suppressed by name in scripts/lsan.supp.
 SANITIZE_DIR := build-sanitize
 sanitize: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DVELLIMOR_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS) --target vellimor_tests vellimor_editor_tests
 	cd $(SANITIZE_DIR) && \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0:use_tls=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --output-on-failure -j $(JOBS) --repeat until-pass:2 -E '^(e2e\.|content\.|packaging\.|layers$$)'
+	  ctest --output-on-failure -j $(JOBS) -E '^(e2e\.|content\.|packaging\.|layers$$)'
 
 bench: build
 	cd $(BUILD_DIR) && ./vellimor_bench && ./vellimor_pacing_bench && ./vellimor_ant_spread
