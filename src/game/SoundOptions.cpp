@@ -20,17 +20,17 @@ void Apply(const PlayerSettings& settings) {
 }
 
 void Change(const std::function<void(PlayerSettings&)>& change) {
-    PlayerSettings settings = PlayerSettings::LoadQuietly();
-    // From what is heard, not from the file: one that cannot be written keeps old values.
-    if (Engine::SoundManager != nullptr) {
-        const VolumeLevels& heard = Engine::SoundManager->Levels();
-        settings.MasterVolume = heard.Master;
-        settings.MusicVolume = heard.Music;
-        settings.EffectsVolume = heard.Effects;
-        settings.Mute = heard.Mute;
-    }
-    change(settings);
-    settings.Save();
+    const PlayerSettings settings = PlayerSettings::Change([&change](PlayerSettings& settings) {
+        // From what is heard, not from the file: one that cannot be written keeps old values.
+        if (Engine::SoundManager != nullptr) {
+            const VolumeLevels& heard = Engine::SoundManager->Levels();
+            settings.MasterVolume = heard.Master;
+            settings.MusicVolume = heard.Music;
+            settings.EffectsVolume = heard.Effects;
+            settings.Mute = heard.Mute;
+        }
+        change(settings);
+    });
     Apply(settings);
 }
 

@@ -117,15 +117,12 @@ void FramePasses::Build(Slot slot, DrawLayer layer, const Camera2d& camera, Cell
     if (device_.CameraCanDraw()) {
         FoldBatch(device_.Batch, device_.Mapping(), salt, grow, prints);
     }
-    const float depth = device_.Batch.DepthCounter;
-    std::swap(device_.Batch, kept_[slot]);
-    device_.Batch.DepthCounter = depth;
+    SwapIn(slot);
 }
 
 float FramePasses::TakeFullScreenDepth() {
-    float& depth = device_.Batch.DepthCounter;
-    const float taken = depth;
-    depth = std::max(depth - 0.000001f, 0.0f);
+    const float taken = device_.Batch.DepthCounter;
+    device_.Batch.StepDepth();
     return taken;
 }
 

@@ -57,8 +57,9 @@ private:
     // Draws the slot's kept batch with the current program and state, inside
     // `scissors` (all of the frame when null).
     void DrawKept(Slot slot, const std::vector<PixelRect>* scissors);
-    // Swaps the slot's kept batch with the device's: the passes draw and mark the
-    // device's batch.
+    // Swaps the slot's kept batch with the device's, the depth counter staying with
+    // the device: the survey keeps each batch made this way, and the passes draw and
+    // mark the device's batch.
     void SwapIn(Slot slot);
 
     void DrawBackground();

@@ -16,9 +16,7 @@ void Graphics::SetFullscreen(bool on) {
     if (MainWindow == nullptr || !MainWindow->SetFullscreen(on)) {
         return;
     }
-    PlayerSettings settings = PlayerSettings::LoadQuietly();
-    settings.Fullscreen = on;
-    settings.Save();
+    PlayerSettings::Change([on](PlayerSettings& settings) { settings.Fullscreen = on; });
 }
 
 bool Graphics::IsFullscreen() const {
@@ -30,9 +28,7 @@ bool Graphics::SetVSync(bool on) {
         return false;
     }
     const bool done = MainWindow->SetVSync(on);
-    PlayerSettings settings = PlayerSettings::LoadQuietly();
-    settings.VSync = on;
-    settings.Save();
+    PlayerSettings::Change([on](PlayerSettings& settings) { settings.VSync = on; });
     return done;
 }
 
@@ -41,18 +37,21 @@ void Graphics::SetWindowSize(int width, int height) {
         return;
     }
     MainWindow->SetWindowedSize(width, height);
-    PlayerSettings settings = PlayerSettings::LoadQuietly();
-    settings.WindowWidth = MainWindow->WindowedWidth();
-    settings.WindowHeight = MainWindow->WindowedHeight();
-    settings.Save();
+    SaveWindowedSize();
 }
 
 void Graphics::RememberWindowSize() const {
     if (MainWindow == nullptr || !MainWindow->WasResized()) {
         return;
     }
-    PlayerSettings settings = PlayerSettings::LoadQuietly();
-    settings.WindowWidth = MainWindow->WindowedWidth();
-    settings.WindowHeight = MainWindow->WindowedHeight();
-    settings.Save();
+    SaveWindowedSize();
+}
+
+void Graphics::SaveWindowedSize() const {
+    const int width = MainWindow->WindowedWidth();
+    const int height = MainWindow->WindowedHeight();
+    PlayerSettings::Change([width, height](PlayerSettings& settings) {
+        settings.WindowWidth = width;
+        settings.WindowHeight = height;
+    });
 }

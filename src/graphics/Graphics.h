@@ -49,4 +49,7 @@ public:
     // Keeps the window's size out of fullscreen in the player's settings when the
     // player changed it, so the next start opens the window at that size.
     void RememberWindowSize() const;
+
+private:
+    void SaveWindowedSize() const;
 };

@@ -399,7 +399,10 @@ void GraphicsDevice::MarkBatchCoverage(ScreenTiles& touched, OpaqueCover* opaque
         const bool opaqueGroup = opaque != nullptr && group == 0 && Batch.GroupIsOpaque(group);
         const std::vector<SpriteVertex>& vertices = Batch.GroupVertices(group);
         for (std::size_t i = 0; i + 3 < vertices.size(); i += 4) {
-            const ScreenMapping::Area area = mapping.QuadArea(&vertices[i]);
+            const Vector2 p[4] = {mapping.ToPixels(vertices[i]), mapping.ToPixels(vertices[i + 1]),
+                                  mapping.ToPixels(vertices[i + 2]), mapping.ToPixels(vertices[i + 3])};
+            const ScreenMapping::Area bounds = ScreenMapping::Bounds(p);
+            const ScreenMapping::Area area = mapping.Reach(bounds);
             touched.MarkPixels(area.left, area.top, area.right, area.bottom);
             if (near != nullptr) {
                 near->MarkPixels(area.left - nearPixels, area.top - nearPixels, area.right + nearPixels,
@@ -408,12 +411,7 @@ void GraphicsDevice::MarkBatchCoverage(ScreenTiles& touched, OpaqueCover* opaque
             if (!opaqueGroup) {
                 continue;
             }
-            const Vector2 p[4] = {mapping.ToPixels(vertices[i]), mapping.ToPixels(vertices[i + 1]),
-                                  mapping.ToPixels(vertices[i + 2]), mapping.ToPixels(vertices[i + 3])};
-            const float left = std::min({p[0].x, p[1].x, p[2].x, p[3].x});
-            const float right = std::max({p[0].x, p[1].x, p[2].x, p[3].x});
-            const float top = std::min({p[0].y, p[1].y, p[2].y, p[3].y});
-            const float bottom = std::max({p[0].y, p[1].y, p[2].y, p[3].y});
+            const auto [left, top, right, bottom] = bounds;
             const bool upright = p[0].y == p[1].y && p[2].y == p[3].y && p[0].x == p[2].x && p[1].x == p[3].x;
             if (upright) {
                 // Pixels whose centres lie inside by more than the rasteriser's snapping.

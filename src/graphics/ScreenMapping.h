@@ -22,16 +22,25 @@ struct ScreenMapping {
                        Viewport.y + (0.5f - clipY * 0.5f) * Viewport.height);
     }
 
-    // The pixels a quad (four vertices) may touch: its bounds clipped to the
-    // viewport, a pixel further off than rounding could move an edge.
     struct Area {
         float left, top, right, bottom;
     };
+    // The box of a quad's four corners, in pixels.
+    static Area Bounds(const Vector2 (&corners)[4]) {
+        const Vector2* p = corners;
+        return Area{std::min({p[0].x, p[1].x, p[2].x, p[3].x}), std::min({p[0].y, p[1].y, p[2].y, p[3].y}),
+                    std::max({p[0].x, p[1].x, p[2].x, p[3].x}), std::max({p[0].y, p[1].y, p[2].y, p[3].y})};
+    }
+    // The pixels a quad with that box may touch: the box clipped to the viewport, a
+    // pixel further off than rounding could move an edge.
+    Area Reach(const Area& bounds) const {
+        return Area{std::max(bounds.left, Viewport.x) - 1.0f, std::max(bounds.top, Viewport.y) - 1.0f,
+                    std::min(bounds.right, Viewport.x + Viewport.width) + 1.0f,
+                    std::min(bounds.bottom, Viewport.y + Viewport.height) + 1.0f};
+    }
+    // The pixels a quad (four vertices) may touch.
     Area QuadArea(const SpriteVertex* quad) const {
-        const Vector2 p[4] = {ToPixels(quad[0]), ToPixels(quad[1]), ToPixels(quad[2]), ToPixels(quad[3])};
-        return Area{std::max(std::min({p[0].x, p[1].x, p[2].x, p[3].x}), Viewport.x) - 1.0f,
-                    std::max(std::min({p[0].y, p[1].y, p[2].y, p[3].y}), Viewport.y) - 1.0f,
-                    std::min(std::max({p[0].x, p[1].x, p[2].x, p[3].x}), Viewport.x + Viewport.width) + 1.0f,
-                    std::min(std::max({p[0].y, p[1].y, p[2].y, p[3].y}), Viewport.y + Viewport.height) + 1.0f};
+        const Vector2 corners[4] = {ToPixels(quad[0]), ToPixels(quad[1]), ToPixels(quad[2]), ToPixels(quad[3])};
+        return Reach(Bounds(corners));
     }
 };

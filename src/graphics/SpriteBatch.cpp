@@ -121,7 +121,7 @@ void SpriteBatch::DrawTree(const GameObject* object, unsigned layerMask, Color c
             drawable->SubmitQuads(*this, placement);
         }
     }
-    DepthCounter = std::max(DepthCounter - 0.000001f, 0.0f);
+    StepDepth();
     for (const GameObject* child : object->Children()) {
         DrawTree(child, layerMask, colour, childOffset);
     }

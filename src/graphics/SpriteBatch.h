@@ -7,6 +7,7 @@
 #include "core/Vector2.h"
 #include "graphics/SpriteVertex.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
 
     // The depth given to the next object; restarts at 1 every frame.
     float DepthCounter = 1.0f;
+    // The next object in front of the last: one step of depth, as each object takes.
+    void StepDepth() { DepthCounter = std::max(DepthCounter - 0.000001f, 0.0f); }
     // The current camera mirrors that axis: quads are mirrored back to stay upright.
     bool FlipX = false;
     bool FlipY = false;

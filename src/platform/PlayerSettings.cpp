@@ -88,7 +88,12 @@ fs::path PlayerSettings::Location() {
 
 PlayerSettings PlayerSettings::Load(const fs::path& file) { return Read(file, true); }
 
-PlayerSettings PlayerSettings::LoadQuietly(const fs::path& file) { return Read(file, false); }
+PlayerSettings PlayerSettings::Change(const std::function<void(PlayerSettings&)>& change, const fs::path& file) {
+    PlayerSettings settings = Read(file, false);
+    change(settings);
+    settings.Save(file);
+    return settings;
+}
 
 PlayerSettings PlayerSettings::Read(const fs::path& file, bool warnings) {
     PlayerSettings settings;

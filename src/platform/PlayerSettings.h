@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 // The player's own choices, kept between runs in
 // $XDG_CONFIG_HOME/vellimor/settings.json (~/.config/vellimor/settings.json when the
@@ -38,9 +39,11 @@ struct PlayerSettings {
     // is refused, not rounded) is its default with one warning naming the file and the
     // key, and the others still count.
     static PlayerSettings Load(const std::filesystem::path& file = Location());
-    // The same without a word: for the writers after start-up, which read the file only
-    // to change their own values in it, so that a bad value is reported once a run.
-    static PlayerSettings LoadQuietly(const std::filesystem::path& file = Location());
+    // What the writers after start-up do: read the file without a word (a bad value is
+    // reported once a run, at start-up), let `change` set their own values, and save.
+    // Returns the settings as saved.
+    static PlayerSettings Change(const std::function<void(PlayerSettings&)>& change,
+                                 const std::filesystem::path& file = Location());
     // Replaces the file whole (a crash never leaves half of it); false, with one
     // warning, when it cannot be written.
     bool Save(const std::filesystem::path& file = Location()) const;
