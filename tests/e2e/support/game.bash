@@ -43,6 +43,15 @@ start_game() {
   done
   echo "no window titled Vellimor appeared"
   cat "$dir/err"
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "the game is still running; where its threads are:"
+    gdb -p "$pid" -batch -ex "thread apply all bt 30" 2>/dev/null | grep -E '^(Thread|#)' | grep -v "^#.* in ?? ()" || true
+    echo "windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+  else
+    local status=0
+    wait "$pid" 2>/dev/null || status=$?
+    echo "the game ended with status $status"
+  fi
   return 1
 }
 
