@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -23,6 +24,21 @@ void RequestCoreContext() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+}
+
+// When the display named cannot be reached (the server down, or restarting), SDL
+// quietly falls back to a driver that shows nothing: the game would run unseen.
+void RequireRealDriver() {
+    const std::string_view driver = SDL_GetCurrentVideoDriver() != nullptr ? SDL_GetCurrentVideoDriver() : "";
+    if (IsSet("SDL_VIDEODRIVER") || (driver != "offscreen" && driver != "dummy")) {
+        return;
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    const std::string named = IsSet("DISPLAY")           ? std::string("DISPLAY=") + std::getenv("DISPLAY")
+                              : IsSet("WAYLAND_DISPLAY") ? std::string("WAYLAND_DISPLAY=") + std::getenv("WAYLAND_DISPLAY")
+                                                         : std::string("none named");
+    throw StartupError("cannot connect to the display (" + named +
+                       "); is it running, and may this user open windows on it?");
 }
 
 // A size remembered on a larger screen still fits on this one.
@@ -58,6 +74,7 @@ Window::Window(const std::string& title, int width, int height) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         FailStartup("cannot open a display for the game window");
     }
+    RequireRealDriver();
     RequestCoreContext();
     ClampToScreen(width, height);
     window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,

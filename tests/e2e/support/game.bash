@@ -46,7 +46,8 @@ start_game() {
   if kill -0 "$pid" 2>/dev/null; then
     echo "the game is still running; where its threads are:"
     gdb -p "$pid" -batch -ex "thread apply all bt 30" 2>/dev/null | grep -E '^(Thread|#)' | grep -v "^#.* in ?? ()" || true
-    echo "windows: $(xdotool search --name . getwindowname %@ 2>/dev/null | tr '\n' '|')"
+    echo "windows on $DISPLAY: $(xdotool search --name . getwindowname %@ 2>&1 | tr '\n' '|')"
+    echo "the game's X connections: $(ls -l /proc/$pid/fd 2>/dev/null | grep -c socket)"
   else
     local status=0
     wait "$pid" 2>/dev/null || status=$?
