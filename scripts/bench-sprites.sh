@@ -3,8 +3,8 @@
 # of `vellimor --frames`) by day and at night with the flashlight sweeping the field,
 # each drawing only the cells that changed and drawn whole (--full-redraw); the
 # sprite throughput of the engine against two peers drawing the same sprites the
-# same way (SDL2's OpenGL renderer with SDL_RenderGeometry, SFML with one
-# sf::VertexArray); the lit frame against the plain one; and frame time against sprite count for the three, written to
+# same way, filtered linearly (SDL2's OpenGL renderer with SDL_RenderGeometry, SFML
+# with one sf::VertexArray), and SDL2 once more with its default nearest filtering; the lit frame against the plain one; and frame time against sprite count for the three, written to
 # <build>/sprite-curve.csv and plotted into docs/sprite-curve.png.
 # Installs SFML and gnuplot for this only; CI never runs it.
 # Usage: scripts/bench-sprites.sh [build directory]
@@ -38,6 +38,7 @@ xvfb-run -a -s "-screen 0 1600x900x24" bash -c "
   done
   ./vellimor_sprite_bench 2>/dev/null
   ./sdl_sprite_bench 2>/dev/null
+  SDL_RENDER_SCALE_QUALITY=nearest ./sdl_sprite_bench 2>/dev/null
   ./sfml_sprite_bench 2>/dev/null
   echo 'sprites program mean_ms p95_ms' > sprite-curve.csv
   for n in 250 500 1000 2000 4000 8000; do
@@ -50,9 +51,11 @@ echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 ours=$(awk '$1 == "vellimor" {print $2}' "$out")
 sdl=$(awk '$1 == "sdl2" {print $2}' "$out")
+sdlNearest=$(awk '$1 == "sdl2-nearest" {print $2}' "$out")
 sfml=$(awk '$1 == "sfml" {print $2}' "$out")
-echo "largest sprite count at p95 <= 16.7 ms: vellimor $ours, SDL2 $sdl, SFML $sfml"
-awk -v a="$ours" -v b="$sdl" -v c="$sfml" 'BEGIN { printf "ratio vs SDL2 %.2f x, vs SFML %.2f x\n", a / b, a / c }'
+echo "largest sprite count at p95 <= 16.7 ms: vellimor $ours, SDL2 $sdl (nearest: $sdlNearest), SFML $sfml"
+awk -v a="$ours" -v b="$sdl" -v n="$sdlNearest" -v c="$sfml" \
+  'BEGIN { printf "ratio vs SDL2 %.2f x (vs its nearest filtering %.2f x), vs SFML %.2f x\n", a / b, a / n, a / c }'
 
 # One data file a program, so that each is drawn as one line.
 for program in vellimor sdl2 sfml; do

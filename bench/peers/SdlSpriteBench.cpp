@@ -1,10 +1,14 @@
 // Peer of the sprite benchmark: SDL2's OpenGL renderer, all sprites in one
-// SDL_RenderGeometry call per frame. Prints as spritebench::Report says.
+// SDL_RenderGeometry call per frame. Prints as spritebench::Report says, as "sdl2".
+// The texture is filtered linearly, as the engine and the SFML peer filter theirs;
+// SDL's own default, nearest, is what SDL_RENDER_SCALE_QUALITY=nearest in the
+// environment gives ("sdl2-nearest"): a cheaper texel fetch, not the same work.
 #include "../SpriteBenchHarness.h"
 
 #include <SDL.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -12,6 +16,8 @@ class SdlScene {
 public:
     SdlScene() {
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "opengl");
+        // The environment, when it names a quality, takes precedence over this.
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
         SDL_Init(SDL_INIT_VIDEO);
         window_ = SDL_CreateWindow("Vellimor peer SDL2", 0, 0, spritebench::kWidth, spritebench::kHeight, 0);
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
@@ -84,6 +90,8 @@ int main(int argc, char** argv) {
     SDL_RendererInfo info;
     SDL_GetRendererInfo(scene.Renderer(), &info);
     std::fprintf(stderr, "sdl2 peer: renderer %s\n", info.name);
-    spritebench::Report(scene, "sdl2", argc, argv);
+    const char* quality = SDL_GetHint(SDL_HINT_RENDER_SCALE_QUALITY);
+    const bool nearest = quality != nullptr && (std::string(quality) == "nearest" || std::string(quality) == "0");
+    spritebench::Report(scene, nearest ? "sdl2-nearest" : "sdl2", argc, argv);
     return 0;
 }
