@@ -112,6 +112,10 @@ int InputManager::FirstWentDown() const {
 
 void InputManager::Capture() {
     captured_ = capturing_ ? FirstWentDown() : KeyNone;
+    // Alt+Enter switches fullscreen, whoever is listening.
+    if (captured_ == KeyOemEnter && CurrentKeys.test(KeyAlt)) {
+        captured_ = KeyNone;
+    }
     if (captured_ == KeyNone) {
         return;
     }
@@ -165,6 +169,7 @@ bool InputManager::Poll() {
     CurrentKeys &= ~releaseAtNextPoll_;
     releaseAtNextPoll_.reset();
     wentDownThisPoll_.reset();
+    keyWentDownThisPoll_ = false;
     WheelNotches = 0;
     bool keepRunning = true;
     PumpEvents([&](const InputEvent& event) { keepRunning = Apply(event) && keepRunning; });
@@ -217,6 +222,7 @@ bool InputManager::Apply(const InputEvent& event) {
             // An auto-repeat of a held key is no new press.
             if (!CurrentKeys.test(event.key)) {
                 wentDownThisPoll_.set(event.key);
+                keyWentDownThisPoll_ = keyWentDownThisPoll_ || !IsModifierKey(event.key);
                 TypeInOrder(event.key);
             } else if (releaseAtNextPoll_.test(event.key)) {
                 TypeInOrder(event.key);  // pressed again within the poll: "ll" stays two
@@ -258,8 +264,10 @@ bool InputManager::IsShiftHeld() const { return IsHeld(KeyShift) || IsHeld(KeyRi
 
 void InputManager::ApplyKeyUp(int code) {
     // A key that went down in this poll stays down for this frame, or the input and
-    // update passes would never see a tap shorter than a frame.
-    if (wentDownThisPoll_.test(code)) {
+    // update passes would never see a tap shorter than a frame. So does a modifier let
+    // go after a key went down under it: Alt held, S tapped, Alt let go, all between
+    // two frames, is still Alt+S.
+    if (wentDownThisPoll_.test(code) || (IsModifierKey(code) && keyWentDownThisPoll_)) {
         releaseAtNextPoll_.set(code);
     } else {
         CurrentKeys.reset(code);

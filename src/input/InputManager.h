@@ -125,6 +125,8 @@ private:
 
     std::vector<InputConsumer*> consumers_;
     KeySet wentDownThisPoll_;
+    // Some key other than a modifier went down in this poll.
+    bool keyWentDownThisPoll_ = false;
     KeySet releaseAtNextPoll_;
     // What the last poll's text events typed, in the order they came.
     std::string typedInPoll_;

@@ -167,6 +167,25 @@ TEST_F(InputPollTest, TapWithinOnePollIsDownForThatFrameAndUpAtTheNext) {
     PushKey(SDL_SCANCODE_S, false);
     Frame();
     EXPECT_FALSE(input.IsKeyDown(KeyS));
+
+    // Alt held since an earlier poll and let go after S went down under it: Alt+S.
+    PushKey(SDL_SCANCODE_LALT, true);
+    Frame();
+    PushKey(SDL_SCANCODE_S, true);
+    PushKey(SDL_SCANCODE_S, false);
+    PushKey(SDL_SCANCODE_LALT, false);
+    Frame();
+    EXPECT_TRUE(input.IsKeyDown(KeyAlt) && input.IsKeyPressed(KeyS));
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(KeyAlt));
+    // Let go before S went down, it was not held with S.
+    PushKey(SDL_SCANCODE_LALT, true);
+    Frame();
+    PushKey(SDL_SCANCODE_LALT, false);
+    PushKey(SDL_SCANCODE_S, true);
+    Frame();
+    EXPECT_FALSE(input.IsKeyDown(KeyAlt));
+    EXPECT_TRUE(input.IsKeyPressed(KeyS));
 }
 
 // Typed text is what the system's text input sends, through the user's layout: it
@@ -278,6 +297,17 @@ TEST_F(InputPollTest, ACapturedKeyIsNobodyElsesUntilPressedAgainAndAModifierOnly
     PushKey(SDL_SCANCODE_LALT, true);
     Frame();
     EXPECT_EQ(input.CapturedKey(), KeyAlt) << "alone, the asker decides";
+
+    PushKey(SDL_SCANCODE_LALT, false);
+    Frame();
+    PushKey(SDL_SCANCODE_LALT, true);
+    Frame();
+    input.CaptureNextKey(true);
+    PushKey(SDL_SCANCODE_RETURN, true);
+    Frame();
+    EXPECT_EQ(input.CapturedKey(), KeyNone) << "Alt+Enter is the fullscreen switch's";
+    EXPECT_TRUE(input.IsCapturing());
+    EXPECT_TRUE(input.IsKeyPressed(KeyOemEnter));
 }
 
 }  // namespace
