@@ -4,8 +4,10 @@
 # each drawing only the cells that changed and drawn whole (--full-redraw); the
 # sprite throughput of the engine against two peers drawing the same sprites the
 # same way, filtered linearly (SDL2's OpenGL renderer with SDL_RenderGeometry, SFML
-# with one sf::VertexArray), and SDL2 once more with its default nearest filtering; the lit frame against the plain one; and frame time against sprite count for the three, written to
-# <build>/sprite-curve.csv and plotted into docs/sprite-curve.png.
+# with one sf::VertexArray), and SDL2 once more with its default nearest filtering;
+# the lit frame against the plain one, with both frames' passes; and frame time
+# against sprite count for the three, written to <build>/sprite-curve.csv and
+# plotted into docs/sprite-curve.png.
 # Installs SFML and gnuplot for this only; CI never runs it.
 # Usage: scripts/bench-sprites.sh [build directory]
 set -euo pipefail

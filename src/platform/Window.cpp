@@ -29,7 +29,8 @@ void RequestCoreContext() {
 // When the display named cannot be reached (the server down, or restarting), SDL
 // quietly falls back to a driver that shows nothing: the game would run unseen.
 void RequireRealDriver() {
-    const std::string_view driver = SDL_GetCurrentVideoDriver() != nullptr ? SDL_GetCurrentVideoDriver() : "";
+    const char* current = SDL_GetCurrentVideoDriver();
+    const std::string_view driver = current != nullptr ? current : "";
     if (IsSet("SDL_VIDEODRIVER") || (driver != "offscreen" && driver != "dummy")) {
         return;
     }
