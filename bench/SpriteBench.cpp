@@ -69,6 +69,7 @@ public:
         Graphics& graphics = *Engine::Graphics;
         graphics.MainWindow = std::make_unique<Window>("Vellimor sprite bench", graphics.Width, graphics.Height);
         graphics.Device->InitGraphicsDevice();
+        graphics.Device->WholeFramesInWindow = true;  // as the game draws
         // One world unit per pixel, y up: sprite sizes are pixels.
         graphics.WorldCamera = Camera2d(Vector2(640, 360), Vector2(1280, 720));
         const Image normals = DomeNormals();

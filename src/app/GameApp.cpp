@@ -24,6 +24,7 @@
 #include "graphics/FontManager.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsDevice.h"
+#include "graphics/Image.h"
 #include "graphics/TextureManager.h"
 #include "input/InputManager.h"
 #include "physics/B2DebugDrawer.h"
@@ -190,6 +191,7 @@ void GameApp::StartUp() {
     CreateGameplayRoot();
     Engine::Graphics->Device->PassSavings = !options_.fullPasses;
     Engine::Graphics->Device->DamageTracking = !options_.fullRedraw;
+    Engine::Graphics->Device->WholeFramesInWindow = true;
     if (options_.night) {
         StartAtNight();
     }
@@ -319,13 +321,20 @@ void GameApp::Render() {
     if (graphics.MainWindow == nullptr || !graphics.Device->IsInitialized()) {
         return;
     }
-    graphics.Device->RenderFrame(Engine::Root);
-    if (Engine::InputManager->IsActionPressed(ActionScreenshot)) {
-        WriteScreenshot();
+    GraphicsDevice& device = *graphics.Device;
+    if (!Engine::InputManager->IsActionPressed(ActionScreenshot)) {
+        device.RenderFrame(Engine::Root);
+        return;
     }
+    // The frame may be drawn straight into the window: it is read before the swap.
+    Image shot;
+    Image* const capture = std::exchange(device.FrameCapture, &shot);
+    device.RenderFrame(Engine::Root);
+    device.FrameCapture = capture;
+    WriteScreenshot(shot);
 }
 
-void GameApp::WriteScreenshot() const {
+void GameApp::WriteScreenshot(const Image& shot) const {
     // "Screenshot-<n>.png" in the player's screenshot directory, never overwriting an
     // earlier one; the HUD says where it went, as players look for it there.
     const std::filesystem::path directory = PlayerDirectories::Screenshots();
@@ -345,7 +354,7 @@ void GameApp::WriteScreenshot() const {
         if (std::filesystem::exists(file, error)) {
             continue;
         }
-        if (Engine::Graphics->Device->WriteScreenshot(file.string())) {
+        if (WritePng(file.string(), shot)) {
             FlashMessage("Screenshot saved to " + PlayerDirectories::Readable(file));
         } else {
             ContentLog::Warning("cannot write " + file.string());

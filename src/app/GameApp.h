@@ -9,6 +9,7 @@
 class B2MainContactListener;
 class FrameStatsMonitor;
 class GameObject;
+struct Image;
 class Watchdog;
 struct PlayerSettings;
 
@@ -59,7 +60,7 @@ private:
     // Night, and the flashlight in hand (--night).
     void StartAtNight();
     void Render();
-    void WriteScreenshot() const;
+    void WriteScreenshot(const Image& shot) const;
     void ShutDownContent();
 
     // Declared first so that it is destroyed last: the watchdog also watches the

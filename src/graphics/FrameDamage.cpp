@@ -26,6 +26,12 @@ void FrameDamage::Decide(bool everything) {
     Settle(screen_, screenRects_, screenAll_);
 }
 
+void FrameDamage::DrawScreenWhole() {
+    screen_.Fill();
+    screenRects_.clear();
+    screenAll_ = true;
+}
+
 // Past some share of the frame, or cut into many pieces, the cells cost more to draw
 // piece by piece (each rectangle sets up every quad that reaches it) than whole.
 void FrameDamage::Settle(ScreenTiles& cells, std::vector<PixelRect>& rects, bool& all) {

@@ -24,6 +24,9 @@ public:
     // them with `everything`.
     void Decide(bool everything);
 
+    // The screen drawn whole this frame, whatever changed (its kept copy is stale).
+    void DrawScreenWhole();
+
     // Scissor rectangles of the cells to draw; null when that is all of them.
     const std::vector<PixelRect>* SceneScissors() const { return sceneAll_ ? nullptr : &sceneRects_; }
     const std::vector<PixelRect>* ScreenScissors() const { return screenAll_ ? nullptr : &screenRects_; }

@@ -104,7 +104,29 @@ void FramePasses::Survey() {
     }
     // What is drawn by callbacks, and an oversized shadow, cannot be accounted for.
     const bool unaccounted = graphics_.ShowPhysics || device_.StatsOverlayDraw || !(spread < 4096.0f);
-    damage_.Decide(!device_.PassSavings || !device_.DamageTracking || unaccounted);
+    const bool tracking = device_.PassSavings && device_.DamageTracking;
+    damage_.Decide(!tracking || unaccounted);
+    ChooseScreen(tracking);
+}
+
+// A screen drawn whole anyway needs no kept copy: drawn in the window, it saves
+// copying one there. The kept copy then misses that frame, so the next frame that
+// would draw less draws the whole screen into it again.
+void FramePasses::ChooseScreen(bool tracking) {
+    const bool wasInWindow = inWindow_;
+    inWindow_ = tracking && device_.WholeFramesInWindow && damage_.ScreenScissors() == nullptr &&
+                device_.CanDrawInWindow();
+    if (wasInWindow && !inWindow_) {
+        damage_.DrawScreenWhole();
+    }
+}
+
+void FramePasses::BindScreen() {
+    if (inWindow_) {
+        device_.BindWindow();
+    } else {
+        device_.BindTarget(RenderTargets::Binding::BackBuffer);
+    }
 }
 
 void FramePasses::Build(Slot slot, DrawLayer layer, const Camera2d& camera, CellFingerprints& prints, float grow) {
@@ -139,8 +161,13 @@ void FramePasses::DrawKept(Slot slot, const std::vector<PixelRect>* scissors) {
 }
 
 void FramePasses::DrawBackground() {
-    device_.Targets.Bind(RenderTargets::Binding::BackBuffer);
-    ClearBackBuffer();
+    device_.BindTarget(RenderTargets::Binding::BackBuffer);
+    SetClearValues();
+    if (inWindow_) {
+        ClearWindow();
+    } else {
+        ClearBackBuffer();
+    }
     device_.UseProgram(Program::Sprite);
     glEnable(GL_BLEND);
     glBlendEquation(GL_FUNC_ADD);
@@ -153,12 +180,26 @@ void FramePasses::DrawBackground() {
     DrawKept(kBackground, damage_.ScreenScissors());
 }
 
-void FramePasses::ClearBackBuffer() {
+void FramePasses::SetClearValues() {
     const Color& c = graphics_.BackgroundColor;
     glClearColor(c.r / 255.0f, c.g / 255.0f, c.b / 255.0f, c.a / 255.0f);
     glClearDepth(1.0);
     glClearStencil(0);
     glDepthMask(GL_TRUE);
+}
+
+// The window's depth is its own, cleared with it. The back buffer's, still bound, is
+// the G-buffer's too: it is cleared as a whole frame clears it.
+void FramePasses::ClearWindow() {
+    if (device_.DepthWritten) {
+        glClear(GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        device_.DepthWritten = false;
+    }
+    BindScreen();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+}
+
+void FramePasses::ClearBackBuffer() {
     if (const std::vector<PixelRect>* scissors = damage_.ScreenScissors()) {
         // Cells drawn again start as a full frame does; depth written in cells not
         // drawn since is no longer tracked, so it is cleared every time.
@@ -195,7 +236,7 @@ void FramePasses::DrawLitLayers() {
     SwapIn(kBackgroundLit);
 
     RenderTargets& targets = device_.Targets;
-    targets.Bind(RenderTargets::Binding::ForegroundLit);
+    device_.BindTarget(RenderTargets::Binding::ForegroundLit);
     SwapIn(kForegroundLit);
     foregroundLitDrawn_ = device_.Batch.GroupCount() > 0;
     foregroundLit_.Clear();
@@ -222,21 +263,21 @@ void FramePasses::ClearLitTargets() {
     };
     if (!device_.PassSavings) {
         // Targets still clear from a frame without lit sprites need no clearing.
-        targets.Bind(RenderTargets::Binding::ForegroundLit);
+        device_.BindTarget(RenderTargets::Binding::ForegroundLit);
         if (!targets.GBufferClear) {
             RenderTargets::ClearToTransparent(0);
         }
-        targets.Bind(RenderTargets::Binding::BackgroundLit);
+        device_.BindTarget(RenderTargets::Binding::BackgroundLit);
         if (!targets.GBufferClear) {
             clearScene();
         }
         return;
     }
-    targets.Bind(RenderTargets::Binding::ForegroundLit);
+    device_.BindTarget(RenderTargets::Binding::ForegroundLit);
     ScreenTiles foreground = foregroundDirty_;
     damage_.LimitToScene(foreground);
     device_.ForEachScissor(foreground.Rects(), [] { RenderTargets::ClearToTransparent(0); });
-    targets.Bind(RenderTargets::Binding::BackgroundLit);
+    device_.BindTarget(RenderTargets::Binding::BackgroundLit);
     // An opaque sprite replaces all three targets' pixels, whatever they held.
     ScreenTiles scene = sceneDirty_;
     scene.Remove(opaque_);
@@ -249,7 +290,7 @@ void FramePasses::ClearLitTargets() {
 void FramePasses::DrawShadow() {
     RenderTargets& targets = device_.Targets;
     if (foregroundLitDrawn_) {
-        targets.Bind(RenderTargets::Binding::Shadow);
+        device_.BindTarget(RenderTargets::Binding::Shadow);
         const ShaderProgram& shadow = device_.UseProgram(Program::Shadow);
         shadow.SetVector("g_Spread", graphics_.ShadowSpread / static_cast<float>(graphics_.Width),
                          graphics_.ShadowSpread / static_cast<float>(graphics_.Height));
@@ -272,7 +313,7 @@ void FramePasses::DrawShadow() {
 
 void FramePasses::DrawMask() {
     RenderTargets& targets = device_.Targets;
-    targets.Bind(RenderTargets::Binding::BackBuffer);
+    BindScreen();
     if (!backgroundLitDrawn_ && !foregroundLitDrawn_) {
         return;
     }
@@ -365,5 +406,5 @@ void FramePasses::DrawStatsOverlay() {
 }
 
 void FramePasses::Present() {
-    device_.Present();
+    device_.Present(inWindow_);
 }

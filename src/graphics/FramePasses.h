@@ -38,6 +38,7 @@ public:
     FramePasses& operator=(const FramePasses&) = delete;
 
     void Render(const GameObject* root);
+    bool DrewInWindow() const { return inWindow_; }
 
 private:
     // The batches of the frame, in the order they are drawn.
@@ -63,7 +64,12 @@ private:
     void SwapIn(Slot slot);
 
     void DrawBackground();
+    void SetClearValues();
     void ClearBackBuffer();
+    void ClearWindow();
+    void ChooseScreen(bool tracking);
+    // Binds the framebuffer this frame's screen passes draw into.
+    void BindScreen();
     void DrawLitLayers();
     // Clears the G-buffer targets before the lit layers draw into them.
     void ClearLitTargets();
@@ -88,6 +94,8 @@ private:
     float maskDepth_ = 1.0f;
     FrameDamage damage_;
     // What the lit passes drew this frame.
+    // This frame's screen is drawn in the window, not the kept back buffer.
+    bool inWindow_ = false;
     bool backgroundLitDrawn_ = false;
     bool foregroundLitDrawn_ = false;
 

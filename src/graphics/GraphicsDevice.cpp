@@ -58,18 +58,26 @@ GraphicsDevice::GraphicsDevice(Graphics& graphics)
       deviceCamera_(Vector2(), Vector2(static_cast<float>(graphics.Width), static_cast<float>(graphics.Height))),
       fullScreenObject_(std::make_unique<GameObject>()) {
     fullScreenTexture_.Size = Vector2(static_cast<float>(graphics.Width), static_cast<float>(graphics.Height));
-    auto* sprite = new SpriteComponent();
-    sprite->Layer = DrawLayer::Ui;
-    sprite->Size = fullScreenTexture_.Size;
-    sprite->SetTex(&fullScreenTexture_);
-    // Render targets are stored bottom-up: the top-left corner of the screen is v = 1.
-    sprite->ImageRect = Rect(0.0f, 1.0f, 1.0f, -1.0f);
-    fullScreenObject_->AddComponent(sprite);
+    fullScreenSprite_ = new SpriteComponent();
+    fullScreenSprite_->Layer = DrawLayer::Ui;
+    fullScreenSprite_->Size = fullScreenTexture_.Size;
+    fullScreenSprite_->SetTex(&fullScreenTexture_);
+    fullScreenObject_->AddComponent(fullScreenSprite_);
 }
 
 GraphicsDevice::~GraphicsDevice() = default;
 
 void GraphicsDevice::InitGraphicsDevice() {
+    // Stored top row first, the targets rasterise exactly as the window does, so a
+    // frame can go either way with the same pixels. Without clip control they are
+    // stored as GL stores them, bottom row first, and frames go through the back buffer.
+    targetsTopDown_ = epoxy_gl_version() >= 45 || epoxy_has_gl_extension("GL_ARB_clip_control");
+    if (targetsTopDown_) {
+        glClipControl(GL_UPPER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
+    }
+    drawingTopDown_ = targetsTopDown_;
+    // A target's top-left corner is v = 0 stored top row first, v = 1 bottom row first.
+    fullScreenSprite_->ImageRect = targetsTopDown_ ? Rect(0.0f, 0.0f, 1.0f, 1.0f) : Rect(0.0f, 1.0f, 1.0f, -1.0f);
     CreateShaders();
     CreateBuffers();
     CreateSamplers();
@@ -95,6 +103,7 @@ void GraphicsDevice::CreateShaders() {
     }
     for (const ShaderProgram* program : {&lightProgram_, &lightConstProgram_}) {
         program->Use();
+        program->SetFloat("g_TargetRowsDown", targetsTopDown_ ? 1.0f : 0.0f);
         program->SetSampler("g_LightColorSamp", 0);
         program->SetSampler("g_LightNormalSamp", 1);
         program->SetSampler("g_SceneColorSamp", 2);
@@ -177,16 +186,7 @@ void GraphicsDevice::SetCamera(const Camera2d& camera) {
     viewport_ = v.width == 0.0f
                     ? Rect(0.0f, 0.0f, static_cast<float>(graphics_.Width), static_cast<float>(graphics_.Height))
                     : Rect(whole(v.x), whole(v.y), whole(v.width), whole(v.height));
-    if (v.width == 0.0f) {
-        glViewport(0, 0, graphics_.Width, graphics_.Height);
-    } else {
-        // The viewport counts y from the top; OpenGL from the bottom.
-        const int x = static_cast<int>(v.x);
-        const int y = static_cast<int>(v.y);
-        const int width = static_cast<int>(v.width);
-        const int height = static_cast<int>(v.height);
-        glViewport(x, graphics_.Height - y - height, width, height);
-    }
+    ApplyViewport();
     glDepthRange(0.0, 1.0);
     cameraCanDraw_ = camera.CanDraw();
     if (cameraCanDraw_) {
@@ -200,6 +200,37 @@ void GraphicsDevice::SetCamera(const Camera2d& camera) {
     }
     Batch.FlipX = camera.Size.x < 0.0f;
     Batch.FlipY = camera.Size.y < 0.0f;
+}
+
+int GraphicsDevice::GlRow(int top, int height) const {
+    return drawingTopDown_ ? top : graphics_.Height - top - height;
+}
+
+// The camera's viewport counts y from the top.
+void GraphicsDevice::ApplyViewport() const {
+    const int width = static_cast<int>(viewport_.width);
+    const int height = static_cast<int>(viewport_.height);
+    glViewport(static_cast<int>(viewport_.x), GlRow(static_cast<int>(viewport_.y), height), width, height);
+}
+
+void GraphicsDevice::BindTarget(RenderTargets::Binding binding) {
+    Targets.Bind(binding);
+    DrawIntoTopDown(targetsTopDown_);
+}
+
+void GraphicsDevice::BindWindow() {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    DrawIntoTopDown(false);
+}
+
+// Only a window is drawn bottom row first once the targets are not.
+void GraphicsDevice::DrawIntoTopDown(bool topDown) {
+    if (topDown == drawingTopDown_) {
+        return;
+    }
+    drawingTopDown_ = topDown;
+    glClipControl(topDown ? GL_UPPER_LEFT : GL_LOWER_LEFT, GL_NEGATIVE_ONE_TO_ONE);
+    ApplyViewport();
 }
 
 void GraphicsDevice::BindImage(int unit, unsigned image) {
@@ -338,7 +369,7 @@ void GraphicsDevice::DrawElements(const SpriteVertex* quads, int count, const st
     for (std::size_t i = 0; i < scissors->size(); ++i) {
         const PixelRect& r = (*scissors)[i];
         if (ends[i] > begin) {
-            glScissor(r.x, graphics_.Height - r.y - r.height, r.width, r.height);
+            glScissor(r.x, GlRow(r.y, r.height), r.width, r.height);
             glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(ends[i] - begin), GL_UNSIGNED_SHORT,
                            reinterpret_cast<const void*>(begin * 2));
         }
@@ -354,7 +385,7 @@ void GraphicsDevice::ForEachScissor(const std::vector<PixelRect>& rects, const s
     }
     glEnable(GL_SCISSOR_TEST);
     for (const PixelRect& r : rects) {
-        glScissor(r.x, graphics_.Height - r.y - r.height, r.width, r.height);
+        glScissor(r.x, GlRow(r.y, r.height), r.width, r.height);
         draw();
     }
     glDisable(GL_SCISSOR_TEST);
@@ -446,13 +477,30 @@ void GraphicsDevice::DrawLineStrip(const Vector2* points, int count, Color colou
     glDrawArrays(GL_LINE_STRIP, 0, static_cast<GLsizei>(strip.size()));
 }
 
-void GraphicsDevice::Present() {
+bool GraphicsDevice::CanDrawInWindow() const {
+    const Window* window = graphics_.MainWindow.get();
+    return targetsTopDown_ && window != nullptr && window->HasDepthStencil() &&
+           window->ClientWidth() == graphics_.Width && window->ClientHeight() == graphics_.Height;
+}
+
+void GraphicsDevice::Present(bool drawnInWindow) {
     Window* window = graphics_.MainWindow.get();
     if (window == nullptr) {
         return;
     }
-    const int windowWidth = window->ClientWidth();
-    const int windowHeight = window->ClientHeight();
+    if (!drawnInWindow) {
+        CopyBackBufferToWindow(*window);
+    }
+    if (FrameCapture != nullptr) {
+        *FrameCapture = ReadFramebuffer(drawnInWindow ? 0 : Targets.BackBufferFramebuffer());
+    }
+    window->Present();
+    BindTarget(RenderTargets::Binding::BackBuffer);
+}
+
+void GraphicsDevice::CopyBackBufferToWindow(const Window& window) const {
+    const int windowWidth = window.ClientWidth();
+    const int windowHeight = window.ClientHeight();
     const Letterbox box = Letterbox::Fit(graphics_.Width, graphics_.Height, windowWidth, windowHeight);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, Targets.BackBufferFramebuffer());
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
@@ -461,26 +509,33 @@ void GraphicsDevice::Present() {
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);  // the bars
         glClear(GL_COLOR_BUFFER_BIT);
     }
-    // GL's window origin is bottom-left.
+    // GL's window origin is bottom-left; a back buffer stored top row first goes in
+    // turned over.
     const int bottom = windowHeight - box.Y - box.Height;
-    glBlitFramebuffer(0, 0, graphics_.Width, graphics_.Height, box.X, bottom, box.X + box.Width, bottom + box.Height,
+    const int first = targetsTopDown_ ? bottom + box.Height : bottom;
+    const int last = targetsTopDown_ ? bottom : bottom + box.Height;
+    glBlitFramebuffer(0, 0, graphics_.Width, graphics_.Height, box.X, first, box.X + box.Width, last,
                       GL_COLOR_BUFFER_BIT, scaled ? GL_LINEAR : GL_NEAREST);
-    window->Present();
-    Targets.Bind(RenderTargets::Binding::BackBuffer);
 }
 
 Image GraphicsDevice::ReadBackBuffer() const {
+    return ReadFramebuffer(Targets.BackBufferFramebuffer());
+}
+
+Image GraphicsDevice::ReadFramebuffer(unsigned framebuffer) const {
     Image image;
     image.Width = graphics_.Width;
     image.Height = graphics_.Height;
     image.Rgba.resize(static_cast<std::size_t>(image.Width) * image.Height * 4);
-    std::vector<std::uint8_t> bottomUp(image.Rgba.size());
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, Targets.BackBufferFramebuffer());
+    std::vector<std::uint8_t> read(image.Rgba.size());
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glReadPixels(0, 0, image.Width, image.Height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    glReadPixels(0, 0, image.Width, image.Height, GL_RGBA, GL_UNSIGNED_BYTE, read.data());
+    const bool topRowFirst = framebuffer != 0 && targetsTopDown_;
     const std::size_t row = static_cast<std::size_t>(image.Width) * 4;
     for (int y = 0; y < image.Height; ++y) {
-        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>((image.Height - 1 - y) * row), row,
+        const int from = topRowFirst ? y : image.Height - 1 - y;
+        std::copy_n(read.begin() + static_cast<std::ptrdiff_t>(from * row), row,
                     image.Rgba.begin() + static_cast<std::ptrdiff_t>(y * row));
     }
     // The back buffer's alpha is bookkeeping of the passes, not part of the picture.
@@ -488,8 +543,4 @@ Image GraphicsDevice::ReadBackBuffer() const {
         image.Rgba[i] = 255;
     }
     return image;
-}
-
-bool GraphicsDevice::WriteScreenshot(const std::string& path) const {
-    return WritePng(path, ReadBackBuffer());
 }

@@ -40,6 +40,8 @@ public:
     void InitGraphicsDevice();
     // Draws every pass of one frame from `root` and presents it to the window.
     void RenderFrame(GameObject* root) { passes_.Render(root); }
+    // The last frame was drawn straight into the window (see WholeFramesInWindow).
+    bool LastFrameInWindow() const { return passes_.DrewInWindow(); }
     void ReleaseGraphicsDevice();
     bool IsInitialized() const { return vertexArray_ != 0; }
 
@@ -95,17 +97,25 @@ public:
     // Both stages linear, as each frame starts.
     void ResetStageFilters();
     void BindImage(int unit, unsigned image);
+    // Makes one of the off-screen targets, or the window's own framebuffer, the one
+    // drawn into, with the current camera's viewport.
+    void BindTarget(RenderTargets::Binding binding);
+    void BindWindow();
     // The G-buffer on stages 2 to 4 (scene colour, normal, extras), point sampled.
     void BindGBufferImages();
     // The colour image of the "Editor" texture, 0 while no bank has one.
     unsigned EditorImage();
 
-    // Blits the back buffer to the window and swaps; nothing without a window.
-    void Present();
+    // Shows the frame and swaps; nothing without a window. A frame drawn into the
+    // back buffer is copied to the window first; `drawnInWindow` says it was drawn
+    // straight into the window's own framebuffer.
+    void Present(bool drawnInWindow);
+    // A frame can be drawn straight into the window: it has the back buffer's size and
+    // depth format, and it rasterises as the off-screen targets do (they are stored
+    // top row first, as the window is).
+    bool CanDrawInWindow() const;
     // The back buffer as it is now, top row first, opaque.
     Image ReadBackBuffer() const;
-    // Writes the back buffer as a PNG; false when the file cannot be written.
-    bool WriteScreenshot(const std::string& path) const;
 
     // Draws the physics debug view when Graphics::ShowPhysics is on (the depth buffer
     // cleared, the "Editor" texture on stage 0, the world camera current).
@@ -122,6 +132,14 @@ public:
     // With the savings on, the frame is kept and only the cells whose picture can have
     // changed are drawn again; off, every frame is drawn whole (`--full-redraw`).
     bool DamageTracking = true;
+    // A frame drawn whole anyway is drawn straight into the window, which saves the
+    // copy; the kept back buffer then misses it, and the next frame with less damage
+    // is drawn whole into it again. Only with damage tracking on. A program that
+    // reads the back buffer after a frame leaves this off, or reads FrameCapture.
+    bool WholeFramesInWindow = false;
+    // When set, the finished frame is read into it before the swap, wherever it was
+    // drawn (a screenshot, the pixel-identity tests).
+    Image* FrameCapture = nullptr;
     // Groups of opaque quads are drawn without blending; only right for the "over"
     // blend, where an opaque source replaces the target whatever it held.
     bool DrawOpaqueUnblended = false;
@@ -133,6 +151,14 @@ public:
 
 private:
     void CreateShaders();
+    // glViewport and glScissor count rows from the bottom of the window but from the
+    // top of a target stored top row first; `top` counts from the top.
+    int GlRow(int top, int height) const;
+    void ApplyViewport() const;
+    void DrawIntoTopDown(bool topDown);
+    void CopyBackBufferToWindow(const Window& window) const;
+    // A framebuffer's colour, top row first, opaque.
+    Image ReadFramebuffer(unsigned framebuffer) const;
     void CreateBuffers();
     void CreateSamplers();
     void UseProgram(const ShaderProgram& program);
@@ -182,6 +208,11 @@ private:
     // and a hidden object whose sprite shows the lent image.
     Camera2d deviceCamera_;
     Texture fullScreenTexture_;
+    SpriteComponent* fullScreenSprite_ = nullptr;
+    // The off-screen targets are stored top row first (clip control is there); the
+    // target drawn into now is.
+    bool targetsTopDown_ = false;
+    bool drawingTopDown_ = false;
     std::unique_ptr<GameObject> fullScreenObject_;
     EditorTextureCache editorTexture_;
 };

@@ -24,6 +24,17 @@ void RequestCoreContext() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    // As the off-screen back buffer has: a frame drawn straight into the window then
+    // tests depth the same way.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+}
+
+bool ContextHasDepthStencil() {
+    int depth = 0;
+    int stencil = 0;
+    return SDL_GL_GetAttribute(SDL_GL_DEPTH_SIZE, &depth) == 0 && SDL_GL_GetAttribute(SDL_GL_STENCIL_SIZE, &stencil) == 0 &&
+           depth >= 24 && stencil >= 8;
 }
 
 // When the display named cannot be reached (the server down, or restarting), SDL
@@ -46,6 +57,11 @@ void RequireRealDriver() {
 void ClampToScreen(int& width, int& height) {
     width = std::max(width, Window::MinimumWidth);
     height = std::max(height, Window::MinimumHeight);
+    // SDL's off-screen driver makes up a 1024 x 768 display: there is no screen to fit.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver != nullptr && std::string_view(driver) == "offscreen") {
+        return;
+    }
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) == 0 && usable.w > 0 && usable.h > 0) {
         width = std::min(width, usable.w);
@@ -90,6 +106,7 @@ Window::Window(const std::string& title, int width, int height) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         FailStartup("cannot create an OpenGL 3.3 core context");
     }
+    depthStencil_ = ContextHasDepthStencil();
     // Asked once: a driver that has no vsync says so here, and the options screen shows it.
     vsyncOffered_ = SDL_GL_SetSwapInterval(1) == 0;
     SetVSync(false);

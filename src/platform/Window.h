@@ -47,6 +47,8 @@ public:
     // Whether the driver accepted vsync when the window was made.
     bool IsVSyncOffered() const { return vsyncOffered_; }
 
+    // The window's own framebuffer has a 24-bit depth and an 8-bit stencil buffer.
+    bool HasDepthStencil() const { return depthStencil_; }
     int ClientWidth() const;
     int ClientHeight() const;
 
@@ -75,6 +77,7 @@ private:
     // Kept on entering fullscreen, as SDL reports only the screen's size meanwhile.
     int windowedWidth_ = 0;
     int windowedHeight_ = 0;
+    bool depthStencil_ = false;
     bool vsync_ = false;
     bool vsyncWanted_ = false;
     bool vsyncOffered_ = false;

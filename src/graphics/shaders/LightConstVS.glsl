@@ -9,6 +9,8 @@ layout(location = 3) in vec2 a_Rotation;
 
 uniform vec2 g_CameraRotScale[2];
 uniform vec2 g_CameraPos;
+// 1 when the targets are stored top row first, 0 when bottom row first as GL stores them.
+uniform float g_TargetRowsDown;
 uniform sampler2D g_LightColorSamp;
 uniform sampler2D g_LightNormalSamp;
 
@@ -23,6 +25,9 @@ void main() {
     gl_Position = vec4(clip, a_Position.z, 1.0);
     v_Color = a_Color;
     v_ScreenUv = clip * 0.5 + 0.5;
+    if (g_TargetRowsDown > 0.5) {
+        v_ScreenUv.y = 0.5 - clip.y * 0.5;
+    }
     v_LightColor = textureLod(g_LightColorSamp, a_TexCoord, 0.0);
     v_LightNormal = textureLod(g_LightNormalSamp, a_TexCoord, 0.0);
 }

@@ -8,6 +8,8 @@ layout(location = 3) in vec2 a_Rotation;
 
 uniform vec2 g_CameraRotScale[2];
 uniform vec2 g_CameraPos;
+// 1 when the targets are stored top row first, 0 when bottom row first as GL stores them.
+uniform float g_TargetRowsDown;
 
 out vec4 v_Color;
 out vec2 v_TexCoord;
@@ -19,6 +21,9 @@ void main() {
     gl_Position = vec4(clip, a_Position.z, 1.0);
     v_Color = a_Color;
     v_TexCoord = a_TexCoord;
-    // Render targets are sampled bottom-up, like clip space.
+    // Where the pixel lies in the render targets, stored top or bottom row first.
     v_ScreenUv = clip * 0.5 + 0.5;
+    if (g_TargetRowsDown > 0.5) {
+        v_ScreenUv.y = 0.5 - clip.y * 0.5;
+    }
 }
