@@ -223,7 +223,8 @@ void GraphicsDevice::BindWindow() {
     DrawIntoTopDown(false);
 }
 
-// Only a window is drawn bottom row first once the targets are not.
+// The clip origin follows the framebuffer drawn into: the window counts its rows
+// from the bottom, the targets (with clip control) from the top.
 void GraphicsDevice::DrawIntoTopDown(bool topDown) {
     if (topDown == drawingTopDown_) {
         return;
