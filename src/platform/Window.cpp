@@ -19,15 +19,17 @@ bool IsSet(const char* variable) {
     return value != nullptr && *value != '\0';
 }
 
-void RequestCoreContext() {
+void RequestCoreContext(bool depthStencil) {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    // As the off-screen back buffer has: a frame drawn straight into the window then
-    // tests depth the same way.
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    if (depthStencil) {
+        // As the off-screen back buffer has: a frame drawn straight into the window
+        // then tests depth the same way.
+        SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+        SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    }
 }
 
 bool ContextHasDepthStencil() {
@@ -92,10 +94,17 @@ Window::Window(const std::string& title, int width, int height) {
         FailStartup("cannot open a display for the game window");
     }
     RequireRealDriver();
-    RequestCoreContext();
+    RequestCoreContext(true);
     ClampToScreen(width, height);
-    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
-                               SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE);
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
+    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height, flags);
+    if (window_ == nullptr) {
+        // No visual with that depth buffer: SDL's defaults do, and every frame then
+        // goes through the back buffer.
+        SDL_GL_ResetAttributes();
+        RequestCoreContext(false);
+        window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height, flags);
+    }
     if (window_ == nullptr) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         FailStartup("cannot create the game window");
