@@ -20,7 +20,7 @@ void Apply(const PlayerSettings& settings) {
 }
 
 void Change(const std::function<void(PlayerSettings&)>& change) {
-    const PlayerSettings settings = PlayerSettings::Change([&change](PlayerSettings& settings) {
+    const PlayerSettings saved = PlayerSettings::Change([&change](PlayerSettings& settings) {
         // From what is heard, not from the file: one that cannot be written keeps old values.
         if (Engine::SoundManager != nullptr) {
             const VolumeLevels& heard = Engine::SoundManager->Levels();
@@ -31,7 +31,7 @@ void Change(const std::function<void(PlayerSettings&)>& change) {
         }
         change(settings);
     });
-    Apply(settings);
+    Apply(saved);
 }
 
 void ToggleMute() {

@@ -93,9 +93,9 @@ private:
     float shadowDepth_ = 1.0f;
     float maskDepth_ = 1.0f;
     FrameDamage damage_;
-    // What the lit passes drew this frame.
     // This frame's screen is drawn in the window, not the kept back buffer.
     bool inWindow_ = false;
+    // What the lit passes drew this frame.
     bool backgroundLitDrawn_ = false;
     bool foregroundLitDrawn_ = false;
 

@@ -151,6 +151,8 @@ public:
 
 private:
     void CreateShaders();
+    void CreateBuffers();
+    void CreateSamplers();
     // glViewport and glScissor count rows from the bottom of the window but from the
     // top of a target stored top row first; `top` counts from the top.
     int GlRow(int top, int height) const;
@@ -159,8 +161,6 @@ private:
     void CopyBackBufferToWindow(const Window& window) const;
     // A framebuffer's colour, top row first, opaque.
     Image ReadFramebuffer(unsigned framebuffer) const;
-    void CreateBuffers();
-    void CreateSamplers();
     void UseProgram(const ShaderProgram& program);
     // Texture filters as sampler objects, each with and without a mip filter. A group
     // drawn at no less than its texel size reads the top level either way; the plain
@@ -209,9 +209,9 @@ private:
     Camera2d deviceCamera_;
     Texture fullScreenTexture_;
     SpriteComponent* fullScreenSprite_ = nullptr;
-    // The off-screen targets are stored top row first (clip control is there); the
-    // target drawn into now is.
+    // The off-screen targets are stored top row first (the driver has clip control).
     bool targetsTopDown_ = false;
+    // The framebuffer drawn into now counts its rows from the top.
     bool drawingTopDown_ = false;
     std::unique_ptr<GameObject> fullScreenObject_;
     EditorTextureCache editorTexture_;

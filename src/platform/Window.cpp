@@ -32,6 +32,11 @@ void RequestCoreContext(bool depthStencil) {
     }
 }
 
+std::string_view VideoDriver() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr ? driver : "";
+}
+
 bool ContextHasDepthStencil() {
     int depth = 0;
     int stencil = 0;
@@ -42,9 +47,7 @@ bool ContextHasDepthStencil() {
 // When the display named cannot be reached (the server down, or restarting), SDL
 // quietly falls back to a driver that shows nothing: the game would run unseen.
 void RequireRealDriver() {
-    const char* current = SDL_GetCurrentVideoDriver();
-    const std::string_view driver = current != nullptr ? current : "";
-    if (IsSet("SDL_VIDEODRIVER") || (driver != "offscreen" && driver != "dummy")) {
+    if (IsSet("SDL_VIDEODRIVER") || (VideoDriver() != "offscreen" && VideoDriver() != "dummy")) {
         return;
     }
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -60,8 +63,7 @@ void ClampToScreen(int& width, int& height) {
     width = std::max(width, Window::MinimumWidth);
     height = std::max(height, Window::MinimumHeight);
     // SDL's off-screen driver makes up a 1024 x 768 display: there is no screen to fit.
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver != nullptr && std::string_view(driver) == "offscreen") {
+    if (VideoDriver() == "offscreen") {
         return;
     }
     SDL_Rect usable;

@@ -31,7 +31,7 @@ end_scratch_game() {
 
 # Starts the scratch game with its standard error in $dir/err and sets $pid; sets
 # $window once the window titled "Vellimor" exists, and fails after 60 s without it
-# (a loaded machine can take long to load the content: 30 s was once too short).
+# (a loaded machine can take long to load the content), saying why it can tell.
 start_game() {
   "$dir/vellimor" 2>"$dir/err" &
   pid=$!
